@@ -1,0 +1,18 @@
+#pragma once
+// Shortcuts through the .lnk codec over any Files.
+#include "platform/files.h"
+#include "platform/shortcuts.h"
+
+namespace platform {
+
+class CodecShortcuts : public Shortcuts {
+public:
+    explicit CodecShortcuts(Files& files) : files_(files) {}
+    Status read(const std::string& path, ShellLink& link) override;
+    Status write(const std::string& path, const ShellLink& link) override;
+
+private:
+    Files& files_;
+};
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+// Starting other programs without waiting for them.
+#include <string>
+
+#include "platform/status.h"
+
+namespace platform {
+
+enum class ShowState { Hidden = 0, Normal = 1 };
+
+class Processes {
+public:
+    virtual ~Processes() = default;
+    // Starts a command line (program and arguments) and returns at once.
+    virtual Status start(const std::string& commandLine, ShowState show) = 0;
+    // Hands a web or mail address to the default handler (the shell's "open").
+    virtual Status openAddress(const std::string& address) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,74 @@
+#pragma once
+// The real Windows services: thin wrappers over the ANSI Win32 functions.
+#include "platform/machine.h"
+
+namespace win32 {
+
+class Win32Registry : public platform::Registry {
+public:
+    platform::Status openKey(platform::Key parent, const std::string& subKey, std::uint32_t access,
+                             platform::Key& result) override;
+    platform::Status createKey(platform::Key parent, const std::string& subKey, std::uint32_t access,
+                               platform::Key& result, std::uint32_t* disposition = nullptr) override;
+    platform::Status queryValue(platform::Key key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                                std::uint32_t* size) override;
+    platform::Status setValue(platform::Key key, const std::string& name, std::uint32_t type,
+                              const std::uint8_t* data, std::uint32_t size) override;
+    platform::Status deleteValue(platform::Key key, const std::string& name) override;
+    platform::Status deleteKey(platform::Key key, const std::string& subKey) override;
+    platform::Status enumKey(platform::Key key, std::uint32_t index, char* name, std::uint32_t nameSize) override;
+    platform::Status enumValue(platform::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                               std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) override;
+    platform::Status closeKey(platform::Key key) override;
+};
+
+class Win32Profile : public platform::Profile {
+public:
+    std::uint32_t getString(const std::string& section, const std::string& key, const std::string& defaultText,
+                            char* buffer, std::uint32_t size, const std::string& file) override;
+    std::uint32_t getInt(const std::string& section, const std::string& key, int defaultValue,
+                         const std::string& file) override;
+    std::uint32_t getSection(const std::string& section, char* buffer, std::uint32_t size,
+                             const std::string& file) override;
+    bool writeString(const std::string& section, const std::string& key, const std::optional<std::string>& value,
+                     const std::string& file) override;
+};
+
+class Win32Files : public platform::Files {
+public:
+    platform::Status getAttributes(const std::string& path, std::uint32_t& attributes) override;
+    platform::Status setAttributes(const std::string& path, std::uint32_t attributes) override;
+    platform::Status find(const std::string& pattern, std::vector<platform::FoundEntry>& entries) override;
+    platform::Status copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    platform::Status deleteFile(const std::string& path) override;
+    platform::Status createFolder(const std::string& path) override;
+    std::string programFolder() override;
+    platform::Status readFile(const std::string& path, std::string& bytes) override;
+    platform::Status writeFile(const std::string& path, const std::string& bytes) override;
+};
+
+class Win32Processes : public platform::Processes {
+public:
+    platform::Status start(const std::string& commandLine, platform::ShowState show) override;
+    platform::Status openAddress(const std::string& address) override;
+};
+
+// Uses the shell's IShellLinkA and IPersistFile; COM must be initialised on
+// the calling thread (Win32Shortcuts does it for its own calls when needed).
+class Win32Shortcuts : public platform::Shortcuts {
+public:
+    platform::Status read(const std::string& path, platform::ShellLink& link) override;
+    platform::Status write(const std::string& path, const platform::ShellLink& link) override;
+};
+
+// All five, owned together, as the program and the Wine tests use them.
+struct Win32Machine {
+    Win32Registry registry;
+    Win32Profile profile;
+    Win32Files files;
+    Win32Processes processes;
+    Win32Shortcuts shortcuts;
+    platform::Machine machine{registry, profile, files, processes, shortcuts};
+};
+
+}  // namespace win32

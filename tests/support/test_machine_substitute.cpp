@@ -1,0 +1,54 @@
+#include <fstream>
+#include <stdexcept>
+
+#include <stdlib.h>
+
+#include "platform/substitute_machine.h"
+#include "support/test_machine.h"
+
+namespace testing_support {
+namespace {
+
+std::filesystem::path makeTempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    return pattern;
+}
+
+class SubstituteTestMachine : public TestMachine {
+public:
+    SubstituteTestMachine()
+        : root_(makeTempFolder()), substitute_(root_, "C:\\Program Files\\Vantrel") {
+        std::filesystem::create_directories(root_ / "scratch");
+        std::filesystem::create_directories(root_ / "Program Files" / "Vantrel");
+        std::filesystem::create_directories(root_ / "WINDOWS");
+    }
+    ~SubstituteTestMachine() override {
+        std::error_code ignored;
+        // Read-only files are left writable by their folder, so removal works.
+        std::filesystem::remove_all(root_, ignored);
+    }
+
+    platform::Machine& machine() override { return substitute_.machine(); }
+    const std::string& scratchFolder() const override { return scratchFolder_; }
+    const std::string& scratchKey() const override { return scratchKey_; }
+    bool isWine() const override { return false; }
+    bool isSubstitute() const override { return true; }
+    void writeHostFile(const std::string& windowsPath, const std::string& bytes) override {
+        auto host = substitute_.files.hostPath(windowsPath);
+        if (!host) throw std::runtime_error("unmapped path " + windowsPath);
+        std::ofstream(*host, std::ios::binary) << bytes;
+    }
+
+private:
+    std::filesystem::path root_;
+    platform::SubstituteMachine substitute_;
+    std::string scratchFolder_ = "C:\\scratch";
+    std::string scratchKey_ = "Software\\VantrelTest";
+};
+
+}  // namespace
+
+std::unique_ptr<TestMachine> makeTestMachine() { return std::make_unique<SubstituteTestMachine>(); }
+
+}  // namespace testing_support
