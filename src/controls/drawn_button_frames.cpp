@@ -1,0 +1,24 @@
+#include "controls/drawn_button_frames.h"
+
+namespace controls {
+
+void drawBevel(Canvas& canvas, const Rect& r, Color topLeft, Color bottomRight) {
+    if (r.isEmpty()) return;
+    const int right = r.right - 1, bottom = r.bottom - 1;
+    canvas.line({r.left, r.top}, {right, r.top}, topLeft);
+    canvas.line({r.left, r.top}, {r.left, bottom}, topLeft);
+    canvas.line({r.left, bottom}, {r.right, bottom}, bottomRight);
+    canvas.line({right, r.top}, {right, r.bottom}, bottomRight);
+}
+
+void drawClassicBorder(Canvas& canvas, const Rect& r, const Palette& p, bool inverted) {
+    if (inverted) {
+        drawBevel(canvas, r, p.darkShadow, p.highlight);
+        drawBevel(canvas, r.inflate(-1), p.shadow, p.light);
+    } else {
+        drawBevel(canvas, r, p.highlight, p.darkShadow);
+        drawBevel(canvas, r.inflate(-1), p.light, p.shadow);
+    }
+}
+
+}  // namespace controls

@@ -1,0 +1,16 @@
+#pragma once
+// One-pixel frame pieces shared by the button styles.
+#include "controls/canvas.h"
+#include "controls/drawn_button_palette.h"
+
+namespace controls {
+
+// Top and left edges in `topLeft`, bottom and right in `bottomRight`; the
+// bottom-right colour owns the two corners where they meet, as in a classic bevel.
+void drawBevel(Canvas& canvas, const Rect& r, Color topLeft, Color bottomRight);
+
+// The classic 3D border: outer highlight / dark shadow, inner light / shadow;
+// inverted, the same pairs swapped for the pressed look.
+void drawClassicBorder(Canvas& canvas, const Rect& r, const Palette& p, bool inverted);
+
+}  // namespace controls

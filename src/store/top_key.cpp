@@ -1,0 +1,25 @@
+#include "store/settings_store.h"
+#include "store/text_value.h"
+
+namespace store {
+
+platform::Key SettingsStore::fResolveTopKey(const std::string& designation) {
+    const std::string word = upperCase(designation);
+    if (word == "HKCU") return platform::kHkeyCurrentUser;
+    if (word == "HKLM") return platform::kHkeyLocalMachine;
+    if (word == "HKU") return platform::kHkeyUsers;
+    if (word == "HKCR") return platform::kHkeyClassesRoot;
+    // Recognised, but no operation of ours reaches these roots.
+    if (word == "HKDD" || word == "HKCC") return kUnknownTarget;
+    // Exactly that path: a wildcard would let a pattern pass for a file.
+    if (designation.find_first_of("*?") != std::string::npos) return kUnknownTarget;
+    return platform::findOrdinaryFile(files_, designation).empty() ? kUnknownTarget : kIniTarget;
+}
+
+std::string valueText(const Value& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) return *text;
+    if (const auto* truth = std::get_if<bool>(&value)) return *truth ? "True" : "False";
+    return std::to_string(std::get<std::int32_t>(value));
+}
+
+}  // namespace store

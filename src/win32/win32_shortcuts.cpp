@@ -1,0 +1,175 @@
+#include <windows.h>
+
+#include <objbase.h>
+#include <shlguid.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <string>
+
+#include "win32/win32_services.h"
+
+namespace win32 {
+namespace {
+
+using platform::Status;
+
+// The program's buffers for every field of a link.
+constexpr int kFieldBuffer = 255;
+constexpr DWORD kUncPriority = 2;  // SLGP_UNCPRIORITY: the network form, no resolving
+constexpr DWORD kResolveUpdate = 4;  // SLR_UPDATE
+
+// COM for the length of one call, unless the thread already has it; a thread
+// in the other apartment model still lets us use the shell-link object.
+class ComScope {
+public:
+    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(result_)) CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+    bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
+    HRESULT result() const { return result_; }
+
+private:
+    HRESULT result_;
+};
+
+template <typename T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ~ComPtr() {
+        if (ptr_) ptr_->Release();
+    }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    T** put() { return &ptr_; }
+    void** putVoid() { return reinterpret_cast<void**>(&ptr_); }
+    T* operator->() const { return ptr_; }
+    T* get() const { return ptr_; }
+
+private:
+    T* ptr_ = nullptr;
+};
+
+// Win32 errors travel inside HRESULTs (0x8007xxxx, and the storage facility
+// reuses the low file codes); anything else means the file was no shortcut.
+Status statusOf(HRESULT hr) {
+    if (HRESULT_FACILITY(hr) == FACILITY_WIN32) return static_cast<Status>(HRESULT_CODE(hr));
+    if (HRESULT_FACILITY(hr) == FACILITY_STORAGE) {
+        switch (HRESULT_CODE(hr)) {
+            case ERROR_FILE_NOT_FOUND:
+            case ERROR_PATH_NOT_FOUND:
+            case ERROR_ACCESS_DENIED:
+            case ERROR_SHARING_VIOLATION:
+            case ERROR_LOCK_VIOLATION:
+                return static_cast<Status>(HRESULT_CODE(hr));
+            default:
+                break;
+        }
+    }
+    if (hr == E_INVALIDARG) return platform::kInvalidParameter;
+    if (hr == E_ACCESSDENIED) return platform::kAccessDenied;
+    return platform::kInvalidData;
+}
+
+std::wstring wide(const std::string& text) {
+    if (text.empty()) return std::wstring();
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), length);
+    return result;
+}
+
+// Some implementations fill the whole buffer when the text does not fit
+// and leave it unterminated; the last character is ours.
+std::string fieldText(char (&buffer)[kFieldBuffer]) {
+    buffer[kFieldBuffer - 1] = '\0';
+    return std::string(buffer);
+}
+
+Status createLink(ComPtr<IShellLinkA>& link, ComPtr<IPersistFile>& file) {
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid());
+    if (FAILED(hr)) return statusOf(hr);
+    hr = link->QueryInterface(IID_IPersistFile, file.putVoid());
+    if (FAILED(hr)) return statusOf(hr);
+    return platform::kSuccess;
+}
+
+}  // namespace
+
+Status Win32Shortcuts::read(const std::string& path, platform::ShellLink& link) {
+    ComScope com;
+    if (!com.usable()) return statusOf(com.result());
+    ComPtr<IShellLinkA> shellLink;
+    ComPtr<IPersistFile> file;
+    if (Status status = createLink(shellLink, file); status != platform::kSuccess) return status;
+
+    std::wstring widePath = wide(path);
+    HRESULT hr = file->Load(widePath.c_str(), STGM_READ);
+    if (FAILED(hr)) return statusOf(hr);
+
+    platform::ShellLink loaded;
+    char buffer[kFieldBuffer] = {};
+    // No target at all is S_FALSE with an empty buffer, still a valid link.
+    hr = shellLink->GetPath(buffer, kFieldBuffer, nullptr, kUncPriority);
+    if (FAILED(hr)) return statusOf(hr);
+    loaded.target = fieldText(buffer);
+
+    buffer[0] = '\0';
+    if (hr = shellLink->GetWorkingDirectory(buffer, kFieldBuffer); FAILED(hr)) return statusOf(hr);
+    loaded.workingFolder = fieldText(buffer);
+    buffer[0] = '\0';
+    if (hr = shellLink->GetArguments(buffer, kFieldBuffer); FAILED(hr)) return statusOf(hr);
+    loaded.arguments = fieldText(buffer);
+    buffer[0] = '\0';
+    if (hr = shellLink->GetDescription(buffer, kFieldBuffer); FAILED(hr)) return statusOf(hr);
+    loaded.description = fieldText(buffer);
+    buffer[0] = '\0';
+    int iconIndex = 0;
+    if (hr = shellLink->GetIconLocation(buffer, kFieldBuffer, &iconIndex); FAILED(hr)) return statusOf(hr);
+    loaded.iconPath = fieldText(buffer);
+    loaded.iconIndex = iconIndex;
+    int showCommand = SW_SHOWNORMAL;
+    if (hr = shellLink->GetShowCmd(&showCommand); FAILED(hr)) return statusOf(hr);
+    loaded.showCommand = showCommand;
+
+    link = std::move(loaded);
+    return platform::kSuccess;
+}
+
+Status Win32Shortcuts::write(const std::string& path, const platform::ShellLink& link) {
+    ComScope com;
+    if (!com.usable()) return statusOf(com.result());
+    ComPtr<IShellLinkA> shellLink;
+    ComPtr<IPersistFile> file;
+    if (Status status = createLink(shellLink, file); status != platform::kSuccess) return status;
+
+    // A target that does not exist yet is S_FALSE: the link is still made.
+    HRESULT hr = shellLink->SetPath(link.target.c_str());
+    if (FAILED(hr)) return statusOf(hr);
+    if (!link.workingFolder.empty()) {
+        if (hr = shellLink->SetWorkingDirectory(link.workingFolder.c_str()); FAILED(hr)) return statusOf(hr);
+    }
+    if (!link.arguments.empty()) {
+        if (hr = shellLink->SetArguments(link.arguments.c_str()); FAILED(hr)) return statusOf(hr);
+    }
+    if (!link.description.empty()) {
+        if (hr = shellLink->SetDescription(link.description.c_str()); FAILED(hr)) return statusOf(hr);
+    }
+    if (!link.iconPath.empty()) {
+        if (hr = shellLink->SetIconLocation(link.iconPath.c_str(), link.iconIndex); FAILED(hr)) return statusOf(hr);
+    }
+    if (hr = shellLink->SetShowCmd(link.showCommand); FAILED(hr)) return statusOf(hr);
+    // Fills in what the shell knows about the target; a missing one is no reason to stop.
+    shellLink->Resolve(nullptr, kResolveUpdate);
+
+    std::wstring widePath = wide(path);
+    hr = file->Save(widePath.c_str(), FALSE);
+    if (FAILED(hr)) return statusOf(hr);
+    return platform::kSuccess;
+}
+
+}  // namespace win32

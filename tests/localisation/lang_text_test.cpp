@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include <stdlib.h>
+
+#include "localisation/lang_text.h"
+#include "platform/substitute_machine.h"
+
+namespace {
+
+std::filesystem::path tempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-lang-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
+    return pattern;
+}
+
+class LanguageTest : public ::testing::Test {
+protected:
+    LanguageTest() : root(tempFolder()), pc(root, "C:\\Vantrel"), store(pc.registry, pc.profile, pc.files) {
+        std::filesystem::create_directories(root / "Vantrel" / "lang");
+        std::filesystem::copy_file(std::filesystem::path(VANTREL_LANG) / "english.ini",
+                                   root / "Vantrel" / "lang" / "english.ini");
+    }
+    ~LanguageTest() override { std::filesystem::remove_all(root); }
+
+    void writeLanguageFile(const std::string& name, const std::string& text) {
+        std::ofstream(root / "Vantrel" / "lang" / name, std::ios::binary) << text;
+    }
+    localisation::Language languageOf(const std::string& fileName) {
+        return localisation::Language(store, pc.files, [fileName] { return fileName; });
+    }
+
+    std::filesystem::path root;
+    platform::SubstituteMachine pc;
+    store::SettingsStore store;
+};
+
+}  // namespace
+
+TEST_F(LanguageTest, ChooseLanguageFile_BlankOrAbsentChoiceMeansEnglish) {
+    EXPECT_EQ(localisation::chooseLanguageFile(store), "english.ini");
+    store.SaveRegString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "   ");
+    EXPECT_EQ(localisation::chooseLanguageFile(store), "english.ini");
+    store.SaveRegString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "French.ini");
+    EXPECT_EQ(localisation::chooseLanguageFile(store), "French.ini");
+}
+
+TEST_F(LanguageTest, LangText_ReadsSection001OfTheTrimmedFileNameInTheLangFolder) {
+    writeLanguageFile("test.ini", "[000]\r\n002=wrong section\r\n[001]\r\n002=&Programs\r\n010=" +
+                                      std::string(300, 'h') + "\r\n");
+    auto language = languageOf("  test.ini ");
+    EXPECT_EQ(language.filePath(), "C:\\Vantrel\\lang\\test.ini");
+    EXPECT_EQ(language.LangText(2), "&Programs");
+    EXPECT_EQ(language.LangText("002"), "&Programs");
+    EXPECT_EQ(language.LangText(10), std::string(254, 'h'));
+    EXPECT_EQ(language.LangText(3), "");
+}
+
+TEST_F(LanguageTest, LangText_IsEmptyForEveryKeyWhenTheFileIsMissing) {
+    auto language = languageOf("klingon.ini");
+    for (int key : {1, 2, 8, 88, 122}) EXPECT_EQ(language.LangText(key), "") << key;
+}
+
+TEST_F(LanguageTest, LangText_ReadsTheFileAfreshSoEditsShowAtTheNextLookup) {
+    writeLanguageFile("live.ini", "[001]\r\n009=Find\r\n");
+    auto language = languageOf("live.ini");
+    EXPECT_EQ(language.LangText(9), "Find");
+    writeLanguageFile("live.ini", "[001]\r\n009=Search\r\n");
+    EXPECT_EQ(language.LangText(9), "Search");
+}
+
+TEST_F(LanguageTest, EnglishFile_HasATextForEveryKeyTheProgramReads) {
+    std::set<int> keys;
+    for (int key = 1; key <= 50; ++key) keys.insert(key);
+    for (int key = 52; key <= 63; ++key) keys.insert(key);
+    for (int key : {65, 66, 67, 68, 69, 70, 81, 82, 87, 88, 89, 90, 91, 92, 93, 94, 96, 97, 98, 101, 102, 104, 105,
+                    106, 107, 110, 111, 112})
+        keys.insert(key);
+    for (int key = 113; key <= 122; ++key) keys.insert(key);
+    keys.erase(51);
+    auto english = languageOf("english.ini");
+    for (int key : keys) EXPECT_FALSE(english.LangText(key).empty()) << "key " << key;
+}
