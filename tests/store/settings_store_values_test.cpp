@@ -1,3 +1,4 @@
+// win.ini is avoided here: Windows (and Wine) map its [windows] section to the registry.
 #include "store/store_fixture.h"
 
 using store::Value;
@@ -77,20 +78,20 @@ TEST_F(StoreTest, WriteValue_MissingIniFileOrNonTextTypeReturns99AndWritesNothin
     EXPECT_EQ(store.fWriteValue(iniPath("new.ini"), "windows", "run", "S", std::string("x.exe")), 99);
     std::uint32_t attributes = 0;
     EXPECT_NE(tm->machine().files.getAttributes(iniPath("new.ini"), attributes), 0);
-    tm->writeHostFile(iniPath("win.ini"), "[windows]\r\nrun=a.exe\r\n");
-    EXPECT_EQ(store.fWriteValue(iniPath("win.ini"), "windows", "run", "D", std::int32_t{5}), 99);
-    EXPECT_EQ(readFile(iniPath("win.ini")), "[windows]\r\nrun=a.exe\r\n");
-    EXPECT_EQ(store.fWriteValue(iniPath("win.ini"), "windows", "run", "S", std::string("b.exe")), 0);
+    tm->writeHostFile(iniPath("startup.ini"), "[windows]\r\nrun=a.exe\r\n");
+    EXPECT_EQ(store.fWriteValue(iniPath("startup.ini"), "windows", "run", "D", std::int32_t{5}), 99);
+    EXPECT_EQ(readFile(iniPath("startup.ini")), "[windows]\r\nrun=a.exe\r\n");
+    EXPECT_EQ(store.fWriteValue(iniPath("startup.ini"), "windows", "run", "S", std::string("b.exe")), 0);
     Value text;
-    store.fReadValue(iniPath("win.ini"), "windows", "run", "S", std::string(), text);
+    store.fReadValue(iniPath("startup.ini"), "windows", "run", "S", std::string(), text);
     EXPECT_EQ(std::get<std::string>(text), "b.exe");
 }
 
 TEST_F(StoreTest, DeleteValue_IniKeyStaysWithEmptyValueAndMissingRegistryValuesCountAsDeleted) {
-    tm->writeHostFile(iniPath("win.ini"), "[windows]\r\nload=tray.exe\r\nrun=clock.exe\r\n");
-    EXPECT_EQ(store.fDeleteValue(iniPath("win.ini"), "windows", "run"), 0);
-    EXPECT_NE(readFile(iniPath("win.ini")).find("run=\r\n"), std::string::npos);
-    EXPECT_NE(readFile(iniPath("win.ini")).find("load=tray.exe"), std::string::npos);
+    tm->writeHostFile(iniPath("startup.ini"), "[windows]\r\nload=tray.exe\r\nrun=clock.exe\r\n");
+    EXPECT_EQ(store.fDeleteValue(iniPath("startup.ini"), "windows", "run"), 0);
+    EXPECT_NE(readFile(iniPath("startup.ini")).find("run=\r\n"), std::string::npos);
+    EXPECT_NE(readFile(iniPath("startup.ini")).find("load=tray.exe"), std::string::npos);
 
     plant(key, "Gone", platform::kRegSz, std::string("x\0", 2));
     EXPECT_EQ(store.fDeleteValue("HKCU", key, "gone"), 0);
