@@ -96,8 +96,8 @@ TEST_F(HostFilesTest, ReadsTheAttributeTheWayWineDoes) {
 TEST_F(HostFilesTest, ReadOnlyLivesInTheModeBits) {
     hostWrite("ro.txt");
     ASSERT_EQ(files_.setAttributes("C:\\ro.txt", kAttrReadOnly), kSuccess);
-    EXPECT_EQ(fs::status(root_ / "ro.txt").permissions() & fs::perms::all & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write),
-              fs::perms::none);
+    const auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    EXPECT_EQ(fs::status(root_ / "ro.txt").permissions() & writeBits, fs::perms::none);
     EXPECT_EQ(xattr("ro.txt"), "<none>");
     ASSERT_EQ(files_.setAttributes("C:\\ro.txt", kAttrNormal), kSuccess);
     EXPECT_NE(fs::status(root_ / "ro.txt").permissions() & fs::perms::owner_write, fs::perms::none);
