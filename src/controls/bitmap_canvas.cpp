@@ -13,6 +13,10 @@ BitmapCanvas::BitmapCanvas(int width, int height, Color background)
 
 void BitmapCanvas::clear(Color background) {
     std::fill(pixels_.begin(), pixels_.end(), background);
+    forgetCalls();
+}
+
+void BitmapCanvas::forgetCalls() {
     texts_.clear();
     focusRects_.clear();
 }

@@ -40,6 +40,8 @@ public:
     const std::vector<FocusCall>& focusRects() const { return focusRects_; }
     // Starts a new frame: every pixel to `background`, recorded calls forgotten.
     void clear(Color background);
+    // Forgets the recorded calls but keeps the pixels, between two frames.
+    void forgetCalls();
 
 private:
     int width_;

@@ -27,7 +27,13 @@ public:
     // ButtonWindow
     std::uintptr_t handle() const override { return 0xB077; }
     Canvas& canvas() override { return *canvas_; }
-    void present() override { ++presents; }
+    // Each frame's text and focus calls are kept apart from the last one's.
+    void present() override {
+        ++presents;
+        texts = canvas_->texts();
+        focusRects = canvas_->focusRects();
+        canvas_->forgetCalls();
+    }
     void applyRegion(const RegionShape& shape) override {
         region = shape;
         canvas_ = std::make_unique<BitmapCanvas>(shape.width, shape.height, kCanvasBlank);
@@ -84,6 +90,8 @@ public:
 
     FixedPitchMeasurer measurer{6, 13};
     std::vector<std::string> log;
+    std::vector<TextCall> texts;  // of the last frame presented
+    std::vector<FocusCall> focusRects;
     RegionShape region;
     int presents = 0;
     int captures = 0;
