@@ -4,6 +4,7 @@
 #include "platform/processes.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "platform/desktop.h"
 #include "platform/shortcuts.h"
 
 namespace platform {
@@ -14,6 +15,7 @@ struct Machine {
     Files& files;
     Processes& processes;
     Shortcuts& shortcuts;
+    Desktop& desktop;
 };
 
 }  // namespace platform

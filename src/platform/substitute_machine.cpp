@@ -24,7 +24,7 @@ SubstituteMachine::SubstituteMachine(const std::filesystem::path& driveC, const 
       profile(files, windowsFolder),
       shortcuts(files),
       driveC_(driveC),
-      machine_{registry, profile, files, processes, shortcuts} {
+      machine_{registry, profile, files, processes, shortcuts, desktop} {
     files.mapDrive('C', driveC);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/memory_registry.h"
 #include "platform/recorded_processes.h"
 #include "platform/reg_file.h"
+#include "platform/scripted_desktop.h"
 
 namespace platform {
 
@@ -33,6 +34,7 @@ public:
     IniProfile profile;
     RecordedProcesses processes;
     CodecShortcuts shortcuts;
+    ScriptedDesktop desktop;
 
 private:
     std::filesystem::path driveC_;

@@ -61,14 +61,45 @@ public:
     platform::Status write(const std::string& path, const platform::ShellLink& link) override;
 };
 
-// All five, owned together, as the program and the Wine tests use them.
+class Win32Desktop : public platform::Desktop {
+public:
+    // `instanceName` names the mutex that tells a second copy it is not the first.
+    explicit Win32Desktop(std::string applicationTitle = "Vantrel", std::string instanceName = {});
+    ~Win32Desktop() override;
+    Win32Desktop(const Win32Desktop&) = delete;
+    Win32Desktop& operator=(const Win32Desktop&) = delete;
+
+    bool anotherInstanceRunning() override;
+    int screenWidthTwips() override;
+    int screenHeightTwips() override;
+    int twipsPerPixelX() override;
+    int twipsPerPixelY() override;
+    double secondsSinceMidnight() override;
+    platform::MessageAnswer messageBox(const std::string& text, const std::string& title, platform::MessageIcon icon,
+                                       platform::MessageButtons buttons) override;
+    std::optional<std::string> openFile(const platform::OpenFileRequest& request) override;
+    void yield() override;
+    void endProcess() override;
+
+    // The window message boxes and dialogs belong to (0: none).
+    void setOwner(std::uintptr_t window) { owner_ = window; }
+
+private:
+    std::string title_;
+    std::string instanceName_;
+    void* mutex_ = nullptr;
+    std::uintptr_t owner_ = 0;
+};
+
+// All six, owned together, as the program and the Wine tests use them.
 struct Win32Machine {
     Win32Registry registry;
     Win32Profile profile;
     Win32Files files;
     Win32Processes processes;
     Win32Shortcuts shortcuts;
-    platform::Machine machine{registry, profile, files, processes, shortcuts};
+    Win32Desktop desktop;
+    platform::Machine machine{registry, profile, files, processes, shortcuts, desktop};
 };
 
 }  // namespace win32

@@ -1,0 +1,60 @@
+#pragma once
+// A desktop for tests: answers come from a script, messages and dialogs are
+// recorded, the clock is set by hand and yields run a hook.
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/desktop.h"
+
+namespace platform {
+
+class ScriptedDesktop : public Desktop {
+public:
+    struct Message {
+        std::string text, title;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    bool anotherInstanceRunning() override { return otherInstance; }
+    int screenWidthTwips() override { return screenWidth; }
+    int screenHeightTwips() override { return screenHeight; }
+    int twipsPerPixelX() override { return 15; }
+    int twipsPerPixelY() override { return 15; }
+    double secondsSinceMidnight() override { return clock; }
+    MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                             MessageButtons buttons) override {
+        messages.push_back({text, title, icon, buttons});
+        if (answers.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> openFile(const OpenFileRequest& request) override {
+        fileRequests.push_back(request);
+        if (fileChoices.empty()) return std::nullopt;
+        auto choice = fileChoices.front();
+        fileChoices.pop_front();
+        return choice;
+    }
+    void yield() override {
+        ++yields;
+        if (onYield) onYield();
+    }
+    void endProcess() override { ended = true; }
+
+    bool otherInstance = false;
+    int screenWidth = 1280 * 15;
+    int screenHeight = 1024 * 15;
+    double clock = 36000.0;
+    std::deque<MessageAnswer> answers;
+    std::deque<std::optional<std::string>> fileChoices;  // nullopt = the user cancels
+    std::vector<Message> messages;
+    std::vector<OpenFileRequest> fileRequests;
+    std::function<void()> onYield;
+    int yields = 0;
+    bool ended = false;
+};
+
+}  // namespace platform
