@@ -20,6 +20,15 @@
 namespace shell {
 
 inline constexpr const char* kProductTitle = "Vantrel 2003";
+// The window as designed: a client area of 10380 x 7050 inside an outer size of 10500 x 7545.
+inline constexpr int kDesignClientWidth = 10380;
+inline constexpr int kDesignClientHeight = 7050;
+inline constexpr int kDesignWidth = 10500;
+inline constexpr int kDesignHeight = 7545;
+// Below these the window snaps back (width) or grows (height).
+inline constexpr int kMinimumWidth = 8715;
+inline constexpr int kMinimumHeight = 7455;
+inline constexpr int kSnapWidth = 10600;
 
 class Form1 : public store::EnumOutputs, public controls::TrayEvents {
 public:
@@ -41,6 +50,12 @@ public:
 
     // Runs on every change of the window's size or state.
     void Resize();
+    // The window itself (none of its controls) got the input focus: the about box takes it.
+    void GotFocus();
+
+    // Asks for a rebuild of the uninstall list the way the removal command does:
+    // every assignment of "556" rebuilds, even when the signal already holds it.
+    void signalUninstallRefresh(const std::string& text);
 
     // Menu commands.
     void OptionsCommand();
@@ -83,7 +98,7 @@ public:
     ui::Picture Image1, Image4;           // pictures at the right end of the menu bar
     ui::Frame Frame1, Frame2, Frame4;     // hidden frames
     ui::Label Label3;                     // page heading
-    ui::Label Label2;                     // caption at the right of the header
+    ui::Label Label2;                     // spare caption kept at the right edge
     ui::TextBox Text2;                    // search box: change resets Find, Enter runs it
     ui::Button cButton5;                  // Find
     ui::ListView View1;                   // installed programs
@@ -129,9 +144,14 @@ private:
     void setCaptionsFromLanguage();
     void readLanguageChoice();
     void supersedeWalks() { ++generation_; }
+    void uninstallSignalChanged();
+    void startupSignalChanged();
+    void layOut(int width, int height);
 
     bool loaded_ = false;
     std::uint64_t generation_ = 0;
+    // How many size corrections are under way; bounds the resize that a correction raises again.
+    int sizeCorrections_ = 0;
 };
 
 }  // namespace shell

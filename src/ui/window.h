@@ -46,6 +46,12 @@ public:
     void close() {
         if (onClose) onClose();
     }
+    // The window itself took the input focus (the platform does this only when
+    // none of its controls can take it).
+    std::function<void()> onGotFocus;
+    void gotFocus() {
+        if (onGotFocus) onGotFocus();
+    }
 
 private:
     std::string title_;
