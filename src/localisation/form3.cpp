@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "shell/version.h"
+#include "product/version.h"
 #include "store/text_value.h"
 
 namespace localisation {
@@ -26,7 +26,7 @@ Form3::Form3(platform::Machine& machine, store::SettingsStore& store, const Lang
       Text1("Text1", {1440, 330, 3000, 315}),
       Command8("Command8", {4560, 330, 720, 315}, "..."),
       Label2("Label2", {120, 1620, 1800, 300}),
-      Label3("Label3", {1980, 1620, 3540, 300}, shell::kProductWebAddress),
+      Label3("Label3", {1980, 1620, 3540, 300}, product::kProductWebAddress),
       cButton5("cButton5", {2760, 2280, 1320, 420}),
       drawnButton1("drawnButton1", {4200, 2280, 1320, 420}),
       machine_(machine),
@@ -102,7 +102,7 @@ void Form3::OK() {
 void Form3::Cancel() { Unload(); }
 
 void Form3::OpenWebAddress() {
-    const std::string address = shell::kProductWebAddress;
+    const std::string address = product::kProductWebAddress;
     if (machine_.processes.openAddress(address) == platform::kSuccess) return;
     machine_.desktop.messageBox(language_.LangText(94) + "\r" + " " + address, language_.LangText(101),
                                 platform::MessageIcon::Information, platform::MessageButtons::Ok);

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "shell/version.h"
+#include "product/version.h"
 #include "store/text_value.h"
 
 namespace shell {
@@ -24,8 +24,8 @@ frmabout::frmabout(platform::Machine& machine, ui::Window& mainWindow, std::func
       Text2("Text2", {840, 3720, 1200, 300}),
       Label8("Label8", {2400, 960, 1800, 360}),
       Label7("Label7", {2400, 1440, 1800, 300}),
-      Label12("Label12", {600, 2400, 4800, 300}, kProductWebAddress),
-      Label14("Label14", {600, 2880, 4800, 300}, kSupportMailAddress),
+      Label12("Label12", {600, 2400, 4800, 300}, product::kProductWebAddress),
+      Label14("Label14", {600, 2880, 4800, 300}, product::kSupportMailAddress),
       Label18("Label18", {5400, 120, 480, 300}, "X"),
       Timer2("Timer2", kAboutTimerMs),
       machine_(machine),
@@ -53,13 +53,13 @@ void frmabout::Load() {
     Text2.setText("");
     if (!mainWindow_.visible() && loadMainWindow_) loadMainWindow_();
     mainWindow_.hide();
-    Label8.setCaption(std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor));
+    Label8.setCaption(std::to_string(product::kVersionMajor) + "." + std::to_string(product::kVersionMinor));
     platform::Desktop& desktop = machine_.desktop;
     window.move((desktop.screenWidthTwips() - window.width()) / 2,
                 (desktop.screenHeightTwips() - window.height()) / 2 - kAboutRaiseTwips);
     Text2.setText(decimalText(desktop.secondsSinceMidnight()));
-    Label7.setCaption(std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-                      std::to_string(kVersionRevision));
+    Label7.setCaption(std::to_string(product::kVersionMajor) + "." + std::to_string(product::kVersionMinor) + "." +
+                      std::to_string(product::kVersionRevision));
     Timer2.start();
 }
 
@@ -95,10 +95,10 @@ void frmabout::BackgroundClick() {
 
 void frmabout::WebSpotClick() {
     // Nothing to tell the user when no browser takes the address.
-    machine_.processes.openAddress(kProductWebAddress);
+    machine_.processes.openAddress(product::kProductWebAddress);
 }
 
-void frmabout::MailSpotClick() { machine_.processes.openAddress(std::string("mailto:") + kSupportMailAddress); }
+void frmabout::MailSpotClick() { machine_.processes.openAddress(std::string("mailto:") + product::kSupportMailAddress); }
 
 void frmabout::CloseSpotClick() { closeToMainWindow(); }
 

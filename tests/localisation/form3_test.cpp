@@ -9,7 +9,7 @@
 #include <stdlib.h>
 
 #include "platform/substitute_machine.h"
-#include "shell/version.h"
+#include "product/version.h"
 
 namespace {
 
@@ -136,9 +136,9 @@ TEST_F(Form3Test, WebAddress_GoesToTheDefaultHandlerAndAFailureIsReported) {
     EXPECT_TRUE(pc.desktop.messages.empty());
     pc.processes.addressOutcome = platform::kFileNotFound;
     dialog.Label3.click();
-    EXPECT_EQ(pc.processes.addresses, std::vector<std::string>(2, shell::kProductWebAddress));
+    EXPECT_EQ(pc.processes.addresses, std::vector<std::string>(2, product::kProductWebAddress));
     EXPECT_EQ(pc.desktop.messages.size(), 1u);
-    EXPECT_EQ(lastMessage().text, std::string("Cannot open\r ") + shell::kProductWebAddress);
+    EXPECT_EQ(lastMessage().text, std::string("Cannot open\r ") + product::kProductWebAddress);
     EXPECT_EQ(lastMessage().title, "Notice");
     EXPECT_EQ(lastMessage().icon, platform::MessageIcon::Information);
 }

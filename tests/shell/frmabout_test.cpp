@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/substitute_machine.h"
-#include "shell/version.h"
+#include "product/version.h"
 #include "store/text_value.h"
 
 namespace {
@@ -104,8 +104,8 @@ TEST_F(FrmaboutTest, Spots_HandTheAddressesToTheDefaultHandlerAndIgnoreFailures)
     box.Label12.click();
     box.Label14.click();
     ASSERT_EQ(pc.processes.addresses.size(), 2u);
-    EXPECT_EQ(pc.processes.addresses[0], shell::kProductWebAddress);
-    EXPECT_EQ(pc.processes.addresses[1], std::string("mailto:") + shell::kSupportMailAddress);
+    EXPECT_EQ(pc.processes.addresses[0], product::kProductWebAddress);
+    EXPECT_EQ(pc.processes.addresses[1], std::string("mailto:") + product::kSupportMailAddress);
     EXPECT_TRUE(pc.desktop.messages.empty());
     EXPECT_TRUE(box.window.visible());
 }
