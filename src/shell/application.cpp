@@ -34,6 +34,7 @@ Form1& Application::mainWindow() {
         form1_ = std::make_unique<Form1>(machine_, notifyShell_, trayHost_, random_);
         form1_->showAbout = [this] { showAbout(); };
         form1_->showOptions = [this] { showOptions(); };
+        if (onWindowMade) onWindowMade(form1_->window);
     }
     return *form1_;
 }
@@ -46,6 +47,7 @@ frmabout& Application::aboutBox() {
             main.Initialize();
             main.Load();
         });
+        if (onWindowMade) onWindowMade(about_->window);
     }
     return *about_;
 }
@@ -54,6 +56,7 @@ localisation::Form3& Application::optionsDialog() {
     if (!options_) {
         Form1& main = mainWindow();
         options_ = std::make_unique<localisation::Form3>(machine_, main.store, main.language);
+        if (onWindowMade) onWindowMade(options_->window);
     }
     return *options_;
 }

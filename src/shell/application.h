@@ -29,6 +29,10 @@ public:
     void showAbout();
     void showOptions();
 
+    // Runs once for each window as soon as its object exists, before it loads,
+    // so a renderer can bind to it: the main window, the about box, the options dialog.
+    std::function<void(ui::Window&)> onWindowMade;
+
     // Null until first needed: the main window from start(), the others from their commands.
     Form1* form1() { return form1_.get(); }
     frmabout* about() { return about_.get(); }

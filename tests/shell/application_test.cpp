@@ -66,3 +66,18 @@ TEST_F(ApplicationTest, Start_SplashOverTheLoadedMainWindow_ThenAboutAndOptionsC
     EXPECT_EQ(app.options(), dialog);
     EXPECT_TRUE(dialog->window.visible());
 }
+
+TEST_F(ApplicationTest, EachWindowIsAnnouncedOnceBeforeItLoads) {
+    std::vector<std::string> made;
+    bool mainLoadedWhenAnnounced = true;
+    app.onWindowMade = [&](ui::Window& window) {
+        made.push_back(window.name());
+        if (window.name() == "Form1") mainLoadedWhenAnnounced = app.form1()->loaded();
+    };
+    ASSERT_TRUE(app.start());
+    EXPECT_FALSE(mainLoadedWhenAnnounced);
+    app.showOptions();
+    app.showOptions();
+    app.showAbout();
+    EXPECT_EQ(made, (std::vector<std::string>{"Form1", "frmabout", "Form3"}));
+}
