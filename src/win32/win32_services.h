@@ -93,6 +93,8 @@ private:
 
 // All six, owned together, as the program and the Wine tests use them.
 struct Win32Machine {
+    // A named single-instance check, as the program wants; tests leave it off.
+    explicit Win32Machine(std::string instanceName = {}) : desktop("Vantrel", std::move(instanceName)) {}
     Win32Registry registry;
     Win32Profile profile;
     Win32Files files;
