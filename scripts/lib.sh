@@ -39,5 +39,7 @@ boot_prefix() {
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    # The frame buttons are drawn from Marlett, which a new prefix lacks here.
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"; fi
     wineserver -w
 }

@@ -448,6 +448,11 @@ void WindowBinder::createControl(ui::Control& control) {
         bool shown = (GetWindowLongPtrA(handle, GWL_STYLE) & WS_VISIBLE) != 0;
         if (shown != control.visible()) ShowWindow(handle, control.visible() ? SW_SHOWNA : SW_HIDE);
         if ((IsWindowEnabled(handle) != FALSE) != control.enabled()) EnableWindow(handle, control.enabled());
+        // Labels lie beneath the other controls and siblings clip each other,
+        // so a label that reaches over a list or a button row never covers it.
+        SetWindowLongPtrA(handle, GWL_STYLE, GetWindowLongPtrA(handle, GWL_STYLE) | WS_CLIPSIBLINGS);
+        if (dynamic_cast<ui::Label*>(&control))
+            SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         e->bound = std::move(bound);
         byHandle_[handle] = e;
         control.observe([this, e](ui::Change change, int index) { applyToControl(*e, change, index); });
@@ -562,6 +567,11 @@ void WindowBinder::applyWindowVisible() {
         case ui::WindowState::Normal:
             ShowWindow(window_, IsIconic(window_) || IsZoomed(window_) ? SW_SHOWNORMAL : SW_SHOW);
             break;
+    }
+    // A window lays itself out when it is first shown, as on any later resize.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        model_.resizeTo(model_.width(), model_.height());
     }
 }
 

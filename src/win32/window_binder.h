@@ -91,6 +91,7 @@ private:
     int nextId_ = 100;
     bool creating_ = true;
     bool destroying_ = false;
+    bool shownOnce_ = false;
     int applyingGeometry_ = 0;   // our own SetWindowPos: its WM_SIZE is no user resize
     int syncingFromWindow_ = 0;  // the model learns where the window is; nothing to apply back
     HWND lastFocus_ = nullptr;

@@ -1,0 +1,122 @@
+// The program on real windows under Wine: what a user sees and does.
+#include <gtest/gtest.h>
+
+#include "store/settings_store.h"
+#include "ui_win32/ui_desktop.h"
+#include "win32/program.h"
+
+namespace {
+
+class MainWindowUi : public ::testing::Test {
+protected:
+    MainWindowUi() : program(pc.machine) {}
+
+    // Runs the start-up up to the main window, as the splash timer ends it.
+    void startToMainWindow() {
+        ASSERT_TRUE(program.start());
+        ASSERT_TRUE(app().about()->window.visible());
+        pc.desktop.clock += 6;
+        ASSERT_TRUE(ui_test::pumpUntil([&] { return main().window.visible(); }, 3000));
+        ui_test::pump(100);
+    }
+    shell::Application& app() { return program.application(); }
+    shell::Form1& main() { return *app().form1(); }
+    HWND handle(const ui::Control& control) { return program.binderOf(main().window)->handleOf(control); }
+    // A press and release in the middle of a control, as the mouse makes them.
+    void clickOn(HWND control) {
+        RECT r;
+        GetClientRect(control, &r);
+        LPARAM middle = MAKELPARAM(r.right / 2, r.bottom / 2);
+        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+        SendMessageA(control, WM_LBUTTONUP, 0, middle);
+        ui_test::pump(100);
+    }
+    RECT windowRect(HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return r;
+    }
+
+    ui_test::UiMachine pc;
+    win32::Program program;
+};
+
+}  // namespace
+
+TEST_F(MainWindowUi, AfterTheSplashTheMainWindowShowsCentredOnTheUninstallPage) {
+    startToMainWindow();
+    EXPECT_FALSE(app().about()->window.visible());
+    HWND window = program.handleOf(main().window);
+    ASSERT_TRUE(IsWindowVisible(window));
+    const RECT r = windowRect(window);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    EXPECT_NEAR(r.left, (screenWidth - width) / 2, 1);
+    EXPECT_NEAR(r.top, (screenHeight - height) / 2 - 200 / 15, 1);  // 200 twips above the centre at 96 DPI
+    EXPECT_TRUE(IsWindowVisible(handle(main().View1)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().View2)));
+    char title[64];
+    GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ(title, "Vantrel 2003");
+}
+
+TEST_F(MainWindowUi, MenuClicksSwitchPages) {
+    startToMainWindow();
+    clickOn(handle(main().drawnButton7));
+    EXPECT_TRUE(IsWindowVisible(handle(main().View2)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().View1)));
+    clickOn(handle(main().drawnButton8));
+    EXPECT_TRUE(IsWindowVisible(handle(main().Viewn1)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().Frame7)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().Frame6)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().Text2)));
+}
+
+TEST_F(MainWindowUi, ResizingBelowTheMinimumSnapsBack) {
+    startToMainWindow();
+    HWND window = program.handleOf(main().window);
+    const RECT before = windowRect(window);
+    MoveWindow(window, before.left, before.top, 8000 / 15, before.bottom - before.top, TRUE);
+    ui_test::pump(200);
+    RECT after = windowRect(window);
+    EXPECT_NEAR(after.right - after.left, 10600 / 15.0, 1);
+    MoveWindow(window, after.left, after.top, after.right - after.left, 7000 / 15, TRUE);
+    ui_test::pump(200);
+    after = windowRect(window);
+    EXPECT_NEAR(after.bottom - after.top, 7455 / 15.0, 1);
+}
+
+TEST_F(MainWindowUi, AltAndTheMarkedLetterRunTheMenuCommand) {
+    startToMainWindow();
+    ASSERT_EQ(main().drawnButton7.caption(), "&Startup Manager");
+    HWND window = program.handleOf(main().window);
+    PostMessageA(window, WM_SYSCHAR, 's', 1 << 29);  // Alt held
+    ui_test::pump(200);
+    EXPECT_TRUE(IsWindowVisible(handle(main().View2)));
+    PostMessageA(window, WM_SYSCHAR, 'r', 1 << 29);
+    ui_test::pump(200);
+    EXPECT_TRUE(IsWindowVisible(handle(main().Viewn2)));
+}
+
+TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
+    startToMainWindow();
+    clickOn(handle(main().drawnButton9));
+    localisation::Form3* options = app().options();
+    ASSERT_NE(options, nullptr);
+    win32::WindowBinder* dialog = program.binderOf(options->window);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(IsWindowVisible(dialog->handle()));
+    SetWindowTextA(dialog->handleOf(options->Text1), "French.ini");
+    ui_test::pump(50);
+    EXPECT_EQ(options->Text1.text(), "French.ini");
+    clickOn(dialog->handleOf(options->cButton5));
+    EXPECT_FALSE(options->window.visible());
+    ASSERT_EQ(pc.desktop.messages.size(), 1u);
+    EXPECT_EQ(pc.desktop.messages[0], main().language.LangText(87));
+
+    std::string stored;
+    EXPECT_TRUE(main().store.GetRegString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language",
+                                          stored));
+    EXPECT_EQ(stored, "French.ini");
+    main().store.fDeleteValue("HKLM", "software\\morvalen\\brevisk", "language");
+}

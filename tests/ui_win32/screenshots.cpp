@@ -1,0 +1,47 @@
+// Starts the program on real windows and saves a picture of each window a
+// user meets: the splash, the main window on its three pages, the about box
+// and the options dialog. scripts/screenshots runs it under Xvfb.
+#include <cstdio>
+#include <string>
+
+#include "ui_win32/ui_desktop.h"
+#include "win32/program.h"
+#include "win32/screenshot.h"
+
+namespace {
+
+bool save(HWND window, const std::string& folder, const char* name) {
+    ui_test::pump(400);
+    const std::string path = folder + "\\" + name + ".bmp";
+    const bool saved = win32::saveWindowBitmap(window, path);
+    std::printf("%s %s\n", saved ? "saved" : "FAILED", path.c_str());
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string folder = argc > 1 ? argv[1] : ".";
+    ui_test::UiMachine pc;
+    win32::Program program(pc.machine);
+    if (!program.start()) return 1;
+    shell::Application& app = program.application();
+    shell::Form1& main = *app.form1();
+    bool ok = save(program.handleOf(app.about()->window), folder, "splash");
+
+    pc.desktop.clock += 6;
+    ok = ui_test::pumpUntil([&] { return main.window.visible(); }, 3000) && ok;
+    HWND mainWindow = program.handleOf(main.window);
+    ok = save(mainWindow, folder, "main-uninstall") && ok;
+    main.drawnButton7.click();
+    ok = save(mainWindow, folder, "main-startup") && ok;
+    main.drawnButton8.click();
+    ok = save(mainWindow, folder, "main-scanner") && ok;
+
+    main.drawnButton11.click();
+    ok = save(program.handleOf(app.about()->window), folder, "about") && ok;
+    app.about()->CloseSpotClick();
+    main.drawnButton9.click();
+    ok = save(program.handleOf(app.options()->window), folder, "options") && ok;
+    return ok ? 0 : 1;
+}
