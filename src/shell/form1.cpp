@@ -40,7 +40,7 @@ Form1::Form1(platform::Machine& machine_, controls::NotifyShell& notifyShell, co
       drawnButton11("drawnButton11", menuButton(6060, 1035), " &About"),
       drawnButton12("drawnButton12", menuButton(7275, 1035), "       &Exit        "),
       drawnButton6("drawnButton6", menuButton(8400, 1035), "Broken ShortCuts"),
-      Image1("Image1", {9140, 120, 1275, 1215}, "logo"),
+      Image1("Image1", {9140, 120, 1275, 1215}, "#1"),
       Image4("Image4", {8400, 420, 615, 615}, "emblem"),
       Frame1("Frame1", {-15, 1380, 10530, 855}),
       Frame2("Frame2", {0, 0, 1215, 735}),

@@ -19,23 +19,32 @@ std::string decimalText(double value) {
 
 frmabout::frmabout(platform::Machine& machine, ui::Window& mainWindow, std::function<void()> loadMainWindow)
     : window("frmabout", {0, 0, 6000, 4200}, ""),
-      Image1("Image1", {0, 0, 6000, 4200}, "about"),
+      Image1("Image1", {480, 480, 480, 480}, "#1"),
+      Label1("Label1", {1200, 420, 4200, 540}, "Vantrel"),
+      Label2("Label2", {1200, 1000, 4500, 300}, "Registry scanner, startup manager, uninstall manager"),
+      Label3("Label3", {1200, 1560, 1000, 300}, "Version"),
+      Label4("Label4", {1200, 1920, 1000, 300}, "Build"),
+      Label5("Label5", {1200, 2640, 1000, 300}, "Web:"),
+      Label6("Label6", {1200, 3000, 1000, 300}, "Support:"),
       Text1("Text1", {120, 3720, 600, 300}),
       Text2("Text2", {840, 3720, 1200, 300}),
-      Label8("Label8", {2400, 960, 1800, 360}),
-      Label7("Label7", {2400, 1440, 1800, 300}),
-      Label12("Label12", {600, 2400, 4800, 300}, product::kProductWebAddress),
-      Label14("Label14", {600, 2880, 4800, 300}, product::kSupportMailAddress),
-      Label18("Label18", {5400, 120, 480, 300}, "X"),
+      Label8("Label8", {2280, 1560, 1800, 300}),
+      Label7("Label7", {2280, 1920, 1800, 300}),
+      Label12("Label12", {2280, 2640, 3400, 300}, product::kProductWebAddress),
+      Label14("Label14", {2280, 3000, 3400, 300}, product::kSupportMailAddress),
+      Label18("Label18", {5520, 120, 360, 300}, "X"),
       Timer2("Timer2", kAboutTimerMs),
       machine_(machine),
       mainWindow_(mainWindow),
       loadMainWindow_(std::move(loadMainWindow)) {
-    for (ui::Control* control : std::initializer_list<ui::Control*>{&Image1, &Text1, &Text2, &Label8, &Label7,
-                                                                     &Label12, &Label14, &Label18, &Timer2})
+    for (ui::Control* control :
+         std::initializer_list<ui::Control*>{&Image1, &Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Text1,
+                                             &Text2, &Label8, &Label7, &Label12, &Label14, &Label18, &Timer2})
         window.add(*control);
+    Label1.setHeading(true);
     Text1.hide();
     Text2.hide();
+    window.onClick = [this] { BackgroundClick(); };
     Image1.onClick = [this] { BackgroundClick(); };
     Label12.onClick = [this] { WebSpotClick(); };
     Label14.onClick = [this] { MailSpotClick(); };

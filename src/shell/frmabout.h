@@ -39,7 +39,13 @@ public:
     double elapsedSeconds();
 
     ui::Window window;
-    ui::Picture Image1;  // the background picture the spots lie on; its clicks are background clicks
+    ui::Picture Image1;  // the program's mark
+    ui::Label Label1;    // product name
+    ui::Label Label2;    // what the program does
+    ui::Label Label3;    // "Version" before Label8
+    ui::Label Label4;    // "Build" before Label7
+    ui::Label Label5;    // "Web:" before the web spot
+    ui::Label Label6;    // "Support:" before the mail spot
     ui::TextBox Text1;   // SplashModeMarker: "1" while the box is the start-up splash display
     ui::TextBox Text2;   // ShownAt: the clock at load, as decimal text
     ui::Label Label8;    // major.minor

@@ -25,10 +25,16 @@ private:
 class Label : public Captioned {
 public:
     using Captioned::Captioned;
+    // A heading is drawn in a larger, bold face (the about box's product name).
+    bool heading() const { return heading_; }
+    void setHeading(bool heading) { heading_ = heading; }
     std::function<void()> onClick;  // the about box's clickable spots
     void click() {
         if (onClick) onClick();
     }
+
+private:
+    bool heading_ = false;
 };
 
 // A frame groups controls; their positions are relative to it.

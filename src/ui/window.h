@@ -43,6 +43,10 @@ public:
 
     std::function<void()> onResize;
     std::function<void()> onClose;  // the user closed the window
+    std::function<void()> onClick;  // a click on the window's own background, not on a control
+    void click() {
+        if (onClick) onClick();
+    }
     void close() {
         if (onClose) onClose();
     }

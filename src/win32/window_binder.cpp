@@ -394,6 +394,7 @@ WindowBinder::~WindowBinder() {
         DestroyWindow(window_);
     }
     if (ownsFont_) DeleteObject(font_);
+    if (headingFont_) DeleteObject(headingFont_);
 }
 
 HWND WindowBinder::handleOf(const ui::Control& control) const {
@@ -443,7 +444,9 @@ void WindowBinder::createControl(ui::Control& control) {
         }
         if (!bound || !bound->handle()) return;  // a kind this binder does not show, or no window
         HWND handle = bound->handle();
-        SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        auto* label = dynamic_cast<ui::Label*>(&control);
+        SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(label && label->heading() ? headingFont() : font_),
+                     FALSE);
         // A factory's control may come visible and enabled whatever the model says.
         bool shown = (GetWindowLongPtrA(handle, GWL_STYLE) & WS_VISIBLE) != 0;
         if (shown != control.visible()) ShowWindow(handle, control.visible() ? SW_SHOWNA : SW_HIDE);
@@ -451,7 +454,7 @@ void WindowBinder::createControl(ui::Control& control) {
         // Labels lie beneath the other controls and siblings clip each other,
         // so a label that reaches over a list or a button row never covers it.
         SetWindowLongPtrA(handle, GWL_STYLE, GetWindowLongPtrA(handle, GWL_STYLE) | WS_CLIPSIBLINGS);
-        if (dynamic_cast<ui::Label*>(&control))
+        if (label)
             SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         e->bound = std::move(bound);
         byHandle_[handle] = e;
@@ -708,6 +711,9 @@ LRESULT WindowBinder::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             OnTimer(wParam);
             return 0;
+        case WM_LBUTTONUP:
+            model_.click();  // the background: clicks on controls go to the controls
+            return 0;
         case WM_ACTIVATE:
             OnActivate(wParam);
             break;
@@ -718,6 +724,17 @@ LRESULT WindowBinder::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+HFONT WindowBinder::headingFont() {
+    if (!headingFont_) {
+        LOGFONTA face{};
+        GetObjectA(font_, sizeof face, &face);
+        face.lfHeight = face.lfHeight * 2;
+        face.lfWeight = FW_BOLD;
+        headingFont_ = CreateFontIndirectA(&face);
+    }
+    return headingFont_ ? headingFont_ : font_;
 }
 
 LRESULT CALLBACK WindowBinder::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

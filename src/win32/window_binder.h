@@ -61,6 +61,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControl(ui::Control& control);
+    HFONT headingFont();
     HWND containerOf(const ui::Control& control);
     void forwardFrom(HWND container);
     void applyToControl(Entry& entry, ui::Change change, int index);
@@ -87,6 +88,7 @@ private:
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     bool ownsFont_ = false;
+    HFONT headingFont_ = nullptr;
     int dpi_ = 96;
     int nextId_ = 100;
     bool creating_ = true;

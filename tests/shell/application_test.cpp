@@ -52,7 +52,7 @@ TEST_F(ApplicationTest, Start_SplashOverTheLoadedMainWindow_ThenAboutAndOptionsC
     EXPECT_EQ(app.about(), box);
     EXPECT_TRUE(box->window.visible());
     EXPECT_FALSE(main.window.visible());
-    box->Image1.click();
+    box->window.click();
     EXPECT_TRUE(main.window.visible());
 
     main.OptionsCommand();

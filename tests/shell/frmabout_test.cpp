@@ -73,7 +73,7 @@ TEST_F(FrmaboutTest, Timer_ClosesAfterMoreThanFiveSecondsAlsoAcrossMidnight) {
 
 TEST_F(FrmaboutTest, BackgroundClick_BringsTheMainWindowBackInTheAboutRoleOnly) {
     showAsSplash();
-    box.Image1.click();
+    box.window.click();
     EXPECT_TRUE(box.window.visible());
     EXPECT_FALSE(main.visible());
     box.Label18.click();  // the close spot works in the splash role
@@ -83,7 +83,7 @@ TEST_F(FrmaboutTest, BackgroundClick_BringsTheMainWindowBackInTheAboutRoleOnly) 
     showFromAboutCommand();
     EXPECT_FALSE(main.visible());
     EXPECT_EQ(box.Text1.text(), "") << "a reloaded box is in the About role";
-    box.Image1.click();
+    box.window.click();
     EXPECT_TRUE(closedToMainWindow());
     EXPECT_TRUE(main.enabled());
 }
