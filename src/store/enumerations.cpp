@@ -1,6 +1,7 @@
 #include <cstring>
 #include <vector>
 
+#include "store/open_key.h"
 #include "store/settings_store.h"
 #include "store/text_value.h"
 
@@ -12,20 +13,6 @@ void terminateItems(std::string& svalues) {
     svalues.push_back('\0');
     if (svalues.size() == 1) svalues.push_back('\0');
 }
-
-// Closes the key on the early returns; the normal end reports the close itself.
-struct EnumKeyHandle {
-    platform::Registry& registry;
-    platform::Key key = 0;
-    ~EnumKeyHandle() {
-        if (key) registry.closeKey(key);
-    }
-    Status close() {
-        Status status = registry.closeKey(key);
-        key = 0;
-        return status;
-    }
-};
 
 }  // namespace
 
@@ -46,7 +33,7 @@ Status SettingsStore::enumKeys(const std::string& sTopKey, const std::string& sS
     const platform::Key target = fResolveTopKey(sTopKey);
     if (target == kUnknownTarget) return kUnknownRoot;
     if (target == kIniTarget) return platform::kInvalidHandle;
-    EnumKeyHandle open{registry_};
+    OpenKey open{registry_};
     Status status = registry_.openKey(target, sSubKey, platform::kKeyEnumerateSubKeys, open.key);
     if (status != platform::kSuccess) return status;
     std::vector<char> name(kNameBufferSize);
@@ -84,7 +71,7 @@ Status SettingsStore::enumValues(const std::string& sTopKeyOrIniFile, const std:
         profile_.getSection(sSubKeyOrSection, svalues.data(), kIniSectionBufferSize, sTopKeyOrIniFile);
         return platform::kSuccess;
     }
-    EnumKeyHandle open{registry_};
+    OpenKey open{registry_};
     Status status = registry_.openKey(target, sSubKeyOrSection, platform::kKeyQueryValue, open.key);
     if (status != platform::kSuccess) return status;
     std::vector<char> buffer(kNameBufferSize);

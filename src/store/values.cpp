@@ -1,25 +1,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "store/open_key.h"
 #include "store/settings_store.h"
 #include "store/text_value.h"
 
 namespace store {
 namespace {
-
-// Closes on every path out, so no handle outlives the operation.
-struct OpenKey {
-    platform::Registry& registry;
-    platform::Key key = 0;
-    ~OpenKey() {
-        if (key) registry.closeKey(key);
-    }
-    Status close() {
-        Status status = registry.closeKey(key);
-        key = 0;
-        return status;
-    }
-};
 
 std::int32_t numberOf(const Value& value) {
     if (const auto* number = std::get_if<std::int32_t>(&value)) return *number;

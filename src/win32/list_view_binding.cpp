@@ -300,8 +300,9 @@ bool ListViewBinding::notify(NMHDR* header, LRESULT& result) {
     }
 }
 
-void ListViewBinding::onGetDispInfoA(NMLVDISPINFOA& info) {
-    LVITEMA& item = info.item;
+// The list asks in ANSI or in Unicode depending on who created it; the answer is the same.
+template <typename Item>
+void ListViewBinding::fillItem(Item& item) {
     int row = modelRow(item.iItem);
     if (item.mask & LVIF_TEXT) {
         std::string text = row >= 0 && item.iSubItem >= 0
@@ -319,24 +320,9 @@ void ListViewBinding::onGetDispInfoA(NMLVDISPINFOA& info) {
     }
 }
 
-void ListViewBinding::onGetDispInfoW(NMLVDISPINFOW& info) {
-    LVITEMW& item = info.item;
-    int row = modelRow(item.iItem);
-    if (item.mask & LVIF_TEXT) {
-        std::string text = row >= 0 && item.iSubItem >= 0
-                               ? model_.text(static_cast<std::size_t>(row), static_cast<std::size_t>(item.iSubItem))
-                               : std::string();
-        copyText(text, item.pszText, item.cchTextMax);
-    }
-    if (item.mask & LVIF_IMAGE)
-        item.iImage = row >= 0 && item.iSubItem == 0 ? iconIndex(model_.row(static_cast<std::size_t>(row)).smallIcon)
-                                                     : I_IMAGENONE;
-    if ((item.mask & LVIF_STATE) && model_.checkBoxes()) {
-        bool checked = row >= 0 && model_.row(static_cast<std::size_t>(row)).checked;
-        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(checked ? kChecked : kUnchecked);
-        item.stateMask |= LVIS_STATEIMAGEMASK;
-    }
-}
+void ListViewBinding::onGetDispInfoA(NMLVDISPINFOA& info) { fillItem(info.item); }
+
+void ListViewBinding::onGetDispInfoW(NMLVDISPINFOW& info) { fillItem(info.item); }
 
 LRESULT ListViewBinding::onCustomDraw(NMLVCUSTOMDRAW& draw) {
     switch (draw.nmcd.dwDrawStage) {

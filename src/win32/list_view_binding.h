@@ -40,6 +40,8 @@ private:
     void noteIcon(std::size_t index);
     int iconIndex(const std::string& key);
 
+    template <typename Item>
+    void fillItem(Item& item);
     void onGetDispInfoA(NMLVDISPINFOA& info);
     void onGetDispInfoW(NMLVDISPINFOW& info);
     LRESULT onCustomDraw(NMLVCUSTOMDRAW& draw);
