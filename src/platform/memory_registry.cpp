@@ -138,6 +138,18 @@ Status splitPath(const std::string& path, std::vector<std::string_view>& parts) 
     return kSuccess;
 }
 
+// Follows an existing path down from `current`; 2 when a part is missing.
+Status descend(std::shared_ptr<Node>& current, const std::string& subKey) {
+    std::vector<std::string_view> parts;
+    if (auto status = splitPath(subKey, parts)) return status;
+    for (auto part : parts) {
+        auto it = current->children.find(fold(part));
+        if (it == current->children.end()) return kFileNotFound;
+        current = it->second;
+    }
+    return kSuccess;
+}
+
 std::shared_ptr<Node> makeNode(std::string_view name) {
     auto node = std::make_shared<Node>();
     node->name = std::string(name);
@@ -211,13 +223,7 @@ Status MemoryRegistry::openKey(Key parent, const std::string& subKey, std::uint3
     std::uint32_t parentAccess = 0;
     std::shared_ptr<Node> current;
     if (auto status = state_->resolve(parent, node, parentAccess, &current)) return status;
-    std::vector<std::string_view> parts;
-    if (auto status = splitPath(subKey, parts)) return status;
-    for (auto part : parts) {
-        auto it = current->children.find(fold(part));
-        if (it == current->children.end()) return kFileNotFound;
-        current = it->second;
-    }
+    if (auto status = descend(current, subKey)) return status;
     result = state_->newHandle(std::move(current), access);
     return kSuccess;
 }
@@ -310,15 +316,9 @@ Status MemoryRegistry::deleteKey(Key key, const std::string& subKey) {
     std::uint32_t access = 0;
     std::shared_ptr<Node> current;
     if (auto status = state_->resolve(key, node, access, &current)) return status;
-    std::vector<std::string_view> parts;
-    if (auto status = splitPath(subKey, parts)) return status;
     // Windows opens the victim itself for deletion: the parent handle's rights
     // do not matter, and an empty name means the key behind the handle.
-    for (auto part : parts) {
-        auto it = current->children.find(fold(part));
-        if (it == current->children.end()) return kFileNotFound;
-        current = it->second;
-    }
+    if (auto status = descend(current, subKey)) return status;
     if (current->permanent || !current->children.empty()) return kAccessDenied;
     Node* parent = current->parent;
     current->deleted = true;
