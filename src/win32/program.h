@@ -32,6 +32,8 @@ public:
     // The real window of a model window; null until it is made.
     HWND handleOf(const ui::Window& window) const;
     WindowBinder* binderOf(const ui::Window& window) const;
+    // The hidden window that hears the tray icon's mouse messages.
+    HWND trayWindow() const { return trayWindow_.window(); }
 
 private:
     void bind(ui::Window& window);

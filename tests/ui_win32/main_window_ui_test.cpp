@@ -120,3 +120,17 @@ TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
     EXPECT_EQ(stored, "French.ini");
     main().store.fDeleteValue("HKLM", "software\\morvalen\\brevisk", "language");
 }
+
+TEST_F(MainWindowUi, MinimisingShowsTheTrayIconAndItsDoubleClickMaximisesTheWindow) {
+    startToMainWindow();
+    HWND window = program.handleOf(main().window);
+    ShowWindow(window, SW_MINIMIZE);
+    ui_test::pump(200);
+    EXPECT_TRUE(main().TrayArea1.Visible());
+    EXPECT_EQ(main().TrayArea1.ToolTip(), "Vantrel 2003");
+    // The shell reports the icon's mouse message in place of the position.
+    SendMessageA(program.trayWindow(), controls::kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
+    ui_test::pump(300);
+    EXPECT_TRUE(IsZoomed(window));
+    EXPECT_TRUE(main().TrayArea1.Visible()) << "the icon stays";
+}
