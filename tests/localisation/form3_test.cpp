@@ -73,6 +73,7 @@ TEST_F(Form3Test, Load_ShowsTheStoredChoiceOrEnglishAndTheTextsOfTheLanguageInUs
     EXPECT_EQ(dialog.Label1.caption(), "File:");
     EXPECT_EQ(dialog.Label2.caption(), "Web:");
     EXPECT_EQ(dialog.window.top(), (pc.desktop.screenHeight - dialog.window.height()) / 2 - 1000);
+    EXPECT_EQ(dialog.window.left(), (pc.desktop.screenWidth - dialog.window.width()) / 2);
 
     store.SaveRegString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "French.ini");
     dialog.Show();
@@ -88,6 +89,7 @@ TEST_F(Form3Test, Browse_KeepsTheNameOfAnyFileEndingInIni) {
     ASSERT_EQ(pc.desktop.fileRequests.size(), 1u);
     EXPECT_EQ(pc.desktop.fileRequests[0].initialFolder, "C:\\Vantrel\\lang");
     EXPECT_EQ(pc.desktop.fileRequests[0].initialName, "*.ini");
+    EXPECT_EQ(pc.desktop.fileRequests[0].filter, "*.ini");
     EXPECT_EQ(dialog.Text1.text(), "French.INI");
     browseTo(" C:\\a\\b\\frenchini ");
     EXPECT_EQ(dialog.Text1.text(), "frenchini");
@@ -103,6 +105,8 @@ TEST_F(Form3Test, Browse_RefusesOtherFilesAndEmptiesTheBox) {
     EXPECT_EQ(pc.desktop.messages.size(), 1u);
     EXPECT_EQ(lastMessage().text, "Please Only ini files");
     EXPECT_EQ(lastMessage().icon, platform::MessageIcon::None);
+    EXPECT_EQ(lastMessage().buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(lastMessage().title, "") << "the application's title";
 }
 
 TEST_F(Form3Test, OK_StoresTheNameAndConfirmsInTheLanguageInUse_NothingWhenTheBoxIsEmpty) {
@@ -119,6 +123,8 @@ TEST_F(Form3Test, OK_StoresTheNameAndConfirmsInTheLanguageInUse_NothingWhenTheBo
     EXPECT_EQ(pc.desktop.messages.size(), 1u);
     EXPECT_EQ(lastMessage().text, "Restart to apply");
     EXPECT_EQ(lastMessage().icon, platform::MessageIcon::Information);
+    EXPECT_EQ(lastMessage().buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(lastMessage().title, "") << "the application's title";
     EXPECT_FALSE(dialog.window.visible());
 }
 

@@ -51,6 +51,7 @@ TEST_F(FrmaboutTest, Load_LoadsAndHidesTheMainWindowAndSetsVersionsPositionAndCl
     EXPECT_EQ(box.window.top(), (pc.desktop.screenHeight - box.window.height()) / 2 - 200);
     EXPECT_DOUBLE_EQ(shownAt(), 36000.25);
     EXPECT_TRUE(box.Timer2.running());
+    EXPECT_EQ(box.Timer2.interval(), 1000);
 }
 
 TEST_F(FrmaboutTest, Timer_ClosesAfterMoreThanFiveSecondsAlsoAcrossMidnight) {
@@ -86,6 +87,21 @@ TEST_F(FrmaboutTest, BackgroundClick_BringsTheMainWindowBackInTheAboutRoleOnly) 
     box.window.click();
     EXPECT_TRUE(closedToMainWindow());
     EXPECT_TRUE(main.enabled());
+
+    showAsSplash();
+    box.Image1.click();
+    EXPECT_TRUE(box.window.visible()) << "the picture is background too";
+    box.Label18.click();
+    showFromAboutCommand();
+    box.Image1.click();
+    EXPECT_TRUE(closedToMainWindow());
+}
+
+TEST_F(FrmaboutTest, CloseSpot_ShowsTheMainWindowInTheAboutRole) {
+    showFromAboutCommand();
+    EXPECT_FALSE(main.visible());
+    box.Label18.click();
+    EXPECT_TRUE(closedToMainWindow());
 }
 
 TEST_F(FrmaboutTest, SecondShowWhileUpKeepsTheFirstLoadTime) {

@@ -27,6 +27,7 @@ TEST_F(StartupChecksTest, SecondCopyShowsTheOneMessageAndEndsBeforeAnyOtherCheck
     EXPECT_TRUE(pc.desktop.ended);
     ASSERT_EQ(pc.desktop.messages.size(), 1u);
     EXPECT_EQ(pc.desktop.messages[0].text, "there is another copy of Vantrel already running");
+    EXPECT_EQ(pc.desktop.messages[0].title, "") << "the default title";
     EXPECT_EQ(pc.desktop.messages[0].icon, platform::MessageIcon::Critical);
     EXPECT_EQ(pc.desktop.messages[0].buttons, platform::MessageButtons::Ok);
 }
@@ -53,6 +54,16 @@ TEST_F(StartupChecksTest, NarrowScreenIsQuestionedOnce_NoEnds_YesOpensTheDisplay
             EXPECT_EQ(pc.processes.starts[0].commandLine, "rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3");
             EXPECT_EQ(pc.processes.starts[0].show, platform::ShowState::Normal);
         }
+    }
+}
+
+TEST_F(StartupChecksTest, WidthReadBeforeTheCommaJustBelow800IsQuestioned) {
+    for (const char* resolution : {"799,600", "799.9,600", "x,1024"}) {
+        pc.desktop.messages.clear();
+        storeResolution(resolution);
+        pc.desktop.answers = {MessageAnswer::Yes};
+        EXPECT_TRUE(shell::runStartupChecks(pc.machine())) << resolution;
+        EXPECT_EQ(pc.desktop.messages.size(), 1u) << resolution;
     }
 }
 
