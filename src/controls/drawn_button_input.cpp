@@ -115,9 +115,9 @@ void DrawnButton::lostFocus() {
     redrawCurrent();
 }
 
-// Scheme 4 takes its colours from the parent, so it follows ambient changes too.
+// Own colours may name system colours, which an ambient change can alter.
 void DrawnButton::ambientChanged() {
-    if (p_.ColorScheme != 2 && p_.ColorScheme != 4) return;
+    if (p_.ColorScheme != 2) return;
     recomputePalette();
     redrawCurrent();
 }

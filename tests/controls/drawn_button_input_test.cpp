@@ -290,16 +290,29 @@ TEST(DrawnButtonLifecycle, DestroyStopsTheHoverTimerAndReleases) {
     EXPECT_TRUE(b.host.released);
 }
 
-TEST(DrawnButtonLifecycle, AmbientChangeRecolorsParentColouredButtonsOnly) {
+TEST(DrawnButtonLifecycle, AmbientChangeRecolorsOwnColouredButtonsOnly) {
     PlacedButton b;
+    b->ColorScheme(2);
+    int drawn = b.host.presents;
+    b->ambientChanged();
+    EXPECT_EQ(b.host.presents, drawn + 1);
+    for (int scheme : {1, 3, 4}) {
+        b->ColorScheme(scheme);
+        drawn = b.host.presents;
+        b->ambientChanged();
+        EXPECT_EQ(b.host.presents, drawn) << scheme;
+    }
+}
+
+TEST(DrawnButtonLifecycle, ParentColoursAreTakenAgainOnRefresh) {
+    PlacedButton b;
+    b.host.parentBack = rgb(100, 150, 200);
     b->ColorScheme(4);
     b.host.parentBack = rgb(9, 99, 199);
     b->ambientChanged();
+    EXPECT_EQ(b.host.bitmap().pixel(40, 12), rgb(100, 150, 200));
+    b->Refresh();
     EXPECT_EQ(b.host.bitmap().pixel(40, 12), rgb(9, 99, 199));
-    b->ColorScheme(1);
-    const int drawn = b.host.presents;
-    b->ambientChanged();
-    EXPECT_EQ(b.host.presents, drawn);
 }
 
 }  // namespace
