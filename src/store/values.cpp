@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "store/open_key.h"
@@ -11,7 +12,11 @@ namespace {
 std::int32_t numberOf(const Value& value) {
     if (const auto* number = std::get_if<std::int32_t>(&value)) return *number;
     if (const auto* truth = std::get_if<bool>(&value)) return *truth ? 1 : 0;
-    return static_cast<std::int32_t>(leadingNumber(std::get<std::string>(value)));
+    // A text beyond the range saturates: converting it as it is would be undefined.
+    const double number = leadingNumber(std::get<std::string>(value));
+    if (number >= 2147483647.0) return INT32_MAX;
+    if (number <= -2147483648.0) return INT32_MIN;
+    return static_cast<std::int32_t>(number);
 }
 
 }  // namespace

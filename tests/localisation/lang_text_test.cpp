@@ -83,3 +83,12 @@ TEST_F(LanguageTest, EnglishFile_HasATextForEveryKeyTheProgramReads) {
     auto english = languageOf("english.ini");
     for (int key : keys) EXPECT_FALSE(english.LangText(key).empty()) << "key " << key;
 }
+
+TEST_F(LanguageTest, EnglishFile_FindingsCountTextCarriesItsOwnLeadingSpace) {
+    // The scanner puts this text straight after the number of findings, with no separator.
+    auto english = languageOf("english.ini");
+    const std::string text = english.LangText(98);
+    ASSERT_GT(text.size(), 1u);
+    EXPECT_EQ(text.front(), ' ');
+    EXPECT_NE(text[1], ' ');
+}

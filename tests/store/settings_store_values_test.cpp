@@ -87,6 +87,19 @@ TEST_F(StoreTest, WriteValue_MissingIniFileOrNonTextTypeReturns99AndWritesNothin
     EXPECT_EQ(std::get<std::string>(text), "b.exe");
 }
 
+TEST_F(StoreTest, WriteValue_NumberOutsideTheRangeOfANumberIsCutToTheNearestEnd) {
+    EXPECT_EQ(store.fWriteValue("HKCU", key, "Big", "D", std::string("1e12")), 0);
+    EXPECT_EQ(store.fWriteValue("HKCU", key, "Small", "D", std::string("-1e400")), 0);
+    EXPECT_EQ(store.fWriteValue("HKCU", key, "Minus", "D", std::string("-7")), 0);
+    Value number;
+    EXPECT_EQ(store.fReadValue("HKCU", key, "Big", "D", std::int32_t{0}, number), 0);
+    EXPECT_EQ(std::get<std::int32_t>(number), INT32_MAX);
+    EXPECT_EQ(store.fReadValue("HKCU", key, "Small", "D", std::int32_t{0}, number), 0);
+    EXPECT_EQ(std::get<std::int32_t>(number), INT32_MIN);
+    EXPECT_EQ(store.fReadValue("HKCU", key, "Minus", "D", std::int32_t{0}, number), 0);
+    EXPECT_EQ(std::get<std::int32_t>(number), -7);
+}
+
 TEST_F(StoreTest, DeleteValue_IniKeyStaysWithEmptyValueAndMissingRegistryValuesCountAsDeleted) {
     tm->writeHostFile(iniPath("startup.ini"), "[windows]\r\nload=tray.exe\r\nrun=clock.exe\r\n");
     EXPECT_EQ(store.fDeleteValue(iniPath("startup.ini"), "windows", "run"), 0);
