@@ -10,19 +10,16 @@
 
 #include "platform/substitute_machine.h"
 #include "product/version.h"
+#include "support/temp_folder.h"
 
 namespace {
-
-std::filesystem::path tempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-form3-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-    return pattern;
-}
 
 class Form3Test : public ::testing::Test {
 protected:
     Form3Test()
-        : root(tempFolder()), pc(root, "C:\\Vantrel"), store(pc.registry, pc.profile, pc.files),
+        : root(testing_support::makeTempFolder("vantrel-form3")),
+          pc(root, "C:\\Vantrel"),
+          store(pc.registry, pc.profile, pc.files),
           language(store, pc.files, [this] { return languageInUse; }), dialog(pc.machine(), store, language) {
         std::filesystem::create_directories(root / "Vantrel" / "lang");
         std::ofstream(root / "Vantrel" / "lang" / "test.ini", std::ios::binary)

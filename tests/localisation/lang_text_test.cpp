@@ -7,18 +7,16 @@
 
 #include "localisation/lang_text.h"
 #include "platform/substitute_machine.h"
+#include "support/temp_folder.h"
 
 namespace {
 
-std::filesystem::path tempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-lang-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-    return pattern;
-}
-
 class LanguageTest : public ::testing::Test {
 protected:
-    LanguageTest() : root(tempFolder()), pc(root, "C:\\Vantrel"), store(pc.registry, pc.profile, pc.files) {
+    LanguageTest()
+        : root(testing_support::makeTempFolder("vantrel-lang")),
+          pc(root, "C:\\Vantrel"),
+          store(pc.registry, pc.profile, pc.files) {
         std::filesystem::create_directories(root / "Vantrel" / "lang");
         std::filesystem::copy_file(std::filesystem::path(VANTREL_LANG) / "english.ini",
                                    root / "Vantrel" / "lang" / "english.ini");

@@ -10,6 +10,7 @@
 #include <sys/xattr.h>
 
 #include "platform/host_files.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -19,9 +20,7 @@ namespace fs = std::filesystem;
 class HostFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vantrel-hostfiles-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        root_ = pattern;
+        root_ = testing_support::makeTempFolder("vantrel-hostfiles");
         files_.mapDrive('c', root_);
     }
     void TearDown() override {

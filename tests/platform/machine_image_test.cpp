@@ -6,17 +6,13 @@
 
 #include "platform/substitute_machine.h"
 #include "store/settings_store.h"
+#include "support/temp_folder.h"
 
 namespace {
 
-std::filesystem::path tempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-image-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-    return pattern;
-}
-
 struct LoadedImage {
-    explicit LoadedImage(const char* name) : root(tempFolder()), pc(root, "C:\\Program Files\\Vantrel") {
+    explicit LoadedImage(const char* name)
+        : root(testing_support::makeTempFolder("vantrel-image")), pc(root, "C:\\Program Files\\Vantrel") {
         loaded = pc.loadImage(std::filesystem::path(VANTREL_FIXTURES) / name, error);
     }
     ~LoadedImage() { std::filesystem::remove_all(root); }
@@ -60,7 +56,7 @@ TEST(MachineImage, WinXp_TakesItsWindowsFolderFromTheNtKeyAndHasDocumentsAndSett
 }
 
 TEST(MachineImage, MalformedRegistryFileLoadsNothing) {
-    auto root = tempFolder();
+    auto root = testing_support::makeTempFolder("vantrel-image");
     std::filesystem::create_directories(root / "image");
     std::ofstream(root / "image" / "machine.reg") << "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\A]\r\n"
                                                      "\"ok\"=\"1\"\r\n\"broken\"=dword:zz\r\n";

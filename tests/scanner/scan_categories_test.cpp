@@ -8,19 +8,14 @@
 #include <stdlib.h>
 
 #include "platform/substitute_machine.h"
+#include "support/temp_folder.h"
 
 namespace {
-
-std::filesystem::path tempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-categories-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-    return pattern;
-}
 
 class ScanCategoriesTest : public ::testing::Test {
 protected:
     ScanCategoriesTest()
-        : root(tempFolder()),
+        : root(testing_support::makeTempFolder("vantrel-categories")),
           pc(root, "C:\\Vantrel"),
           store(pc.registry, pc.profile, pc.files),
           language(store, pc.files, [] { return std::string("test.ini"); }),

@@ -16,14 +16,11 @@
 
 #include "platform/substitute_machine.h"
 #include "shell/form1.h"
+#include "support/temp_folder.h"
 
 namespace form1_test {
 
-inline std::filesystem::path tempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-form1-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-    return pattern;
-}
+inline std::filesystem::path tempFolder() { return testing_support::makeTempFolder("vantrel-form1"); }
 
 // "t" followed by the key: the text of key 35 is "t035".
 inline std::string keyed(int key) {

@@ -5,20 +5,15 @@
 
 #include "platform/substitute_machine.h"
 #include "support/test_machine.h"
+#include "support/temp_folder.h"
 
 namespace testing_support {
 namespace {
 
-std::filesystem::path makeTempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    return pattern;
-}
-
 class SubstituteTestMachine : public TestMachine {
 public:
     SubstituteTestMachine()
-        : root_(makeTempFolder()), substitute_(root_, "C:\\Program Files\\Vantrel") {
+        : root_(testing_support::makeTempFolder("vantrel-test")), substitute_(root_, "C:\\Program Files\\Vantrel") {
         std::filesystem::create_directories(root_ / "scratch");
         std::filesystem::create_directories(root_ / "Program Files" / "Vantrel");
         std::filesystem::create_directories(root_ / "WINDOWS");
