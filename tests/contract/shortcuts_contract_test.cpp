@@ -7,6 +7,7 @@
 
 #include "platform/shortcuts.h"
 #include "support/test_machine.h"
+#include "support/same_link.h"
 
 namespace {
 
@@ -42,15 +43,7 @@ ShellLink untouchedLink() {
     return link;
 }
 
-void expectSameLink(const ShellLink& expected, const ShellLink& actual) {
-    EXPECT_EQ(expected.target, actual.target);
-    EXPECT_EQ(expected.workingFolder, actual.workingFolder);
-    EXPECT_EQ(expected.arguments, actual.arguments);
-    EXPECT_EQ(expected.description, actual.description);
-    EXPECT_EQ(expected.iconPath, actual.iconPath);
-    EXPECT_EQ(expected.iconIndex, actual.iconIndex);
-    EXPECT_EQ(expected.showCommand, actual.showCommand);
-}
+using testing_support::expectSameLink;
 
 TEST_F(ShortcutsContract, WritesAndReadsBackEveryField) {
     tm_->writeHostFile(scratch("app.exe"), "MZ");

@@ -1,4 +1,5 @@
 #include "platform/shell_link_codec.h"
+#include "support/same_link.h"
 
 #include <gtest/gtest.h>
 
@@ -193,15 +194,7 @@ ShellLink sentinel() {
     return link;
 }
 
-void expectSameLink(const ShellLink& expected, const ShellLink& actual) {
-    EXPECT_EQ(expected.target, actual.target);
-    EXPECT_EQ(expected.workingFolder, actual.workingFolder);
-    EXPECT_EQ(expected.arguments, actual.arguments);
-    EXPECT_EQ(expected.description, actual.description);
-    EXPECT_EQ(expected.iconPath, actual.iconPath);
-    EXPECT_EQ(expected.iconIndex, actual.iconIndex);
-    EXPECT_EQ(expected.showCommand, actual.showCommand);
-}
+using testing_support::expectSameLink;
 
 ShellLink decodeOrFail(const std::string& bytes) {
     ShellLink link;
