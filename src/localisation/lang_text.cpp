@@ -8,7 +8,7 @@ namespace localisation {
 
 std::string chooseLanguageFile(store::SettingsStore& store) {
     std::string stored;
-    store.GetRegString(platform::kHkeyLocalMachine, kLanguageKey, kLanguageValue, stored);
+    store.readString(platform::kHkeyLocalMachine, kLanguageKey, kLanguageValue, stored);
     return store::trimSpaces(stored).empty() ? kDefaultLanguageFile : stored;
 }
 
@@ -16,16 +16,16 @@ std::string Language::filePath() const {
     return files_.programFolder() + "\\lang\\" + store::trimSpaces(fileName_());
 }
 
-std::string Language::LangText(const std::string& key) const {
+std::string Language::text(const std::string& key) const {
     store::Value text;
-    store_.fReadValue(filePath(), kLanguageSection, key, "s", std::string(), text);
+    store_.readValue(filePath(), kLanguageSection, key, "s", std::string(), text);
     return store::valueText(text);
 }
 
-std::string Language::LangText(int key) const {
+std::string Language::text(int key) const {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%03d", key);
-    return LangText(std::string(digits));
+    return text(std::string(digits));
 }
 
 }  // namespace localisation

@@ -20,13 +20,13 @@ std::string chooseLanguageFile(store::SettingsStore& store);
 
 class Language {
 public:
-    // `fileName` reads the language file name in use (the main window's Text16)
+    // `fileName` reads the language file name in use (the main window's languageFileName)
     // at each lookup, so every window speaks the main window's language.
     Language(store::SettingsStore& store, platform::Files& files, std::function<std::string()> fileName)
         : store_(store), files_(files), fileName_(std::move(fileName)) {}
 
-    std::string LangText(const std::string& key) const;
-    std::string LangText(int key) const;  // 2 -> "002"
+    std::string text(const std::string& key) const;  // (LangText)
+    std::string text(int key) const;                 // 2 -> "002"
     std::string filePath() const;         // program folder + "\lang\" + the trimmed name
 
 private:

@@ -30,9 +30,10 @@ inline constexpr std::array<ScanCategory, 7> kScanCategories{{
     {"Invalid ClassId Configuration", 34, "g", "class"},
 }};
 
-// Fills the category list with the seven rows and ticks the ones stored as 1.
-void BuildScanCategories(ui::ListView& Viewn1, store::SettingsStore& store, const localisation::Language& language);
-// Writes "1" or "0" for each of the seven rows, creating the key when it is missing.
-void SaveScanCategories(const ui::ListView& Viewn1, store::SettingsStore& store);
+// Fills the category list with the seven rows and ticks the ones stored as 1 (BuildScanCategories).
+void buildCategoryList(ui::ListView& categoryList, store::SettingsStore& store,
+                       const localisation::Language& language);
+// Writes "1" or "0" for each of the seven rows, creating the key when it is missing (SaveScanCategories).
+void saveCategoryTicks(const ui::ListView& categoryList, store::SettingsStore& store);
 
 }  // namespace scanner

@@ -1,6 +1,6 @@
 #include "shell/application.h"
 
-#include "shell/splash.h"
+#include "shell/startup_checks.h"
 
 namespace shell {
 
@@ -10,55 +10,55 @@ Application::Application(platform::Machine& machine, controls::NotifyShell& noti
 
 // The dialogs refer to the main window, so they go before it.
 Application::~Application() {
-    options_.reset();
-    about_.reset();
-    form1_.reset();
+    optionsDialog_.reset();
+    aboutBox_.reset();
+    mainWindow_.reset();
 }
 
 bool Application::start() {
     if (!runStartupChecks(machine_)) return false;
-    frmabout& box = aboutBox();
-    box.Load();
-    box.Text1.setText(kSplashModeOn);
-    box.Show();
+    AboutBox& box = makeAboutBox();
+    box.load();
+    box.splashMode = true;
+    box.show();
     return true;
 }
 
-void Application::showAbout() { aboutBox().Show(); }
+void Application::showAbout() { makeAboutBox().show(); }
 
-void Application::showOptions() { optionsDialog().Show(); }
+void Application::showOptions() { makeOptionsDialog().show(); }
 
-Form1& Application::mainWindow() {
-    if (!form1_) {
+MainWindow& Application::makeMainWindow() {
+    if (!mainWindow_) {
         // Made only once the checks have passed, so a refused start leaves no trace.
-        form1_ = std::make_unique<Form1>(machine_, notifyShell_, trayHost_, random_);
-        form1_->showAbout = [this] { showAbout(); };
-        form1_->showOptions = [this] { showOptions(); };
-        if (onWindowMade) onWindowMade(form1_->window);
+        mainWindow_ = std::make_unique<MainWindow>(machine_, notifyShell_, trayHost_, random_);
+        mainWindow_->showAbout = [this] { showAbout(); };
+        mainWindow_->showOptions = [this] { showOptions(); };
+        if (onWindowMade) onWindowMade(mainWindow_->window);
     }
-    return *form1_;
+    return *mainWindow_;
 }
 
-frmabout& Application::aboutBox() {
-    if (!about_) {
-        Form1& main = mainWindow();
-        about_ = std::make_unique<frmabout>(machine_, main.window, [&main] {
+AboutBox& Application::makeAboutBox() {
+    if (!aboutBox_) {
+        MainWindow& main = makeMainWindow();
+        aboutBox_ = std::make_unique<AboutBox>(machine_, main.window, [&main] {
             if (main.loaded()) return;
-            main.Initialize();
-            main.Load();
+            main.initialize();
+            main.load();
         });
-        if (onWindowMade) onWindowMade(about_->window);
+        if (onWindowMade) onWindowMade(aboutBox_->window);
     }
-    return *about_;
+    return *aboutBox_;
 }
 
-localisation::Form3& Application::optionsDialog() {
-    if (!options_) {
-        Form1& main = mainWindow();
-        options_ = std::make_unique<localisation::Form3>(machine_, main.store, main.language);
-        if (onWindowMade) onWindowMade(options_->window);
+localisation::OptionsDialog& Application::makeOptionsDialog() {
+    if (!optionsDialog_) {
+        MainWindow& main = makeMainWindow();
+        optionsDialog_ = std::make_unique<localisation::OptionsDialog>(machine_, main.store, main.language);
+        if (onWindowMade) onWindowMade(optionsDialog_->window);
     }
-    return *options_;
+    return *optionsDialog_;
 }
 
 }  // namespace shell

@@ -4,11 +4,11 @@
 #include <functional>
 #include <memory>
 
-#include "controls/tray_area.h"
-#include "localisation/form3.h"
+#include "controls/notification_icon.h"
+#include "localisation/options_dialog.h"
 #include "platform/machine.h"
-#include "shell/form1.h"
-#include "shell/frmabout.h"
+#include "shell/main_window.h"
+#include "shell/about_box.h"
 
 namespace shell {
 
@@ -34,22 +34,22 @@ public:
     std::function<void(ui::Window&)> onWindowMade;
 
     // Null until first needed: the main window from start(), the others from their commands.
-    Form1* form1() { return form1_.get(); }
-    frmabout* about() { return about_.get(); }
-    localisation::Form3* options() { return options_.get(); }
+    MainWindow* mainWindow() { return mainWindow_.get(); }
+    AboutBox* aboutBox() { return aboutBox_.get(); }
+    localisation::OptionsDialog* optionsDialog() { return optionsDialog_.get(); }
 
 private:
-    Form1& mainWindow();
-    frmabout& aboutBox();
-    localisation::Form3& optionsDialog();
+    MainWindow& makeMainWindow();
+    AboutBox& makeAboutBox();
+    localisation::OptionsDialog& makeOptionsDialog();
 
     platform::Machine& machine_;
     controls::NotifyShell& notifyShell_;
     controls::TrayHost& trayHost_;
     std::function<double()> random_;
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<frmabout> about_;
-    std::unique_ptr<localisation::Form3> options_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<AboutBox> aboutBox_;
+    std::unique_ptr<localisation::OptionsDialog> optionsDialog_;
 };
 
 }  // namespace shell

@@ -9,70 +9,74 @@ namespace store {
 namespace {
 
 // Items end with one zero, the list with another; an empty list is two zeros.
-void terminateItems(std::string& svalues) {
-    svalues.push_back('\0');
-    if (svalues.size() == 1) svalues.push_back('\0');
+void terminateItems(std::string& items) {
+    items.push_back('\0');
+    if (items.size() == 1) items.push_back('\0');
 }
 
 }  // namespace
 
-Status SettingsStore::fEnumKey(const std::string& sTopKey, const std::string& sSubKey, std::string& svalues,
-                               EnumOutputs& out) {
-    return enumKeys(sTopKey, sSubKey, svalues, out, KeyVariant::Plain);
+Status SettingsStore::enumerateSubkeys(const std::string& root, const std::string& keyPath, std::string& items,
+                                       std::vector<std::string>& names, EnumerationProgress& progress) {
+    return walkSubkeys(root, keyPath, items, names, progress, KeyWalk::Plain);
 }
 
-Status SettingsStore::fEnumKey1(const std::string& sTopKey, const std::string& sSubKey, std::string& svalues,
-                                EnumOutputs& out) {
-    return enumKeys(sTopKey, sSubKey, svalues, out, KeyVariant::Searchable);
+Status SettingsStore::enumerateSubkeysUntilStopped(const std::string& root, const std::string& keyPath,
+                                                   std::string& items, std::vector<std::string>& names,
+                                                   EnumerationProgress& progress) {
+    return walkSubkeys(root, keyPath, items, names, progress, KeyWalk::Stoppable);
 }
 
-Status SettingsStore::enumKeys(const std::string& sTopKey, const std::string& sSubKey, std::string& svalues,
-                               EnumOutputs& out, KeyVariant variant) {
-    const WorkingList list = variant == KeyVariant::Plain ? WorkingList::List1 : WorkingList::List4;
-    out.clearList(list);
-    const platform::Key target = fResolveTopKey(sTopKey);
+Status SettingsStore::walkSubkeys(const std::string& root, const std::string& keyPath, std::string& items,
+                                  std::vector<std::string>& names, EnumerationProgress& progress, KeyWalk walk) {
+    names.clear();
+    const platform::Key target = resolveRoot(root);
     if (target == kUnknownTarget) return kUnknownRoot;
     if (target == kIniTarget) return platform::kInvalidHandle;
     OpenKey open{registry_};
-    Status status = registry_.openKey(target, sSubKey, platform::kKeyEnumerateSubKeys, open.key);
+    Status status = registry_.openKey(target, keyPath, platform::kKeyEnumerateSubKeys, open.key);
     if (status != platform::kSuccess) return status;
     std::vector<char> name(kNameBufferSize);
     for (std::uint32_t index = 0;; ++index) {
-        // The search box reading 2 is the user's way to stop a long walk.
-        if (variant == KeyVariant::Searchable && leadingNumber(out.searchText()) == 2) break;
+        if (walk == KeyWalk::Stoppable && progress.stopRequested()) break;
         if (registry_.enumKey(open.key, index, name.data(), kNameBufferSize) != platform::kSuccess) break;
         const std::string item(name.data(), strnlen(name.data(), kNameBufferSize));
-        svalues += item;
-        svalues.push_back('\0');
-        if (variant == KeyVariant::Plain || !item.empty()) out.addToList(list, item);
-        out.showProgress(item);
+        items += item;
+        items.push_back('\0');
+        if (walk == KeyWalk::Plain || !item.empty()) names.push_back(item);
+        progress.showName(item);
     }
-    terminateItems(svalues);
+    terminateItems(items);
     return open.close();
 }
 
-Status SettingsStore::fEnumValue(const std::string& sTopKeyOrIniFile, const std::string& sSubKeyOrSection,
-                                 std::string& svalues, EnumOutputs& out) {
-    return enumValues(sTopKeyOrIniFile, sSubKeyOrSection, svalues, out, ValueVariant::Listed);
+Status SettingsStore::enumerateValues(const std::string& root, const std::string& keyPathOrSection, std::string& items,
+                                      std::vector<std::string>& names, EnumerationProgress& progress) {
+    names.clear();
+    return walkValues(root, keyPathOrSection, items, [&](const std::string& name) {
+        progress.showName(name);
+        names.push_back(trimSpaces(name));
+    });
 }
 
-Status SettingsStore::fEnumValuea(const std::string& sTopKeyOrIniFile, const std::string& sSubKeyOrSection,
-                                  std::string& svalues, EnumOutputs& out) {
-    return enumValues(sTopKeyOrIniFile, sSubKeyOrSection, svalues, out, ValueVariant::Joined);
+Status SettingsStore::appendValueNames(const std::string& root, const std::string& keyPathOrSection, std::string& items,
+                                       std::string& joinedNames) {
+    return walkValues(root, keyPathOrSection, items, [&](const std::string& name) {
+        joinedNames = trimSpaces(joinedNames).empty() ? name : joinedNames + "," + name;
+    });
 }
 
-Status SettingsStore::enumValues(const std::string& sTopKeyOrIniFile, const std::string& sSubKeyOrSection,
-                                 std::string& svalues, EnumOutputs& out, ValueVariant variant) {
-    if (variant == ValueVariant::Listed) out.clearList(WorkingList::List5);
-    const platform::Key target = fResolveTopKey(sTopKeyOrIniFile);
+Status SettingsStore::walkValues(const std::string& root, const std::string& keyPathOrSection, std::string& items,
+                                 const std::function<void(const std::string&)>& step) {
+    const platform::Key target = resolveRoot(root);
     if (target == kUnknownTarget) return kUnknownRoot;
     if (target == kIniTarget) {
-        svalues.assign(kIniSectionBufferSize, ' ');
-        profile_.getSection(sSubKeyOrSection, svalues.data(), kIniSectionBufferSize, sTopKeyOrIniFile);
+        items.assign(kIniSectionBufferSize, ' ');
+        profile_.getSection(keyPathOrSection, items.data(), kIniSectionBufferSize, root);
         return platform::kSuccess;
     }
     OpenKey open{registry_};
-    Status status = registry_.openKey(target, sSubKeyOrSection, platform::kKeyQueryValue, open.key);
+    Status status = registry_.openKey(target, keyPathOrSection, platform::kKeyQueryValue, open.key);
     if (status != platform::kSuccess) return status;
     std::vector<char> buffer(kNameBufferSize);
     for (std::uint32_t index = 0;;) {
@@ -84,25 +88,19 @@ Status SettingsStore::enumValues(const std::string& sTopKeyOrIniFile, const std:
         const std::string name = found ? std::string(buffer.data(), std::min(length, kNameBufferSize))
                                        : std::string(kNameBufferSize, ' ');
         if (found) {
-            status = appendValueItem(open.key, name, type, size, svalues);
+            status = appendValueItem(open.key, name, type, size, items);
             if (status != platform::kSuccess) return status;
             ++index;
         }
-        if (variant == ValueVariant::Listed) {
-            out.showProgress(name);
-            out.addToList(WorkingList::List5, trimSpaces(name));
-        } else {
-            const std::string joined = out.text1();
-            out.setText1(trimSpaces(joined).empty() ? name : joined + "," + name);
-        }
+        step(name);
         if (!found) break;
     }
-    terminateItems(svalues);
+    terminateItems(items);
     return open.close();
 }
 
 Status SettingsStore::appendValueItem(platform::Key key, const std::string& name, std::uint32_t type,
-                                      std::uint32_t size, std::string& svalues) {
+                                      std::uint32_t size, std::string& items) {
     const bool text = type == platform::kRegSz;
     const bool number = type == platform::kRegDword || (type == platform::kRegBinary && size <= 2);
     if (!text && !number) return platform::kSuccess;
@@ -110,17 +108,17 @@ Status SettingsStore::appendValueItem(platform::Key key, const std::string& name
     std::uint32_t read = size;
     Status status = registry_.queryValue(key, name, &type, data.data(), &read);
     if (status != platform::kSuccess) return status;
-    svalues += name;
-    svalues += '=';
+    items += name;
+    items += '=';
     if (text) {
         // The data as stored, its terminating zero included.
-        svalues.append(reinterpret_cast<const char*>(data.data()), std::min(read, size));
+        items.append(reinterpret_cast<const char*>(data.data()), std::min(read, size));
         return platform::kSuccess;
     }
     std::uint32_t value = 0;
     for (std::uint32_t i = 0; i < std::min<std::uint32_t>(read, 4); ++i) value |= std::uint32_t(data[i]) << (8 * i);
-    svalues += std::to_string(value);
-    svalues.push_back('\0');
+    items += std::to_string(value);
+    items.push_back('\0');
     return platform::kSuccess;
 }
 

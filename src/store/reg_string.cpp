@@ -5,8 +5,8 @@
 
 namespace store {
 
-bool SettingsStore::GetRegString(platform::Key root, const std::string& path, const std::string& name,
-                                 std::string& text) {
+bool SettingsStore::readString(platform::Key root, const std::string& path, const std::string& name,
+                               std::string& text) {
     platform::Key key = 0;
     if (registry_.openKey(root, path, kRegStringAccess, key) != platform::kSuccess) {
         text.clear();
@@ -34,8 +34,8 @@ bool SettingsStore::GetRegString(platform::Key root, const std::string& path, co
     return true;
 }
 
-bool SettingsStore::SaveRegString(platform::Key root, const std::string& path, const std::string& name,
-                                  const std::string& text) {
+bool SettingsStore::saveString(platform::Key root, const std::string& path, const std::string& name,
+                               const std::string& text) {
     platform::Key key = 0;
     if (registry_.createKey(root, path, kRegStringAccess, key, nullptr) != platform::kSuccess) return false;
     const Status status =
@@ -45,18 +45,18 @@ bool SettingsStore::SaveRegString(platform::Key root, const std::string& path, c
     return status == platform::kSuccess;
 }
 
-void SettingsStore::DeleteRegKey(platform::Key root, const std::string& path) {
+void SettingsStore::deleteKeyPath(platform::Key root, const std::string& path) {
     // An empty path would address the root itself.
     if (path.empty()) return;
     registry_.deleteKey(root, path);
 }
 
-std::string SettingsStore::WindowsFolder() {
+std::string SettingsStore::windowsFolder() {
     std::string folder;
-    GetRegString(platform::kHkeyLocalMachine, "software\\microsoft\\windows\\currentversion", "SystemRoot", folder);
+    readString(platform::kHkeyLocalMachine, "software\\microsoft\\windows\\currentversion", "SystemRoot", folder);
     if (trimSpaces(folder).empty())
-        GetRegString(platform::kHkeyLocalMachine, "software\\microsoft\\windows nt\\currentversion", "SystemRoot",
-                     folder);
+        readString(platform::kHkeyLocalMachine, "software\\microsoft\\windows nt\\currentversion", "SystemRoot",
+                   folder);
     return folder;
 }
 

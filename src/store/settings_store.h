@@ -4,13 +4,15 @@
 // status (0 success, 2 not found, 99 unknown root, else the platform's code)
 // and never throws.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
-#include "store/enum_outputs.h"
+#include "store/enumeration_progress.h"
 
 namespace store {
 
@@ -34,45 +36,57 @@ public:
         : registry_(registry), profile_(profile), files_(files) {}
 
     // A root handle, kIniTarget for an existing ordinary file, or kUnknownTarget.
-    platform::Key fResolveTopKey(const std::string& designation);
+    platform::Key resolveRoot(const std::string& designation);  // (fResolveTopKey)
 
-    Status fReadValue(const std::string& sTopKeyOrFile, const std::string& sSubKeyOrSection,
-                      const std::string& sValueName, const std::string& sValueType, const Value& vDefault,
-                      Value& vValue);
-    Status fWriteValue(const std::string& sTopKeyOrFile, const std::string& sSubKeyOrSection,
-                       const std::string& sValueName, const std::string& sValueType, const Value& vValue);
-    Status fDeleteValue(const std::string& sTopKeyOrFile, const std::string& sSubKeyOrSection,
-                        const std::string& sValueName);
-    Status fDeleteKey(const std::string& sTopKey, const std::string& sSubKey, const std::string& sKeyName);
+    // (fReadValue)
+    Status readValue(const std::string& root, const std::string& keyPath, const std::string& valueName,
+                     const std::string& type, const Value& fallback, Value& value);
+    // (fWriteValue)
+    Status writeValue(const std::string& root, const std::string& keyPath, const std::string& valueName,
+                      const std::string& type, const Value& value);
+    // (fDeleteValue)
+    Status deleteValue(const std::string& root, const std::string& keyPath, const std::string& valueName);
+    // (fDeleteKey)
+    Status deleteKey(const std::string& root, const std::string& keyPath, const std::string& keyName);
 
-    Status fEnumKey(const std::string& sTopKey, const std::string& sSubKey, std::string& svalues, EnumOutputs& out);
-    Status fEnumKey1(const std::string& sTopKey, const std::string& sSubKey, std::string& svalues,
-                     EnumOutputs& out);
-    Status fEnumValue(const std::string& sTopKeyOrIniFile, const std::string& sSubKeyOrSection,
-                      std::string& svalues, EnumOutputs& out);
-    Status fEnumValuea(const std::string& sTopKeyOrIniFile, const std::string& sSubKeyOrSection,
-                       std::string& svalues, EnumOutputs& out);
+    // The subkey names in enumeration order, `names` emptied first; `items` gets
+    // each name and a zero appended, and one more zero at the end (fEnumKey).
+    Status enumerateSubkeys(const std::string& root, const std::string& keyPath, std::string& items,
+                            std::vector<std::string>& names, EnumerationProgress& progress);
+    // The same walk for long scans: it ends early when the user asks, and keeps no empty names (fEnumKey1).
+    Status enumerateSubkeysUntilStopped(const std::string& root, const std::string& keyPath, std::string& items,
+                                        std::vector<std::string>& names, EnumerationProgress& progress);
+    // The value names, trimmed, then one empty entry; for an INI file the section's
+    // lines in `items` and no names (fEnumValue).
+    Status enumerateValues(const std::string& root, const std::string& keyPathOrSection, std::string& items,
+                           std::vector<std::string>& names, EnumerationProgress& progress);
+    // Appends the value names, joined by ",", to `joinedNames` without clearing it: a walk
+    // of a second key adds to the first's. The text ends in "," and a blank name buffer (fEnumValuea).
+    Status appendValueNames(const std::string& root, const std::string& keyPathOrSection, std::string& items,
+                            std::string& joinedNames);
 
-    bool GetRegString(platform::Key root, const std::string& path, const std::string& name, std::string& text);
-    bool SaveRegString(platform::Key root, const std::string& path, const std::string& name,
-                       const std::string& text);
-    void DeleteRegKey(platform::Key root, const std::string& path);
-    // "SystemRoot" of the 9x key, else of the NT key; empty when neither has it.
-    std::string WindowsFolder();
+    // One value as text: REG_SZ as stored, REG_DWORD in decimal (GetRegString).
+    bool readString(platform::Key root, const std::string& path, const std::string& name, std::string& text);
+    // One REG_SZ text, the key created when missing (SaveRegString).
+    bool saveString(platform::Key root, const std::string& path, const std::string& name, const std::string& text);
+    void deleteKeyPath(  // (DeleteRegKey)
+        platform::Key root, const std::string& path);
+    // "SystemRoot" of the 9x key, else of the NT key; empty when neither has it (WindowsFolder).
+    std::string windowsFolder();
 
 private:
-    enum class KeyVariant { Plain, Searchable };
-    enum class ValueVariant { Listed, Joined };
-    Status enumKeys(const std::string& sTopKey, const std::string& sSubKey, std::string& svalues, EnumOutputs& out,
-                    KeyVariant variant);
-    Status enumValues(const std::string& sTopKeyOrIniFile, const std::string& sSubKeyOrSection,
-                      std::string& svalues, EnumOutputs& out, ValueVariant variant);
+    enum class KeyWalk { Plain, Stoppable };
+    Status walkSubkeys(const std::string& root, const std::string& keyPath, std::string& items,
+                       std::vector<std::string>& names, EnumerationProgress& progress, KeyWalk walk);
+    // Calls `step` with each value name, then once with the blank buffer of the step that found none.
+    Status walkValues(const std::string& root, const std::string& keyPathOrSection, std::string& items,
+                      const std::function<void(const std::string&)>& step);
     Status appendValueItem(platform::Key key, const std::string& name, std::uint32_t type, std::uint32_t size,
-                           std::string& svalues);
+                           std::string& items);
     Status readRegistryValue(platform::Key root, const std::string& sub, const std::string& name,
-                             const std::string& type, Value& vValue);
+                             const std::string& type, Value& value);
     Status writeRegistryValue(platform::Key root, const std::string& sub, const std::string& name,
-                              const std::string& type, const Value& vValue);
+                              const std::string& type, const Value& value);
 
     platform::Registry& registry_;
     platform::Profile& profile_;

@@ -3,7 +3,7 @@
 
 namespace store {
 
-platform::Key SettingsStore::fResolveTopKey(const std::string& designation) {
+platform::Key SettingsStore::resolveRoot(const std::string& designation) {
     const std::string word = upperCase(designation);
     if (word == "HKCU") return platform::kHkeyCurrentUser;
     if (word == "HKLM") return platform::kHkeyLocalMachine;

@@ -21,27 +21,26 @@ std::int32_t numberOf(const Value& value) {
 
 }  // namespace
 
-Status SettingsStore::fReadValue(const std::string& sTopKeyOrFile, const std::string& sSubKeyOrSection,
-                                 const std::string& sValueName, const std::string& sValueType,
-                                 const Value& vDefault, Value& vValue) {
-    vValue = vDefault;
-    const platform::Key target = fResolveTopKey(sTopKeyOrFile);
+Status SettingsStore::readValue(const std::string& root, const std::string& keyPath, const std::string& valueName,
+                                const std::string& type, const Value& fallback, Value& value) {
+    value = fallback;
+    const platform::Key target = resolveRoot(root);
     if (target == kUnknownTarget) return kUnknownRoot;
-    const std::string type = upperCase(sValueType);
+    const std::string kind = upperCase(type);
     if (target == kIniTarget) {
-        if (type == "S") {
+        if (kind == "S") {
             char buffer[kIniTextBufferSize];
-            std::uint32_t length = profile_.getString(sSubKeyOrSection, sValueName, valueText(vDefault), buffer,
-                                                      kIniTextBufferSize, sTopKeyOrFile);
-            vValue = std::string(buffer, std::min(length, kIniTextBufferSize - 1));
+            std::uint32_t length =
+                profile_.getString(keyPath, valueName, valueText(fallback), buffer, kIniTextBufferSize, root);
+            value = std::string(buffer, std::min(length, kIniTextBufferSize - 1));
         }
         return platform::kSuccess;
     }
-    return readRegistryValue(target, sSubKeyOrSection, sValueName, type, vValue);
+    return readRegistryValue(target, keyPath, valueName, kind, value);
 }
 
 Status SettingsStore::readRegistryValue(platform::Key root, const std::string& sub, const std::string& name,
-                                        const std::string& type, Value& vValue) {
+                                        const std::string& type, Value& value) {
     OpenKey open{registry_};
     Status status = registry_.openKey(root, sub, platform::kKeyQueryValue, open.key);
     if (status != platform::kSuccess) return status;
@@ -59,44 +58,43 @@ Status SettingsStore::readRegistryValue(platform::Key root, const std::string& s
         data.resize(std::min<std::size_t>(size, data.size()));
         // Only a terminating zero is dropped: text stored without one keeps its last letter.
         if (!data.empty() && data.back() == 0) data.pop_back();
-        vValue = std::string(data.begin(), data.end());
+        value = std::string(data.begin(), data.end());
     } else if (type == "D" || type == "B") {
         std::uint32_t valueType = 0, number = 0, size = sizeof number;
         status = registry_.queryValue(open.key, name, &valueType, reinterpret_cast<std::uint8_t*>(&number), &size);
         if (status != platform::kSuccess) return status;
-        if (type == "D") vValue = static_cast<std::int32_t>(number);
-        else vValue = number != 0;
+        if (type == "D") value = static_cast<std::int32_t>(number);
+        else value = number != 0;
     }
     return open.close();
 }
 
-Status SettingsStore::fWriteValue(const std::string& sTopKeyOrFile, const std::string& sSubKeyOrSection,
-                                  const std::string& sValueName, const std::string& sValueType,
-                                  const Value& vValue) {
-    const platform::Key target = fResolveTopKey(sTopKeyOrFile);
+Status SettingsStore::writeValue(const std::string& root, const std::string& keyPath, const std::string& valueName,
+                                 const std::string& type, const Value& value) {
+    const platform::Key target = resolveRoot(root);
     if (target == kUnknownTarget) return kUnknownRoot;
-    const std::string type = upperCase(sValueType);
+    const std::string kind = upperCase(type);
     if (target == kIniTarget) {
-        if (type != "S") return kUnknownRoot;
-        profile_.writeString(sSubKeyOrSection, sValueName, valueText(vValue), sTopKeyOrFile);
+        if (kind != "S") return kUnknownRoot;
+        profile_.writeString(keyPath, valueName, valueText(value), root);
         return platform::kSuccess;
     }
-    return writeRegistryValue(target, sSubKeyOrSection, sValueName, type, vValue);
+    return writeRegistryValue(target, keyPath, valueName, kind, value);
 }
 
 Status SettingsStore::writeRegistryValue(platform::Key root, const std::string& sub, const std::string& name,
-                                         const std::string& type, const Value& vValue) {
+                                         const std::string& type, const Value& value) {
     OpenKey open{registry_};
     Status status =
         registry_.createKey(root, sub, platform::kKeySetValue | platform::kKeyCreateSubKey, open.key, nullptr);
     if (status != platform::kSuccess) return status;
     if (type == "S") {
-        const std::string text = valueText(vValue);
+        const std::string text = valueText(value);
         status = registry_.setValue(open.key, name, platform::kRegSz,
                                     reinterpret_cast<const std::uint8_t*>(text.c_str()),
                                     static_cast<std::uint32_t>(text.size() + 1));
     } else if (type == "D" || type == "B") {
-        std::uint32_t number = static_cast<std::uint32_t>(numberOf(vValue));
+        std::uint32_t number = static_cast<std::uint32_t>(numberOf(value));
         if (type == "B") number = number != 0;
         status = registry_.setValue(open.key, name, platform::kRegDword,
                                     reinterpret_cast<const std::uint8_t*>(&number), sizeof number);
@@ -108,32 +106,30 @@ Status SettingsStore::writeRegistryValue(platform::Key root, const std::string& 
     return open.close();
 }
 
-Status SettingsStore::fDeleteValue(const std::string& sTopKeyOrFile, const std::string& sSubKeyOrSection,
-                                   const std::string& sValueName) {
-    const platform::Key target = fResolveTopKey(sTopKeyOrFile);
+Status SettingsStore::deleteValue(const std::string& root, const std::string& keyPath, const std::string& valueName) {
+    const platform::Key target = resolveRoot(root);
     if (target == kUnknownTarget) return kUnknownRoot;
     if (target == kIniTarget) {
         // The key stays in the file with an empty value.
-        profile_.writeString(sSubKeyOrSection, sValueName, std::string(), sTopKeyOrFile);
+        profile_.writeString(keyPath, valueName, std::string(), root);
         return platform::kSuccess;
     }
     OpenKey open{registry_};
-    Status status = registry_.openKey(target, sSubKeyOrSection, platform::kKeySetValue, open.key);
-    if (status == platform::kSuccess) status = registry_.deleteValue(open.key, sValueName);
+    Status status = registry_.openKey(target, keyPath, platform::kKeySetValue, open.key);
+    if (status == platform::kSuccess) status = registry_.deleteValue(open.key, valueName);
     // Already gone, with its key or alone, is what the caller wanted.
     return status == platform::kFileNotFound ? platform::kSuccess : status;
 }
 
-Status SettingsStore::fDeleteKey(const std::string& sTopKey, const std::string& sSubKey,
-                                 const std::string& sKeyName) {
-    const platform::Key target = fResolveTopKey(sTopKey);
+Status SettingsStore::deleteKey(const std::string& root, const std::string& keyPath, const std::string& keyName) {
+    const platform::Key target = resolveRoot(root);
     if (target == kUnknownTarget) return kUnknownRoot;
     if (target == kIniTarget) return platform::kInvalidHandle;
     // An empty name would make the platform delete the parent key itself.
-    if (sKeyName.empty()) return platform::kInvalidParameter;
+    if (keyName.empty()) return platform::kInvalidParameter;
     OpenKey open{registry_};
-    Status status = registry_.openKey(target, sSubKey, platform::kKeyCreateSubKey, open.key);
-    if (status == platform::kSuccess) status = registry_.deleteKey(open.key, sKeyName);
+    Status status = registry_.openKey(target, keyPath, platform::kKeyCreateSubKey, open.key);
+    if (status == platform::kSuccess) status = registry_.deleteKey(open.key, keyName);
     return status == platform::kFileNotFound ? platform::kSuccess : status;
 }
 

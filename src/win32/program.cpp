@@ -9,9 +9,9 @@ namespace {
 // and stay above the main window.
 WindowOptions optionsFor(const ui::Window& window, HWND mainWindow) {
     WindowOptions options;
-    if (window.name() == "Form1") return options;
+    if (window.name() == "MainWindow") return options;
     options.owner = mainWindow;
-    options.style = window.name() == "frmabout" ? WS_POPUP | WS_BORDER : WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    options.style = window.name() == "AboutBox" ? WS_POPUP | WS_BORDER : WS_POPUP | WS_CAPTION | WS_SYSMENU;
     return options;
 }
 
@@ -34,13 +34,12 @@ Program::~Program() {
 }
 
 void Program::bind(ui::Window& window) {
-    HWND main = application_.form1() ? handleOf(application_.form1()->window) : nullptr;
+    HWND main = application_.mainWindow() ? handleOf(application_.mainWindow()->window) : nullptr;
     binders_.push_back({&window, std::make_unique<WindowBinder>(window, buttons_, optionsFor(window, main))});
-    if (window.name() == "Form1") {
-        shell::Form1& form = *application_.form1();
-        trayWindow_.attach(&form.TrayArea1);
-        form.TrayArea1.Icon(reinterpret_cast<std::uintptr_t>(
-            LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))));
+    if (window.name() == "MainWindow") {
+        shell::MainWindow& form = *application_.mainWindow();
+        trayWindow_.attach(&form.trayIcon);
+        form.trayIcon.Icon(reinterpret_cast<std::uintptr_t>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))));
     }
 }
 

@@ -7,11 +7,11 @@
 #include <functional>
 #include <random>
 
-#include "controls/tray_area.h"
+#include "controls/notification_icon.h"
 
 namespace win32 {
 
-inline constexpr const char* kTrayWindowClass = "VantrelTrayArea";
+inline constexpr const char* kTrayWindowClass = "VantrelNotificationIcon";
 
 // The record as Shell_NotifyIconA wants it: the first-version layout, whose
 // size on this platform is NOTIFYICONDATAA_V1_SIZE, and a terminated tip.
@@ -33,7 +33,7 @@ public:
 
     HWND window() const { return hwnd_; }
     // The control that hears the notifications; null stops them.
-    void attach(controls::TrayArea* area) { area_ = area; }
+    void attach(controls::NotificationIcon* area) { area_ = area; }
 
     std::uintptr_t windowHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
     int twipsPerPixel() const override;
@@ -46,7 +46,7 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
-    controls::TrayArea* area_ = nullptr;
+    controls::NotificationIcon* area_ = nullptr;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
 };
@@ -61,7 +61,7 @@ public:
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
-    controls::TrayArea& area() { return area_; }
+    controls::NotificationIcon& area() { return area_; }
     HWND window() const { return window_.window(); }
 
 private:
@@ -70,7 +70,7 @@ private:
     ShellNotify shell_;
     TrayWindow window_;
     std::mt19937 generator_;
-    controls::TrayArea area_;
+    controls::NotificationIcon area_;
 };
 
 }  // namespace win32

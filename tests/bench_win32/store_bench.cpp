@@ -1,5 +1,5 @@
 // Times the real registry through the settings store: create N subkeys, list
-// them with fEnumKey, delete them. Prints its figures; run under Wine by
+// them with enumerateSubkeys, delete them. Prints its figures; run under Wine by
 // scripts/bench.
 #include <windows.h>
 
@@ -28,24 +28,25 @@ int main(int argc, char** argv) {
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < count; ++i) {
         std::snprintf(name, sizeof name, "Entry%06d", i);
-        store.fWriteValue("HKCU", parent + "\\" + name, "DisplayName", "S", std::string(name));
+        store.writeValue("HKCU", parent + "\\" + name, "DisplayName", "S", std::string(name));
     }
     const double created = secondsSince(start);
 
-    store::WorkingOutputs out;
-    std::string svalues;
+    store::RecordedProgress progress;
+    std::vector<std::string> names;
+    std::string items;
     start = std::chrono::steady_clock::now();
-    const auto status = store.fEnumKey("HKCU", parent, svalues, out);
+    const auto status = store.enumerateSubkeys("HKCU", parent, items, names, progress);
     const double listed = secondsSince(start);
 
     start = std::chrono::steady_clock::now();
-    for (const auto& entry : out.List1) store.fDeleteKey("HKCU", parent, entry);
+    for (const auto& entry : names) store.deleteKey("HKCU", parent, entry);
     const double deleted = secondsSince(start);
-    store.DeleteRegKey(platform::kHkeyCurrentUser, parent);
+    store.deleteKeyPath(platform::kHkeyCurrentUser, parent);
 
-    std::printf("subkeys: %d (listed %zu, status %d)\n", count, out.List1.size(), status);
-    std::printf("create through fWriteValue: %.2f s (%.1f us each)\n", created, 1e6 * created / count);
-    std::printf("fEnumKey into a sink:       %.2f s (%.1f us each)\n", listed, 1e6 * listed / count);
-    std::printf("delete through fDeleteKey:  %.2f s (%.1f us each)\n", deleted, 1e6 * deleted / count);
-    return out.List1.size() == static_cast<std::size_t>(count) ? 0 : 1;
+    std::printf("subkeys: %d (listed %zu, status %d)\n", count, names.size(), status);
+    std::printf("create through writeValue: %.2f s (%.1f us each)\n", created, 1e6 * created / count);
+    std::printf("enumerateSubkeys:          %.2f s (%.1f us each)\n", listed, 1e6 * listed / count);
+    std::printf("delete through deleteKey:  %.2f s (%.1f us each)\n", deleted, 1e6 * deleted / count);
+    return names.size() == static_cast<std::size_t>(count) ? 0 : 1;
 }

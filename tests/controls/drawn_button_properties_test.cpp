@@ -11,9 +11,9 @@ Picture smallPicture(Color c) { return Picture{0x51, 2, 1, {c, c}}; }
 
 TEST(DrawnButtonProperties, NewButtonTakesTheDefaults) {
     FakeButtonHost host;
-    DrawnButton b(host.host(), "drawnButton7");
+    DrawnButton b(host.host(), "exitMenuButton");
     b.InitProperties();
-    EXPECT_EQ(b.Caption(), "drawnButton7");
+    EXPECT_EQ(b.Caption(), "exitMenuButton");
     EXPECT_EQ(b.Font(), host.hostFont);
     EXPECT_EQ(b.BackColor(), 0x8000000Fu);
     EXPECT_EQ(b.BackOver(), 0x8000000Fu);
@@ -98,7 +98,7 @@ TEST(DrawnButtonProperties, MissingHoverColoursDefaultToTheColoursRead) {
     EXPECT_EQ(b->BackOver(), 0x123456u);
     EXPECT_EQ(b->ForeOver(), 0x654321u);
     EXPECT_EQ(b->ButtonType(), 2);
-    EXPECT_EQ(b->Caption(), "drawnButton1");
+    EXPECT_EQ(b->Caption(), "okButton");
 }
 
 TEST(DrawnButtonProperties, EverySetterMarksItsKey) {

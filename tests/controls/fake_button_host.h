@@ -119,7 +119,7 @@ struct PlacedButton {
     explicit PlacedButton(int w = 80, int h = 24, const std::string& caption = "&Help",
                           bool live = true) {
         host.live = live;
-        button = std::make_unique<DrawnButton>(host.host(), "drawnButton1");
+        button = std::make_unique<DrawnButton>(host.host(), "okButton");
         button->InitProperties();
         button->Caption(caption);
         button->Resize(w, h);

@@ -39,34 +39,34 @@ protected:
 
 TEST_F(LanguageTest, ChooseLanguageFile_BlankOrAbsentChoiceMeansEnglish) {
     EXPECT_EQ(localisation::chooseLanguageFile(store), "english.ini");
-    store.SaveRegString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "   ");
+    store.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "   ");
     EXPECT_EQ(localisation::chooseLanguageFile(store), "english.ini");
-    store.SaveRegString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "French.ini");
+    store.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "French.ini");
     EXPECT_EQ(localisation::chooseLanguageFile(store), "French.ini");
 }
 
-TEST_F(LanguageTest, LangText_ReadsSection001OfTheTrimmedFileNameInTheLangFolder) {
+TEST_F(LanguageTest, LanguageText_ReadsSection001OfTheTrimmedFileNameInTheLangFolder) {
     writeLanguageFile("test.ini", "[000]\r\n002=wrong section\r\n[001]\r\n002=&Programs\r\n010=" +
                                       std::string(300, 'h') + "\r\n");
     auto language = languageOf("  test.ini ");
     EXPECT_EQ(language.filePath(), "C:\\Vantrel\\lang\\test.ini");
-    EXPECT_EQ(language.LangText(2), "&Programs");
-    EXPECT_EQ(language.LangText("002"), "&Programs");
-    EXPECT_EQ(language.LangText(10), std::string(254, 'h'));
-    EXPECT_EQ(language.LangText(3), "");
+    EXPECT_EQ(language.text(2), "&Programs");
+    EXPECT_EQ(language.text("002"), "&Programs");
+    EXPECT_EQ(language.text(10), std::string(254, 'h'));
+    EXPECT_EQ(language.text(3), "");
 }
 
-TEST_F(LanguageTest, LangText_IsEmptyForEveryKeyWhenTheFileIsMissing) {
+TEST_F(LanguageTest, LanguageText_IsEmptyForEveryKeyWhenTheFileIsMissing) {
     auto language = languageOf("klingon.ini");
-    for (int key : {1, 2, 8, 88, 122}) EXPECT_EQ(language.LangText(key), "") << key;
+    for (int key : {1, 2, 8, 88, 122}) EXPECT_EQ(language.text(key), "") << key;
 }
 
-TEST_F(LanguageTest, LangText_ReadsTheFileAfreshSoEditsShowAtTheNextLookup) {
+TEST_F(LanguageTest, LanguageText_ReadsTheFileAfreshSoEditsShowAtTheNextLookup) {
     writeLanguageFile("live.ini", "[001]\r\n009=Find\r\n");
     auto language = languageOf("live.ini");
-    EXPECT_EQ(language.LangText(9), "Find");
+    EXPECT_EQ(language.text(9), "Find");
     writeLanguageFile("live.ini", "[001]\r\n009=Search\r\n");
-    EXPECT_EQ(language.LangText(9), "Search");
+    EXPECT_EQ(language.text(9), "Search");
 }
 
 TEST_F(LanguageTest, EnglishFile_HasATextForEveryKeyTheProgramReads) {
@@ -79,13 +79,13 @@ TEST_F(LanguageTest, EnglishFile_HasATextForEveryKeyTheProgramReads) {
     for (int key = 113; key <= 122; ++key) keys.insert(key);
     keys.erase(51);
     auto english = languageOf("english.ini");
-    for (int key : keys) EXPECT_FALSE(english.LangText(key).empty()) << "key " << key;
+    for (int key : keys) EXPECT_FALSE(english.text(key).empty()) << "key " << key;
 }
 
 TEST_F(LanguageTest, EnglishFile_FindingsCountTextCarriesItsOwnLeadingSpace) {
     // The scanner puts this text straight after the number of findings, with no separator.
     auto english = languageOf("english.ini");
-    const std::string text = english.LangText(98);
+    const std::string text = english.text(98);
     ASSERT_GT(text.size(), 1u);
     EXPECT_EQ(text.front(), ' ');
     EXPECT_NE(text[1], ' ');

@@ -28,11 +28,11 @@ TEST(MachineImage, Win98_HasItsWindowsFolderUnderThe9xKeyAndWinIniStartupLines) 
     LoadedImage image("win98");
     ASSERT_TRUE(image.loaded) << image.error.describe();
     store::SettingsStore store(image.pc.registry, image.pc.profile, image.pc.files);
-    EXPECT_EQ(store.WindowsFolder(), "C:\\WINDOWS");
+    EXPECT_EQ(store.windowsFolder(), "C:\\WINDOWS");
     platform::Key nt = 0;
     EXPECT_EQ(image.pc.registry.openKey(platform::kHkeyLocalMachine, "Software\\Microsoft\\Windows NT", 1, nt), 2);
     store::Value run;
-    EXPECT_EQ(store.fReadValue("c:\\windows\\WIN.INI", "windows", "run", "s", std::string(), run), 0);
+    EXPECT_EQ(store.readValue("c:\\windows\\WIN.INI", "windows", "run", "s", std::string(), run), 0);
     EXPECT_EQ(std::get<std::string>(run), "C:\\TOOLS\\clock.exe");
     std::uint32_t attributes = 0;
     ASSERT_EQ(image.pc.files.getAttributes("C:\\WINDOWS\\SYSTEM\\COMCTL32.DLL", attributes), 0);
@@ -43,16 +43,18 @@ TEST(MachineImage, WinXp_TakesItsWindowsFolderFromTheNtKeyAndHasDocumentsAndSett
     LoadedImage image("winxp");
     ASSERT_TRUE(image.loaded) << image.error.describe();
     store::SettingsStore store(image.pc.registry, image.pc.profile, image.pc.files);
-    EXPECT_EQ(store.WindowsFolder(), "C:\\WINDOWS");
+    EXPECT_EQ(store.windowsFolder(), "C:\\WINDOWS");
     std::vector<std::string> names;
     EXPECT_EQ(platform::listFolderFiles(image.pc.files,
                                         "C:\\Documents and Settings\\Anna\\Start Menu\\Programs\\Startup", names),
               0);
     EXPECT_EQ(names, std::vector<std::string>{"desktop.ini"});
-    store::WorkingOutputs out;
-    std::string svalues;
-    EXPECT_EQ(store.fEnumKey("HKLM", "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", svalues, out), 0);
-    EXPECT_EQ(out.List1.size(), 3u);
+    store::RecordedProgress progress;
+    std::string items;
+    EXPECT_EQ(store.enumerateSubkeys("HKLM", "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", items, names,
+                                     progress),
+              0);
+    EXPECT_EQ(names.size(), 3u);
 }
 
 TEST(MachineImage, MalformedRegistryFileLoadsNothing) {

@@ -1,13 +1,13 @@
 #include "shell/application.h"
 
-#include "shell/form1_fixture.h"
+#include "shell/main_window_fixture.h"
 
 namespace {
 
 class ApplicationTest : public ::testing::Test {
 protected:
     ApplicationTest()
-        : root(form1_test::tempFolder()),
+        : root(main_window_test::tempFolder()),
           pc(root, "C:\\Vantrel"),
           app(pc.machine(), notifyShell, host, [] { return 0.5; }) {
         std::filesystem::create_directories(root / "Vantrel" / "lang");
@@ -19,8 +19,8 @@ protected:
 
     std::filesystem::path root;
     platform::SubstituteMachine pc;
-    form1_test::FakeNotifyShell notifyShell;
-    form1_test::FakeTrayHost host;
+    main_window_test::FakeNotifyShell notifyShell;
+    main_window_test::FakeTrayHost host;
     shell::Application app;
 };
 
@@ -30,40 +30,40 @@ TEST_F(ApplicationTest, SecondCopyEndsTheProcessBeforeAnyWindowIsMade) {
     pc.desktop.otherInstance = true;
     EXPECT_FALSE(app.start());
     EXPECT_TRUE(pc.desktop.ended);
-    EXPECT_EQ(app.form1(), nullptr);
-    EXPECT_EQ(app.about(), nullptr);
+    EXPECT_EQ(app.mainWindow(), nullptr);
+    EXPECT_EQ(app.aboutBox(), nullptr);
 }
 
 TEST_F(ApplicationTest, Start_SplashOverTheLoadedMainWindow_ThenAboutAndOptionsCommandsUseOneBoxEach) {
     ASSERT_TRUE(app.start());
-    shell::Form1& main = *app.form1();
-    shell::frmabout* box = app.about();
+    shell::MainWindow& main = *app.mainWindow();
+    shell::AboutBox* box = app.aboutBox();
     EXPECT_TRUE(main.loaded());
-    EXPECT_EQ(main.Text16.text(), "english.ini");
+    EXPECT_EQ(main.languageFileName, "english.ini");
     EXPECT_FALSE(main.window.visible());
     EXPECT_TRUE(box->window.visible());
-    EXPECT_EQ(box->Text1.text(), "1");
+    EXPECT_TRUE(box->splashMode);
 
     pc.desktop.clock = 50005.1;
-    box->Timer2.tick();
+    box->closeTimer.tick();
     ASSERT_TRUE(main.window.visible());
 
-    main.AboutCommand();
-    EXPECT_EQ(app.about(), box);
+    main.aboutCommand();
+    EXPECT_EQ(app.aboutBox(), box);
     EXPECT_TRUE(box->window.visible());
     EXPECT_FALSE(main.window.visible());
     box->window.click();
     EXPECT_TRUE(main.window.visible());
 
-    main.OptionsCommand();
-    localisation::Form3* dialog = app.options();
+    main.optionsCommand();
+    localisation::OptionsDialog* dialog = app.optionsDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->window.visible());
-    EXPECT_FALSE(main.language.LangText(70).empty());
-    EXPECT_EQ(dialog->window.title(), main.language.LangText(70));
-    dialog->drawnButton1.click();
-    main.OptionsCommand();
-    EXPECT_EQ(app.options(), dialog);
+    EXPECT_FALSE(main.language.text(70).empty());
+    EXPECT_EQ(dialog->window.title(), main.language.text(70));
+    dialog->cancelButton.click();
+    main.optionsCommand();
+    EXPECT_EQ(app.optionsDialog(), dialog);
     EXPECT_TRUE(dialog->window.visible());
 }
 
@@ -72,12 +72,12 @@ TEST_F(ApplicationTest, EachWindowIsAnnouncedOnceBeforeItLoads) {
     bool mainLoadedWhenAnnounced = true;
     app.onWindowMade = [&](ui::Window& window) {
         made.push_back(window.name());
-        if (window.name() == "Form1") mainLoadedWhenAnnounced = app.form1()->loaded();
+        if (window.name() == "MainWindow") mainLoadedWhenAnnounced = app.mainWindow()->loaded();
     };
     ASSERT_TRUE(app.start());
     EXPECT_FALSE(mainLoadedWhenAnnounced);
     app.showOptions();
     app.showOptions();
     app.showAbout();
-    EXPECT_EQ(made, (std::vector<std::string>{"Form1", "frmabout", "Form3"}));
+    EXPECT_EQ(made, (std::vector<std::string>{"MainWindow", "AboutBox", "OptionsDialog"}));
 }

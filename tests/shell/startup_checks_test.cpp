@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/substitute_machine.h"
-#include "shell/splash.h"
+
+#include "shell/startup_checks.h"
 #include "store/settings_store.h"
 
 namespace {
@@ -13,7 +14,7 @@ protected:
     StartupChecksTest() : pc(std::filesystem::temp_directory_path() / "vantrel-unused", "C:\\Vantrel") {}
     void storeResolution(const std::string& text) {
         store::SettingsStore(pc.registry, pc.profile, pc.files)
-            .SaveRegString(platform::kHkeyCurrentUser, "Display\\Settings", "Resolution", text);
+            .saveString(platform::kHkeyCurrentUser, "Display\\Settings", "Resolution", text);
     }
     platform::SubstituteMachine pc;
 };

@@ -2,139 +2,139 @@
 
 #include "store/store_fixture.h"
 
-using store::WorkingOutputs;
+using store::RecordedProgress;
+using Names = std::vector<std::string>;
 
-TEST_F(StoreTest, EnumKey_KeyWithoutSubkeysLeavesTwoZerosAndAnEmptyList) {
+TEST_F(StoreTest, EnumerateSubkeys_KeyWithoutSubkeysLeavesTwoZerosAndNoNames) {
     plantKey(key + "\\Empty");
-    WorkingOutputs out;
-    out.List1 = {"left over"};
-    std::string svalues;
-    EXPECT_EQ(store.fEnumKey("HKCU", key + "\\Empty", svalues, out), 0);
-    EXPECT_EQ(svalues, std::string("\0\0", 2));
-    EXPECT_TRUE(out.List1.empty());
+    RecordedProgress progress;
+    Names names = {"left over"};
+    std::string items;
+    EXPECT_EQ(store.enumerateSubkeys("HKCU", key + "\\Empty", items, names, progress), 0);
+    EXPECT_EQ(items, std::string("\0\0", 2));
+    EXPECT_TRUE(names.empty());
 }
 
-TEST_F(StoreTest, EnumKey_ListsEveryNameInOrderAndShowsEachAsProgress) {
+TEST_F(StoreTest, EnumerateSubkeys_ListsEveryNameInOrderAndShowsEachAsProgress) {
     plantKey(key + "\\Apps\\beta");
     plantKey(key + "\\Apps\\Alpha");
     plantKey(key + "\\Apps\\gamma\\inner");
-    WorkingOutputs out;
-    std::string svalues = std::string("prior\0", 6);
-    EXPECT_EQ(store.fEnumKey("HKCU", key + "\\Apps", svalues, out), 0);
-    EXPECT_EQ(svalues, std::string("prior\0Alpha\0beta\0gamma\0\0", 24));
-    EXPECT_EQ(out.List1, (std::vector<std::string>{"Alpha", "beta", "gamma"}));
-    EXPECT_EQ(out.Label1, "gamma");
-    EXPECT_EQ(out.progressShown, 3);
+    RecordedProgress progress;
+    Names names;
+    std::string items = std::string("prior\0", 6);
+    EXPECT_EQ(store.enumerateSubkeys("HKCU", key + "\\Apps", items, names, progress), 0);
+    EXPECT_EQ(items, std::string("prior\0Alpha\0beta\0gamma\0\0", 24));
+    EXPECT_EQ(names, (Names{"Alpha", "beta", "gamma"}));
+    EXPECT_EQ(progress.lastShown, "gamma");
+    EXPECT_EQ(progress.timesShown, 3);
 }
 
-TEST_F(StoreTest, EnumKey_MissingKeyReturns2AndLeavesTheTextUntouched) {
-    WorkingOutputs out;
-    out.List1 = {"old"};
-    std::string svalues = "keep";
-    EXPECT_EQ(store.fEnumKey("HKCU", key + "\\Nowhere", svalues, out), 2);
-    EXPECT_EQ(svalues, "keep");
-    EXPECT_TRUE(out.List1.empty());  // cleared before anything else
-    EXPECT_EQ(store.fEnumKey("HKDD", key, svalues, out), 99);
-    EXPECT_EQ(svalues, "keep");
+TEST_F(StoreTest, EnumerateSubkeys_MissingKeyReturns2AndLeavesTheTextUntouched) {
+    RecordedProgress progress;
+    Names names = {"old"};
+    std::string items = "keep";
+    EXPECT_EQ(store.enumerateSubkeys("HKCU", key + "\\Nowhere", items, names, progress), 2);
+    EXPECT_EQ(items, "keep");
+    EXPECT_TRUE(names.empty());  // cleared before anything else
+    EXPECT_EQ(store.enumerateSubkeys("HKDD", key, items, names, progress), 99);
+    EXPECT_EQ(items, "keep");
 }
 
-TEST_F(StoreTest, EnumKey1_FillsList4AndStopsWhenTheSearchBoxReads2) {
+TEST_F(StoreTest, EnumerateSubkeysUntilStopped_ListsTheNamesAndStopsWhenAsked) {
     plantKey(key + "\\Apps\\One");
     plantKey(key + "\\Apps\\Two");
-    WorkingOutputs out;
-    std::string svalues;
-    EXPECT_EQ(store.fEnumKey1("HKCU", key + "\\Apps", svalues, out), 0);
-    EXPECT_EQ(out.List4, (std::vector<std::string>{"One", "Two"}));
-    EXPECT_TRUE(out.List1.empty());
+    RecordedProgress progress;
+    Names names;
+    std::string items;
+    EXPECT_EQ(store.enumerateSubkeysUntilStopped("HKCU", key + "\\Apps", items, names, progress), 0);
+    EXPECT_EQ(names, (Names{"One", "Two"}));
 
-    out.Text2 = " 2 stop";
-    svalues.clear();
-    EXPECT_EQ(store.fEnumKey1("HKCU", key + "\\Apps", svalues, out), 0);
-    EXPECT_TRUE(out.List4.empty());
-    EXPECT_EQ(svalues, std::string("\0\0", 2));
+    progress.stop = true;
+    items.clear();
+    EXPECT_EQ(store.enumerateSubkeysUntilStopped("HKCU", key + "\\Apps", items, names, progress), 0);
+    EXPECT_TRUE(names.empty());
+    EXPECT_EQ(items, std::string("\0\0", 2));
 }
 
-TEST_F(StoreTest, EnumValue_ListsEveryNameThenOneEmptyEntry) {
+TEST_F(StoreTest, EnumerateValues_ListsEveryNameThenOneEmptyEntry) {
     plant(key, "first", platform::kRegSz, std::string("one\0", 4));
     plant(key, "second", platform::kRegDword, std::string("\x05\0\0\0", 4));
     plant(key, "third", platform::kRegExpandSz, std::string("%x%\0", 4));
-    WorkingOutputs out;
-    out.List5 = {"stale"};
-    std::string svalues;
-    EXPECT_EQ(store.fEnumValue("HKCU", key, svalues, out), 0);
-    ASSERT_EQ(out.List5.size(), 4u);
-    std::vector<std::string> names(out.List5.begin(), out.List5.end() - 1);
-    std::sort(names.begin(), names.end());  // the platform decides the order
-    EXPECT_EQ(names, (std::vector<std::string>{"first", "second", "third"}));
-    EXPECT_EQ(out.List5.back(), "");
-    EXPECT_EQ(out.Label1, std::string(store::kNameBufferSize, ' '));
+    RecordedProgress progress;
+    Names names = {"stale"};
+    std::string items;
+    EXPECT_EQ(store.enumerateValues("HKCU", key, items, names, progress), 0);
+    ASSERT_EQ(names.size(), 4u);
+    Names sorted(names.begin(), names.end() - 1);
+    std::sort(sorted.begin(), sorted.end());  // the platform decides the order
+    EXPECT_EQ(sorted, (Names{"first", "second", "third"}));
+    EXPECT_EQ(names.back(), "");
+    EXPECT_EQ(progress.lastShown, std::string(store::kNameBufferSize, ' '));
     // Text and number items are kept, other types leave no item.
-    EXPECT_NE(svalues.find(std::string("first=one\0", 10)), std::string::npos);
-    EXPECT_NE(svalues.find(std::string("second=5\0", 9)), std::string::npos);
-    EXPECT_EQ(svalues.find("third"), std::string::npos);
-    EXPECT_EQ(svalues.back(), '\0');
+    EXPECT_NE(items.find(std::string("first=one\0", 10)), std::string::npos);
+    EXPECT_NE(items.find(std::string("second=5\0", 9)), std::string::npos);
+    EXPECT_EQ(items.find("third"), std::string::npos);
+    EXPECT_EQ(items.back(), '\0');
 }
 
-TEST_F(StoreTest, EnumValuea_JoinsNamesWithCommasEndingInTheBlankBuffer) {
+TEST_F(StoreTest, AppendValueNames_JoinsNamesWithCommasEndingInTheBlankBuffer) {
     plant(key, "a", platform::kRegSz, std::string("1\0", 2));
     plant(key, "b", platform::kRegSz, std::string("2\0", 2));
-    WorkingOutputs out;
-    std::string svalues;
-    EXPECT_EQ(store.fEnumValuea("HKCU", key, svalues, out), 0);
+    std::string joined, items;
+    EXPECT_EQ(store.appendValueNames("HKCU", key, items, joined), 0);
     const std::string blanks(store::kNameBufferSize, ' ');
-    EXPECT_EQ(out.Text1, "a,b," + blanks);
-    EXPECT_TRUE(out.List5.empty());
+    EXPECT_EQ(joined, "a,b," + blanks);
 
-    WorkingOutputs carried;
-    carried.Text1 = "x";
-    svalues.clear();
-    store.fEnumValuea("HKCU", key, svalues, carried);
-    EXPECT_EQ(carried.Text1, "x,a,b," + blanks);
+    std::string carried = "x";
+    items.clear();
+    store.appendValueNames("HKCU", key, items, carried);
+    EXPECT_EQ(carried, "x,a,b," + blanks) << "a second walk adds to what the first left";
 
     plantKey(key + "\\NoValues");
-    WorkingOutputs none;
-    svalues.clear();
-    EXPECT_EQ(store.fEnumValuea("HKCU", key + "\\NoValues", svalues, none), 0);
-    EXPECT_EQ(none.Text1, blanks);
-    EXPECT_EQ(svalues, std::string("\0\0", 2));
+    std::string none;
+    items.clear();
+    EXPECT_EQ(store.appendValueNames("HKCU", key + "\\NoValues", items, none), 0);
+    EXPECT_EQ(none, blanks);
+    EXPECT_EQ(items, std::string("\0\0", 2));
 }
 
-TEST_F(StoreTest, EnumValue_IniSectionFillsTheFixedBufferOfBlanks) {
+TEST_F(StoreTest, EnumerateValues_IniSectionFillsTheFixedBufferOfBlanks) {
     tm->writeHostFile(iniPath("startup.ini"), "[windows]\r\nrun=clock.exe\r\nload=tray.exe\r\n");
-    WorkingOutputs out;
-    std::string svalues = "ignored";
-    EXPECT_EQ(store.fEnumValue(iniPath("startup.ini"), "windows", svalues, out), 0);
-    ASSERT_EQ(svalues.size(), store::kIniSectionBufferSize);
-    const std::string items("run=clock.exe\0load=tray.exe\0\0", 29);
-    EXPECT_EQ(svalues.substr(0, items.size()), items);
-    EXPECT_EQ(svalues.find_first_not_of(' ', items.size()), std::string::npos);
-    EXPECT_TRUE(out.List5.empty());
+    RecordedProgress progress;
+    Names names = {"stale"};
+    std::string items = "ignored";
+    EXPECT_EQ(store.enumerateValues(iniPath("startup.ini"), "windows", items, names, progress), 0);
+    ASSERT_EQ(items.size(), store::kIniSectionBufferSize);
+    const std::string section("run=clock.exe\0load=tray.exe\0\0", 29);
+    EXPECT_EQ(items.substr(0, section.size()), section);
+    EXPECT_EQ(items.find_first_not_of(' ', section.size()), std::string::npos);
+    EXPECT_TRUE(names.empty());
 }
 
-TEST_F(StoreTest, GetRegString_ReadsTextAndNumbersAndRefusesOversizedValues) {
+TEST_F(StoreTest, ReadString_ReadsTextAndNumbersAndRefusesOversizedValues) {
     plant(key, "long", platform::kRegSz, std::string(2000, 'y') + '\0');
     plant(key, "count", platform::kRegDword, std::string("\x00\x01\x00\x00", 4));
     plant(key, "expand", platform::kRegExpandSz, std::string("%windir%\0", 9));
     plant(key, "plain", platform::kRegSz, std::string("hello\0", 6));
     std::string text = "previous";
-    EXPECT_FALSE(store.GetRegString(platform::kHkeyCurrentUser, key, "long", text));
+    EXPECT_FALSE(store.readString(platform::kHkeyCurrentUser, key, "long", text));
     EXPECT_EQ(text, "");
-    EXPECT_TRUE(store.GetRegString(platform::kHkeyCurrentUser, key, "count", text));
+    EXPECT_TRUE(store.readString(platform::kHkeyCurrentUser, key, "count", text));
     EXPECT_EQ(text, "256");
     text = "unchanged";
-    EXPECT_TRUE(store.GetRegString(platform::kHkeyCurrentUser, key, "expand", text));
+    EXPECT_TRUE(store.readString(platform::kHkeyCurrentUser, key, "expand", text));
     EXPECT_EQ(text, "unchanged");
-    EXPECT_TRUE(store.GetRegString(platform::kHkeyCurrentUser, key, "plain", text));
+    EXPECT_TRUE(store.readString(platform::kHkeyCurrentUser, key, "plain", text));
     EXPECT_EQ(text, "hello");
-    EXPECT_FALSE(store.GetRegString(platform::kHkeyCurrentUser, key, "absent", text));
+    EXPECT_FALSE(store.readString(platform::kHkeyCurrentUser, key, "absent", text));
     EXPECT_EQ(text, "");
     text = "x";
-    EXPECT_FALSE(store.GetRegString(platform::kHkeyCurrentUser, key + "\\nokey", "plain", text));
+    EXPECT_FALSE(store.readString(platform::kHkeyCurrentUser, key + "\\nokey", "plain", text));
     EXPECT_EQ(text, "");
 }
 
-TEST_F(StoreTest, SaveRegString_StoresExactlyTheLettersWithoutAZero) {
-    ASSERT_TRUE(store.SaveRegString(platform::kHkeyCurrentUser, key + "\\New", "abc", "xyz"));
+TEST_F(StoreTest, SaveString_StoresExactlyTheLettersWithoutAZero) {
+    ASSERT_TRUE(store.saveString(platform::kHkeyCurrentUser, key + "\\New", "abc", "xyz"));
     if (tm->isWine()) {
         // Wine deviation: RegSetValueExA stores one byte more when the byte after the data is a zero.
         EXPECT_EQ(storedBytes(key + "\\New", "abc"), std::string("xyz\0", 4));
@@ -142,14 +142,14 @@ TEST_F(StoreTest, SaveRegString_StoresExactlyTheLettersWithoutAZero) {
         EXPECT_EQ(storedBytes(key + "\\New", "abc"), "xyz");
     }
     std::string text;
-    EXPECT_TRUE(store.GetRegString(platform::kHkeyCurrentUser, key + "\\New", "abc", text));
+    EXPECT_TRUE(store.readString(platform::kHkeyCurrentUser, key + "\\New", "abc", text));
     EXPECT_EQ(text, "xyz");
 }
 
-TEST_F(StoreTest, DeleteRegKey_DeletesALeafAndIgnoresAnEmptyPath) {
+TEST_F(StoreTest, DeleteKeyPath_DeletesALeafAndIgnoresAnEmptyPath) {
     plantKey(key + "\\Leaf");
-    store.DeleteRegKey(platform::kHkeyCurrentUser, key + "\\Leaf");
+    store.deleteKeyPath(platform::kHkeyCurrentUser, key + "\\Leaf");
     EXPECT_FALSE(keyExists(key + "\\Leaf"));
-    store.DeleteRegKey(platform::kHkeyCurrentUser, "");
+    store.deleteKeyPath(platform::kHkeyCurrentUser, "");
     EXPECT_TRUE(keyExists(key));
 }

@@ -16,14 +16,14 @@ TEST_F(StoreTest, WindowsFolder_FallsBackToTheNtKeyWhenThe9xKeyHasNoSystemRoot) 
                   0);
         registry.setValue(handle, "SystemRoot", platform::kRegSz, reinterpret_cast<const std::uint8_t*>("  \0"), 3);
         registry.closeKey(handle);
-        EXPECT_EQ(store.WindowsFolder(), "D:\\WINNT");
+        EXPECT_EQ(store.windowsFolder(), "D:\\WINNT");
     } else {
         // A Wine prefix keeps SystemRoot only under the NT key.
-        EXPECT_EQ(store::upperCase(store.WindowsFolder()), "C:\\WINDOWS");
+        EXPECT_EQ(store::upperCase(store.windowsFolder()), "C:\\WINDOWS");
     }
 }
 
 TEST_F(StoreTest, WindowsFolder_IsEmptyWhenNeitherKeyHasIt) {
     if (!tm->isSubstitute()) GTEST_SKIP() << "a real machine always has a Windows folder";
-    EXPECT_EQ(store.WindowsFolder(), "");
+    EXPECT_EQ(store.windowsFolder(), "");
 }

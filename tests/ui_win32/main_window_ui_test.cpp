@@ -14,13 +14,13 @@ protected:
     // Runs the start-up up to the main window, as the splash timer ends it.
     void startToMainWindow() {
         ASSERT_TRUE(program.start());
-        ASSERT_TRUE(app().about()->window.visible());
+        ASSERT_TRUE(app().aboutBox()->window.visible());
         pc.desktop.clock += 6;
         ASSERT_TRUE(ui_test::pumpUntil([&] { return main().window.visible(); }, 3000));
         ui_test::pump(100);
     }
     shell::Application& app() { return program.application(); }
-    shell::Form1& main() { return *app().form1(); }
+    shell::MainWindow& main() { return *app().mainWindow(); }
     HWND handle(const ui::Control& control) { return program.binderOf(main().window)->handleOf(control); }
     // A press and release in the middle of a control, as the mouse makes them.
     void clickOn(HWND control) {
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(MainWindowUi, AfterTheSplashTheMainWindowShowsCentredOnTheUninstallPage) {
     startToMainWindow();
-    EXPECT_FALSE(app().about()->window.visible());
+    EXPECT_FALSE(app().aboutBox()->window.visible());
     HWND window = program.handleOf(main().window);
     ASSERT_TRUE(IsWindowVisible(window));
     const RECT r = windowRect(window);
@@ -53,8 +53,8 @@ TEST_F(MainWindowUi, AfterTheSplashTheMainWindowShowsCentredOnTheUninstallPage) 
     const int width = r.right - r.left, height = r.bottom - r.top;
     EXPECT_NEAR(r.left, (screenWidth - width) / 2, 1);
     EXPECT_NEAR(r.top, (screenHeight - height) / 2 - 200 / 15, 1);  // 200 twips above the centre at 96 DPI
-    EXPECT_TRUE(IsWindowVisible(handle(main().View1)));
-    EXPECT_FALSE(IsWindowVisible(handle(main().View2)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().programList)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().startupList)));
     char title[64];
     GetWindowTextA(window, title, sizeof title);
     EXPECT_STREQ(title, "Vantrel 2003");
@@ -62,14 +62,14 @@ TEST_F(MainWindowUi, AfterTheSplashTheMainWindowShowsCentredOnTheUninstallPage) 
 
 TEST_F(MainWindowUi, MenuClicksSwitchPages) {
     startToMainWindow();
-    clickOn(handle(main().drawnButton7));
-    EXPECT_TRUE(IsWindowVisible(handle(main().View2)));
-    EXPECT_FALSE(IsWindowVisible(handle(main().View1)));
-    clickOn(handle(main().drawnButton8));
-    EXPECT_TRUE(IsWindowVisible(handle(main().Viewn1)));
-    EXPECT_TRUE(IsWindowVisible(handle(main().Frame7)));
-    EXPECT_FALSE(IsWindowVisible(handle(main().Frame6)));
-    EXPECT_FALSE(IsWindowVisible(handle(main().Text2)));
+    clickOn(handle(main().startupMenuButton));
+    EXPECT_TRUE(IsWindowVisible(handle(main().startupList)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().programList)));
+    clickOn(handle(main().scannerMenuButton));
+    EXPECT_TRUE(IsWindowVisible(handle(main().categoryList)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().scannerButtons)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().startupButtons)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().searchBox)));
 }
 
 TEST_F(MainWindowUi, ResizingBelowTheMinimumSnapsBack) {
@@ -88,37 +88,37 @@ TEST_F(MainWindowUi, ResizingBelowTheMinimumSnapsBack) {
 
 TEST_F(MainWindowUi, AltAndTheMarkedLetterRunTheMenuCommand) {
     startToMainWindow();
-    ASSERT_EQ(main().drawnButton7.caption(), "&Startup Manager");
+    ASSERT_EQ(main().startupMenuButton.caption(), "&Startup Manager");
     HWND window = program.handleOf(main().window);
     PostMessageA(window, WM_SYSCHAR, 's', 1 << 29);  // Alt held
     ui_test::pump(200);
-    EXPECT_TRUE(IsWindowVisible(handle(main().View2)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().startupList)));
     PostMessageA(window, WM_SYSCHAR, 'r', 1 << 29);
     ui_test::pump(200);
-    EXPECT_TRUE(IsWindowVisible(handle(main().Viewn2)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().findingsList)));
 }
 
 TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
     startToMainWindow();
-    clickOn(handle(main().drawnButton9));
-    localisation::Form3* options = app().options();
+    clickOn(handle(main().optionsMenuButton));
+    localisation::OptionsDialog* options = app().optionsDialog();
     ASSERT_NE(options, nullptr);
     win32::WindowBinder* dialog = program.binderOf(options->window);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(IsWindowVisible(dialog->handle()));
-    SetWindowTextA(dialog->handleOf(options->Text1), "French.ini");
+    SetWindowTextA(dialog->handleOf(options->fileNameBox), "French.ini");
     ui_test::pump(50);
-    EXPECT_EQ(options->Text1.text(), "French.ini");
-    clickOn(dialog->handleOf(options->cButton5));
+    EXPECT_EQ(options->fileNameBox.text(), "French.ini");
+    clickOn(dialog->handleOf(options->okButton));
     EXPECT_FALSE(options->window.visible());
     ASSERT_EQ(pc.desktop.messages.size(), 1u);
-    EXPECT_EQ(pc.desktop.messages[0], main().language.LangText(87));
+    EXPECT_EQ(pc.desktop.messages[0], main().language.text(87));
 
     std::string stored;
-    EXPECT_TRUE(main().store.GetRegString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language",
-                                          stored));
+    EXPECT_TRUE(
+        main().store.readString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", stored));
     EXPECT_EQ(stored, "French.ini");
-    main().store.fDeleteValue("HKLM", "software\\morvalen\\brevisk", "language");
+    main().store.deleteValue("HKLM", "software\\morvalen\\brevisk", "language");
 }
 
 TEST_F(MainWindowUi, MinimisingShowsTheTrayIconAndItsDoubleClickMaximisesTheWindow) {
@@ -126,11 +126,11 @@ TEST_F(MainWindowUi, MinimisingShowsTheTrayIconAndItsDoubleClickMaximisesTheWind
     HWND window = program.handleOf(main().window);
     ShowWindow(window, SW_MINIMIZE);
     ui_test::pump(200);
-    EXPECT_TRUE(main().TrayArea1.Visible());
-    EXPECT_EQ(main().TrayArea1.ToolTip(), "Vantrel 2003");
+    EXPECT_TRUE(main().trayIcon.Visible());
+    EXPECT_EQ(main().trayIcon.ToolTip(), "Vantrel 2003");
     // The shell reports the icon's mouse message in place of the position.
     SendMessageA(program.trayWindow(), controls::kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
     ui_test::pump(300);
     EXPECT_TRUE(IsZoomed(window));
-    EXPECT_TRUE(main().TrayArea1.Visible()) << "the icon stays";
+    EXPECT_TRUE(main().trayIcon.Visible()) << "the icon stays";
 }

@@ -26,22 +26,22 @@ int main(int argc, char** argv) {
     win32::Program program(pc.machine);
     if (!program.start()) return 1;
     shell::Application& app = program.application();
-    shell::Form1& main = *app.form1();
-    bool ok = save(program.handleOf(app.about()->window), folder, "splash");
+    shell::MainWindow& main = *app.mainWindow();
+    bool ok = save(program.handleOf(app.aboutBox()->window), folder, "splash");
 
     pc.desktop.clock += 6;
     ok = ui_test::pumpUntil([&] { return main.window.visible(); }, 3000) && ok;
     HWND mainWindow = program.handleOf(main.window);
     ok = save(mainWindow, folder, "main-uninstall") && ok;
-    main.drawnButton7.click();
+    main.startupMenuButton.click();
     ok = save(mainWindow, folder, "main-startup") && ok;
-    main.drawnButton8.click();
+    main.scannerMenuButton.click();
     ok = save(mainWindow, folder, "main-scanner") && ok;
 
-    main.drawnButton11.click();
-    ok = save(program.handleOf(app.about()->window), folder, "about") && ok;
-    app.about()->CloseSpotClick();
-    main.drawnButton9.click();
-    ok = save(program.handleOf(app.options()->window), folder, "options") && ok;
+    main.aboutMenuButton.click();
+    ok = save(program.handleOf(app.aboutBox()->window), folder, "about") && ok;
+    app.aboutBox()->closeSpotClick();
+    main.optionsMenuButton.click();
+    ok = save(program.handleOf(app.optionsDialog()->window), folder, "options") && ok;
     return ok ? 0 : 1;
 }

@@ -116,8 +116,8 @@ protected:
     DrawnButtonWindow& place(int left = 10, int top = 10, int width = kWidth, int height = kHeight,
                              HWND parent = nullptr) {
         RECT r{left, top, left + width, top + height};
-        buttons_.push_back(std::make_unique<DrawnButtonWindow>(parent ? parent : form_, r, 100 + static_cast<int>(buttons_.size()),
-                                                               "drawnButton1", events_));
+        buttons_.push_back(std::make_unique<DrawnButtonWindow>(
+            parent ? parent : form_, r, 100 + static_cast<int>(buttons_.size()), "okButton", events_));
         return *buttons_.back();
     }
 
@@ -200,7 +200,7 @@ TEST_F(DrawnButtonWindowTest, EnableWindowFromOutsideReachesTheLogic) {
 // --- the model binding ------------------------------------------------------
 
 TEST_F(DrawnButtonWindowTest, BoundButtonClickCallsTheModelOnce) {
-    ui::Button model("Command1", {}, "&Start");
+    ui::Button model("startButton", {}, "&Start");
     int clicks = 0;
     model.onClick = [&] { ++clicks; };
     HWND w = bind(model);
@@ -211,7 +211,7 @@ TEST_F(DrawnButtonWindowTest, BoundButtonClickCallsTheModelOnce) {
 }
 
 TEST_F(DrawnButtonWindowTest, BoundButtonTakesCaptionStyleAndColoursFromTheModel) {
-    ui::Button model("Command1", {}, "&Start");
+    ui::Button model("startButton", {}, "&Start");
     DrawnButtonWindow* b = DrawnButtonWindow::fromHandle(bind(model));
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->button().Caption(), "&Start");
@@ -221,11 +221,11 @@ TEST_F(DrawnButtonWindowTest, BoundButtonTakesCaptionStyleAndColoursFromTheModel
 }
 
 TEST_F(DrawnButtonWindowTest, BoundButtonFollowsEnablingAndVisibility) {
-    ui::Button hidden("Command2", {}, "Later");
+    ui::Button hidden("laterButton", {}, "Later");
     hidden.hide();
     EXPECT_FALSE(IsWindowVisible(bind(hidden, 10, 60)));
 
-    ui::Button model("Command1", {}, "&Start");
+    ui::Button model("startButton", {}, "&Start");
     int clicks = 0;
     model.onClick = [&] { ++clicks; };
     HWND w = bind(model);
@@ -238,7 +238,7 @@ TEST_F(DrawnButtonWindowTest, BoundButtonFollowsEnablingAndVisibility) {
 }
 
 TEST_F(DrawnButtonWindowTest, CaptionChangeRepaintsTheButton) {
-    ui::Button model("Command1", {}, "OK");
+    ui::Button model("startButton", {}, "OK");
     HWND w = bind(model);
     DrawnButtonWindow* b = DrawnButtonWindow::fromHandle(w);
     const std::vector<Color> before = snapshot(b->surface());
@@ -276,7 +276,7 @@ protected:
     }
 
     std::unique_ptr<controls::DrawnButton> mirrorOf(MirrorHost& host, const std::string& caption) {
-        auto b = std::make_unique<controls::DrawnButton>(host.host(), "drawnButton1");
+        auto b = std::make_unique<controls::DrawnButton>(host.host(), "okButton");
         b->InitProperties();
         b->Caption(caption);
         b->Resize(kWidth, kHeight);
@@ -376,8 +376,8 @@ TEST_F(DrawnButtonPaint, RoundedStyleCutsTheCornersOutOfTheWindow) {
 // --- access keys and focus ----------------------------------------------------
 
 TEST_F(DrawnButtonWindowTest, AccessKeyClicksTheButtonWithThatLetter) {
-    ui::Button help("Command1", {}, "&Help");
-    ui::Button exitButton("Command2", {}, "E&xit");
+    ui::Button help("helpButton", {}, "&Help");
+    ui::Button exitButton("exitButton", {}, "E&xit");
     int helps = 0, exits = 0;
     help.onClick = [&] { ++helps; };
     exitButton.onClick = [&] { ++exits; };

@@ -119,7 +119,8 @@ TEST(TrayIconHost, ResizeGivesTheControlItsPictureSize) {
     RecordingEvents events;
     win32::TrayWindow host;
     win32::ShellNotify shell;
-    controls::TrayArea area(shell, host, events, [] { return 0.0; }, true);
+    controls::NotificationIcon area(
+        shell, host, events, [] { return 0.0; }, true);
     area.Resize();
     EXPECT_EQ(host.widthTwips(), controls::kTrayPictureTwips);
     EXPECT_EQ(host.heightTwips(), controls::kTrayPictureTwips);
@@ -129,7 +130,8 @@ TEST(TrayIconHost, NotificationsAfterDetachingReachNoControl) {
     RecordingEvents events;
     win32::TrayWindow host;
     win32::ShellNotify shell;
-    controls::TrayArea area(shell, host, events, [] { return 0.0; }, true);
+    controls::NotificationIcon area(
+        shell, host, events, [] { return 0.0; }, true);
     host.attach(&area);
     shellNotifies(host.window(), 1, WM_LBUTTONDOWN);
     host.attach(nullptr);

@@ -112,30 +112,30 @@ void clickAt(HWND window, POINT point) {
 
 // Positions are multiples of 15 twips: one pixel at 96 DPI.
 struct TestForm {
-    ui::Window window{"Form1", {1500, 1500, 9000, 6600}, "Binder test"};
-    ui::Frame Frame1{"Frame1", {300, 300, 4500, 2700}, "Options"};
-    ui::Label Label1{"Label1", {150, 450, 1500, 300}, "Inside"};
-    ui::TextBox Text1{"Text1", {150, 900, 1500, 300}, "hidden field"};
-    ui::Label Label2{"Label2", {4950, 300, 1500, 300}, "Outside"};
-    ui::TextBox Text2{"Text2", {4950, 750, 3000, 315}};
-    ui::Button cButton5{"cButton5", {4950, 1200, 1500, 420}, "Find"};
-    ui::Picture Image1{"Image1", {7200, 1800, 480, 480}};
-    ui::ListView View1{"View1", {300, 3150, 8100, 2400}, {{"Name", 3000}, {"Key", 0}, {"Path", 3000}}, true};
-    ui::StatusBar StatusBar1{"StatusBar1", {0, 6000, 9000, 300}, 2};
-    ui::Timer Timer1{"Timer1", 20};
+    ui::Window window{"MainWindow", {1500, 1500, 9000, 6600}, "Binder test"};
+    ui::Frame frame{"frame", {300, 300, 4500, 2700}, "Options"};
+    ui::Label insideLabel{"insideLabel", {150, 450, 1500, 300}, "Inside"};
+    ui::TextBox hiddenField{"hiddenField", {150, 900, 1500, 300}, "hidden field"};
+    ui::Label outsideLabel{"outsideLabel", {4950, 300, 1500, 300}, "Outside"};
+    ui::TextBox textBox{"textBox", {4950, 750, 3000, 315}};
+    ui::Button button{"button", {4950, 1200, 1500, 420}, "Find"};
+    ui::Picture picture{"picture", {7200, 1800, 480, 480}};
+    ui::ListView list{"list", {300, 3150, 8100, 2400}, {{"Name", 3000}, {"Key", 0}, {"Path", 3000}}, true};
+    ui::StatusBar statusBar{"statusBar", {0, 6000, 9000, 300}, 2};
+    ui::Timer timer{"timer", 20};
 
     TestForm() {
-        Text1.hide();
-        window.add(Frame1);
-        window.add(Label1, &Frame1);
-        window.add(Text1, &Frame1);
-        window.add(Label2);
-        window.add(Text2);
-        window.add(cButton5);
-        window.add(Image1);
-        window.add(View1);
-        window.add(StatusBar1);
-        window.add(Timer1);
+        hiddenField.hide();
+        window.add(frame);
+        window.add(insideLabel, &frame);
+        window.add(hiddenField, &frame);
+        window.add(outsideLabel);
+        window.add(textBox);
+        window.add(button);
+        window.add(picture);
+        window.add(list);
+        window.add(statusBar);
+        window.add(timer);
     }
 };
 
@@ -167,28 +167,28 @@ TEST_F(WindowBinderTest, CreatesTheWindowHiddenAtItsOuterDesignSizeInPixels) {
 }
 
 TEST_F(WindowBinderTest, PlacesEachControlAtItsDesignPositionInPixels) {
-    RECT label = inParent(of(form_.Label2));
+    RECT label = inParent(of(form_.outsideLabel));
     EXPECT_EQ(label.left, 330);
     EXPECT_EQ(label.top, 20);
     EXPECT_EQ(label.right - label.left, 100);
     EXPECT_EQ(label.bottom - label.top, 20);
-    RECT list = inParent(of(form_.View1));
+    RECT list = inParent(of(form_.list));
     EXPECT_EQ(list.left, 20);
     EXPECT_EQ(list.top, 210);
     EXPECT_EQ(list.right - list.left, 540);
     EXPECT_EQ(list.bottom - list.top, 160);
-    EXPECT_EQ(GetParent(of(form_.Label2)), window());
+    EXPECT_EQ(GetParent(of(form_.outsideLabel)), window());
 }
 
 TEST_F(WindowBinderTest, PutsAFramesControlsInsideTheFrameWindow) {
-    HWND frame = of(form_.Frame1);
+    HWND frame = of(form_.frame);
     ASSERT_NE(frame, nullptr);
     char className[32] = {};
     GetClassNameA(frame, className, sizeof className);
     EXPECT_STRCASEEQ(className, "Button");
     EXPECT_EQ(GetWindowLongPtrA(frame, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
-    EXPECT_EQ(GetParent(of(form_.Label1)), frame);
-    RECT label = inParent(of(form_.Label1));
+    EXPECT_EQ(GetParent(of(form_.insideLabel)), frame);
+    RECT label = inParent(of(form_.insideLabel));
     EXPECT_EQ(label.left, 10);
     EXPECT_EQ(label.top, 30);
     EXPECT_EQ(textOf(frame), "Options");
@@ -200,106 +200,106 @@ TEST_F(WindowBinderTest, MakesTheKindOfControlEachModelNeeds) {
         GetClassNameA(handle, name, sizeof name);
         return std::string(name);
     };
-    EXPECT_STRCASEEQ(classOf(of(form_.Label2)).c_str(), "Static");
-    EXPECT_TRUE(GetWindowLongPtrA(of(form_.Label2), GWL_STYLE) & SS_NOTIFY);
-    EXPECT_STRCASEEQ(classOf(of(form_.Text2)).c_str(), "Edit");
-    EXPECT_STRCASEEQ(classOf(of(form_.cButton5)).c_str(), "Button");
-    EXPECT_STRCASEEQ(classOf(of(form_.Image1)).c_str(), "Static");
-    EXPECT_STRCASEEQ(classOf(of(form_.View1)).c_str(), WC_LISTVIEWA);
-    EXPECT_STRCASEEQ(classOf(of(form_.StatusBar1)).c_str(), STATUSCLASSNAMEA);
-    EXPECT_EQ(of(form_.Timer1), nullptr) << "a timer has no window of its own";
+    EXPECT_STRCASEEQ(classOf(of(form_.outsideLabel)).c_str(), "Static");
+    EXPECT_TRUE(GetWindowLongPtrA(of(form_.outsideLabel), GWL_STYLE) & SS_NOTIFY);
+    EXPECT_STRCASEEQ(classOf(of(form_.textBox)).c_str(), "Edit");
+    EXPECT_STRCASEEQ(classOf(of(form_.button)).c_str(), "Button");
+    EXPECT_STRCASEEQ(classOf(of(form_.picture)).c_str(), "Static");
+    EXPECT_STRCASEEQ(classOf(of(form_.list)).c_str(), WC_LISTVIEWA);
+    EXPECT_STRCASEEQ(classOf(of(form_.statusBar)).c_str(), STATUSCLASSNAMEA);
+    EXPECT_EQ(of(form_.timer), nullptr) << "a timer has no window of its own";
 }
 
 TEST_F(WindowBinderTest, StartsHiddenControlsHiddenAndShowsTheWindowWhenTheModelDoes) {
-    EXPECT_FALSE(GetWindowLongPtrA(of(form_.Text1), GWL_STYLE) & WS_VISIBLE);
-    EXPECT_EQ(textOf(of(form_.Text1)), "hidden field");
+    EXPECT_FALSE(GetWindowLongPtrA(of(form_.hiddenField), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(textOf(of(form_.hiddenField)), "hidden field");
     form_.window.show();
     EXPECT_TRUE(IsWindowVisible(window()));
-    EXPECT_TRUE(IsWindowVisible(of(form_.Label2)));
-    EXPECT_FALSE(IsWindowVisible(of(form_.Text1)));
+    EXPECT_TRUE(IsWindowVisible(of(form_.outsideLabel)));
+    EXPECT_FALSE(IsWindowVisible(of(form_.hiddenField)));
     form_.window.hide();
     EXPECT_FALSE(IsWindowVisible(window()));
 }
 
 TEST_F(WindowBinderTest, MirrorsCaptionVisibilityEnablingAndGeometryOfControls) {
     form_.window.show();
-    form_.Label2.setCaption("Changed");
-    EXPECT_EQ(textOf(of(form_.Label2)), "Changed");
-    form_.Label2.hide();
-    EXPECT_FALSE(IsWindowVisible(of(form_.Label2)));
-    form_.Label2.show();
-    EXPECT_TRUE(IsWindowVisible(of(form_.Label2)));
-    form_.cButton5.setEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(of(form_.cButton5)));
-    form_.Label2.setBounds({6000, 4500, 2250, 450});
-    RECT moved = inParent(of(form_.Label2));
+    form_.outsideLabel.setCaption("Changed");
+    EXPECT_EQ(textOf(of(form_.outsideLabel)), "Changed");
+    form_.outsideLabel.hide();
+    EXPECT_FALSE(IsWindowVisible(of(form_.outsideLabel)));
+    form_.outsideLabel.show();
+    EXPECT_TRUE(IsWindowVisible(of(form_.outsideLabel)));
+    form_.button.setEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(of(form_.button)));
+    form_.outsideLabel.setBounds({6000, 4500, 2250, 450});
+    RECT moved = inParent(of(form_.outsideLabel));
     EXPECT_EQ(moved.left, 400);
     EXPECT_EQ(moved.top, 300);
     EXPECT_EQ(moved.right - moved.left, 150);
     EXPECT_EQ(moved.bottom - moved.top, 30);
     form_.window.setTitle("Renamed");
     EXPECT_EQ(textOf(window()), "Renamed");
-    form_.Frame1.hide();
-    EXPECT_FALSE(IsWindowVisible(of(form_.Label1))) << "a hidden frame hides what it holds";
+    form_.frame.hide();
+    EXPECT_FALSE(IsWindowVisible(of(form_.insideLabel))) << "a hidden frame hides what it holds";
 }
 
 TEST_F(WindowBinderTest, FocusRequestedByTheModelGoesToTheControl) {
     form_.window.show();
-    form_.Text2.setFocus();
-    EXPECT_EQ(GetFocus(), of(form_.Text2));
+    form_.textBox.setFocus();
+    EXPECT_EQ(GetFocus(), of(form_.textBox));
 }
 
 TEST_F(WindowBinderTest, GivesEveryControlTheMessageFont) {
     HFONT font = binder_->font();
     ASSERT_NE(font, nullptr);
     EXPECT_NE(font, static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
-    const std::vector<const ui::Control*> controls{&form_.Label1, &form_.Text2, &form_.cButton5, &form_.View1,
-                                                   &form_.Frame1};
+    const std::vector<const ui::Control*> controls{&form_.insideLabel, &form_.textBox, &form_.button, &form_.list,
+                                                   &form_.frame};
     for (const ui::Control* control : controls)
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(of(*control), WM_GETFONT, 0, 0)), font) << control->name();
 }
 
 TEST_F(WindowBinderTest, StandardButtonClickRunsTheModelsClick) {
     int clicks = 0;
-    form_.cButton5.onClick = [&] { ++clicks; };
-    SendMessageA(of(form_.cButton5), BM_CLICK, 0, 0);
+    form_.button.onClick = [&] { ++clicks; };
+    SendMessageA(of(form_.button), BM_CLICK, 0, 0);
     EXPECT_EQ(clicks, 1);
-    form_.cButton5.setCaption("Find next");
-    EXPECT_EQ(textOf(of(form_.cButton5)), "Find next");
+    form_.button.setCaption("Find next");
+    EXPECT_EQ(textOf(of(form_.button)), "Find next");
 }
 
 TEST_F(WindowBinderTest, TypingInTheTextBoxSetsTheModelsText) {
     int changes = 0;
-    form_.Text2.onChange = [&] { ++changes; };
-    SetWindowTextA(of(form_.Text2), "acrobat");
-    EXPECT_EQ(form_.Text2.text(), "acrobat");
+    form_.textBox.onChange = [&] { ++changes; };
+    SetWindowTextA(of(form_.textBox), "acrobat");
+    EXPECT_EQ(form_.textBox.text(), "acrobat");
     EXPECT_EQ(changes, 1);
 }
 
 TEST_F(WindowBinderTest, ModelTextShowsInTheTextBoxWithoutComingBackAsASecondChange) {
     int changes = 0;
-    form_.Text2.onChange = [&] { ++changes; };
-    form_.Text2.setText("from the program");
-    EXPECT_EQ(textOf(of(form_.Text2)), "from the program");
+    form_.textBox.onChange = [&] { ++changes; };
+    form_.textBox.setText("from the program");
+    EXPECT_EQ(textOf(of(form_.textBox)), "from the program");
     EXPECT_EQ(changes, 1);
 }
 
 TEST_F(WindowBinderTest, EnterInTheTextBoxRunsTheEnterHandler) {
     int enters = 0;
-    form_.Text2.onEnter = [&] { ++enters; };
-    SendMessageA(of(form_.Text2), WM_KEYDOWN, VK_RETURN, 0);
-    SendMessageA(of(form_.Text2), WM_CHAR, '\r', 0);
+    form_.textBox.onEnter = [&] { ++enters; };
+    SendMessageA(of(form_.textBox), WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(of(form_.textBox), WM_CHAR, '\r', 0);
     EXPECT_EQ(enters, 1);
-    SendMessageA(of(form_.Text2), WM_KEYDOWN, 'A', 0);
+    SendMessageA(of(form_.textBox), WM_KEYDOWN, 'A', 0);
     EXPECT_EQ(enters, 1);
 }
 
 TEST_F(WindowBinderTest, ClickOnALabelOrAPictureRunsItsHandler) {
     int labelClicks = 0, pictureClicks = 0;
-    form_.Label1.onClick = [&] { ++labelClicks; };
-    form_.Image1.onClick = [&] { ++pictureClicks; };
-    clickAt(of(form_.Label1), {3, 3});
-    clickAt(of(form_.Image1), {3, 3});
+    form_.insideLabel.onClick = [&] { ++labelClicks; };
+    form_.picture.onClick = [&] { ++pictureClicks; };
+    clickAt(of(form_.insideLabel), {3, 3});
+    clickAt(of(form_.picture), {3, 3});
     EXPECT_EQ(labelClicks, 1) << "the label is inside a frame: the frame passes the click on";
     EXPECT_EQ(pictureClicks, 1);
 }
@@ -404,12 +404,12 @@ TEST_F(WindowBinderTest, HiddenWindowTakesTheModelsStateWhenShown) {
 
 TEST_F(WindowBinderTest, RunningTimerTicksWhileMessagesArePumpedAndStopsWhenStopped) {
     int ticks = 0;
-    form_.Timer1.onTick = [&] { ++ticks; };
+    form_.timer.onTick = [&] { ++ticks; };
     pumpFor(100);
     EXPECT_EQ(ticks, 0) << "a timer that was never started does not tick";
-    form_.Timer1.start();
+    form_.timer.start();
     EXPECT_TRUE(pumpUntil([&] { return ticks >= 2; }));
-    form_.Timer1.stop();
+    form_.timer.stop();
     const int stoppedAt = ticks;
     pumpFor(100);
     EXPECT_EQ(ticks, stoppedAt);
@@ -417,9 +417,9 @@ TEST_F(WindowBinderTest, RunningTimerTicksWhileMessagesArePumpedAndStopsWhenStop
 
 TEST_F(WindowBinderTest, StatusBarShowsItsPanelsDockedAtTheBottom) {
     form_.window.show();
-    form_.StatusBar1.setPanel(1, "Vantrel 2003");
-    form_.StatusBar1.setPanel(2, "12 entries");
-    HWND status = of(form_.StatusBar1);
+    form_.statusBar.setPanel(1, "Vantrel 2003");
+    form_.statusBar.setPanel(2, "12 entries");
+    HWND status = of(form_.statusBar);
     char text[128] = {};
     SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "Vantrel 2003");
@@ -476,18 +476,18 @@ TEST_F(WindowBinderTest, ButtonFactoryMakesTheButtonsRealControl) {
     binder_.reset();
     binder_ = std::make_unique<win32::WindowBinder>(form_.window, factory);
 
-    EXPECT_EQ(made.model, &form_.cButton5);
+    EXPECT_EQ(made.model, &form_.button);
     EXPECT_EQ(made.parent, window());
     EXPECT_EQ(made.pixels.left, 330);
     EXPECT_EQ(made.pixels.top, 80);
     EXPECT_EQ(made.pixels.right, 430);
     EXPECT_EQ(made.pixels.bottom, 108);
-    HWND button = of(form_.cButton5);
+    HWND button = of(form_.button);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(GetDlgCtrlID(button), made.id);
 
-    form_.cButton5.setCaption("Other");
-    form_.cButton5.hide();
+    form_.button.setCaption("Other");
+    form_.button.hide();
     EXPECT_FALSE(GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE) << "visibility is the binder's part";
     EXPECT_EQ(made.changes, (std::vector<ui::Change>{ui::Change::Text, ui::Change::Visible}));
     SendMessageA(window(), WM_COMMAND, MAKEWPARAM(made.id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
@@ -497,12 +497,12 @@ TEST_F(WindowBinderTest, ButtonFactoryMakesTheButtonsRealControl) {
 
 TEST_F(WindowBinderTest, LetsGoOfItsModelsAndWindowsWhenDestroyed) {
     HWND handle = window();
-    HWND label = of(form_.Label2);
+    HWND label = of(form_.outsideLabel);
     binder_.reset();
     EXPECT_FALSE(IsWindow(handle));
     EXPECT_FALSE(IsWindow(label));
-    form_.Label2.setCaption("after");  // no renderer any more: nothing to reach
-    form_.View1.addRow("after");
+    form_.outsideLabel.setCaption("after");  // no renderer any more: nothing to reach
+    form_.list.addRow("after");
     form_.window.resizeTo(6000, 6000);
     pump();
     SUCCEED();
@@ -510,12 +510,12 @@ TEST_F(WindowBinderTest, LetsGoOfItsModelsAndWindowsWhenDestroyed) {
 
 class WindowBinderListViewTest : public WindowBinderTest {
 protected:
-    HWND list() const { return of(form_.View1); }
+    HWND list() const { return of(form_.list); }
     void addRows(int count) {
         for (int i = 0; i < count; ++i) {
             ui::Row row;
             row.texts = {"Program " + std::to_string(i), "key" + std::to_string(i), "C:\\p\\" + std::to_string(i)};
-            form_.View1.addRow(std::move(row));
+            form_.list.addRow(std::move(row));
         }
     }
 };
@@ -540,8 +540,8 @@ TEST_F(WindowBinderListViewTest, ShowsColumnsWithTheirWidthsInPixelsAndZeroWidth
     column.cchTextMax = sizeof header;
     SendMessageA(list(), LVM_GETCOLUMNA, 2, reinterpret_cast<LPARAM>(&column));
     EXPECT_STREQ(header, "Path");
-    form_.View1.setColumnWidth(1, 1500);
-    form_.View1.setColumnHeader(0, "Program");
+    form_.list.setColumnWidth(1, 1500);
+    form_.list.setColumnHeader(0, "Program");
     EXPECT_EQ(SendMessageA(list(), LVM_GETCOLUMNWIDTH, 1, 0), 100);
     column.pszText = header;
     SendMessageA(list(), LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
@@ -552,7 +552,7 @@ TEST_F(WindowBinderListViewTest, FiftyThousandRowsReachTheListInOneCountAndItSti
     form_.window.show();
     pump();
     addRows(50000);
-    auto* binding = dynamic_cast<win32::ListViewBinding*>(binder_->boundOf(form_.View1));
+    auto* binding = dynamic_cast<win32::ListViewBinding*>(binder_->boundOf(form_.list));
     ASSERT_NE(binding, nullptr);
     EXPECT_TRUE(binding->rowsPending()) << "the count is set once the burst is over, not per row";
     pump();
@@ -566,7 +566,7 @@ TEST_F(WindowBinderListViewTest, FiftyThousandRowsReachTheListInOneCountAndItSti
     SendMessageA(list(), LVM_ENSUREVISIBLE, 49999, FALSE);
     UpdateWindow(window());
     EXPECT_GT(SendMessageA(list(), LVM_GETTOPINDEX, 0, 0), 49000);
-    form_.View1.setText(49999, 0, "Last one");
+    form_.list.setText(49999, 0, "Last one");
     EXPECT_EQ(cell(list(), 49999, 0), "Last one");
     DWORD_PTR answer = 0;
     EXPECT_NE(SendMessageTimeoutA(window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0);
@@ -575,11 +575,11 @@ TEST_F(WindowBinderListViewTest, FiftyThousandRowsReachTheListInOneCountAndItSti
 TEST_F(WindowBinderListViewTest, RemovedAndClearedRowsLeaveTheList) {
     addRows(5);
     pump();
-    form_.View1.removeRow(1);
+    form_.list.removeRow(1);
     pump();
     EXPECT_EQ(itemCount(list()), 4);
     EXPECT_EQ(cell(list(), 1, 0), "Program 2");
-    form_.View1.clear();
+    form_.list.clear();
     pump();
     EXPECT_EQ(itemCount(list()), 0);
 }
@@ -587,10 +587,10 @@ TEST_F(WindowBinderListViewTest, RemovedAndClearedRowsLeaveTheList) {
 TEST_F(WindowBinderListViewTest, CheckStateComesFromTheModel) {
     addRows(3);
     pump();
-    form_.View1.setChecked(1, true);
+    form_.list.setChecked(1, true);
     EXPECT_EQ(checkState(list(), 0), INDEXTOSTATEIMAGEMASK(1));
     EXPECT_EQ(checkState(list(), 1), INDEXTOSTATEIMAGEMASK(2));
-    form_.View1.setChecked(1, false);
+    form_.list.setChecked(1, false);
     EXPECT_EQ(checkState(list(), 1), INDEXTOSTATEIMAGEMASK(1));
 }
 
@@ -599,14 +599,14 @@ TEST_F(WindowBinderListViewTest, ClickNotificationOnACheckBoxTicksTheRowForTheUs
     addRows(5);
     pump();
     std::vector<std::size_t> checked, clicked;
-    form_.View1.onRowChecked = [&](std::size_t row) { checked.push_back(row); };
-    form_.View1.onRowClick = [&](std::size_t row) { clicked.push_back(row); };
+    form_.list.onRowChecked = [&](std::size_t row) { checked.push_back(row); };
+    form_.list.onRowClick = [&](std::size_t row) { clicked.push_back(row); };
     NMITEMACTIVATE click{};
     click.hdr.code = NM_CLICK;
     click.iItem = 2;
     ASSERT_TRUE(checkBoxPoint(list(), 2, click.ptAction));
     sendNotify(list(), click.hdr);
-    EXPECT_TRUE(form_.View1.row(2).checked);
+    EXPECT_TRUE(form_.list.row(2).checked);
     EXPECT_EQ(checked, std::vector<std::size_t>{2});
     EXPECT_TRUE(clicked.empty()) << "ticking is not choosing the row";
     EXPECT_EQ(checkState(list(), 2), INDEXTOSTATEIMAGEMASK(2));
@@ -617,14 +617,14 @@ TEST_F(WindowBinderListViewTest, MousePressOnACheckBoxTogglesItOnce) {
     addRows(5);
     pump();
     int checks = 0;
-    form_.View1.onRowChecked = [&](std::size_t) { ++checks; };
+    form_.list.onRowChecked = [&](std::size_t) { ++checks; };
     POINT point;
     ASSERT_TRUE(checkBoxPoint(list(), 3, point));
     clickAt(list(), point);
-    EXPECT_TRUE(form_.View1.row(3).checked);
+    EXPECT_TRUE(form_.list.row(3).checked);
     EXPECT_EQ(checks, 1);
     clickAt(list(), point);
-    EXPECT_FALSE(form_.View1.row(3).checked);
+    EXPECT_FALSE(form_.list.row(3).checked);
     EXPECT_EQ(checks, 2);
 }
 
@@ -632,13 +632,13 @@ TEST_F(WindowBinderListViewTest, SpaceTicksTheFocusedRow) {
     form_.window.show();
     addRows(5);
     pump();
-    form_.View1.select(4);
+    form_.list.select(4);
     SetFocus(list());
     SendMessageA(list(), WM_KEYDOWN, VK_SPACE, 0);
     SendMessageA(list(), WM_CHAR, ' ', 0);
     SendMessageA(list(), WM_KEYUP, VK_SPACE, 0);
-    EXPECT_TRUE(form_.View1.row(4).checked);
-    EXPECT_FALSE(form_.View1.row(3).checked);
+    EXPECT_TRUE(form_.list.row(4).checked);
+    EXPECT_FALSE(form_.list.row(3).checked);
 }
 
 TEST_F(WindowBinderListViewTest, RowClickChoosesTheRowInTheModel) {
@@ -646,7 +646,7 @@ TEST_F(WindowBinderListViewTest, RowClickChoosesTheRowInTheModel) {
     addRows(8);
     pump();
     std::vector<std::size_t> clicked;
-    form_.View1.onRowClick = [&](std::size_t row) { clicked.push_back(row); };
+    form_.list.onRowClick = [&](std::size_t row) { clicked.push_back(row); };
 
     RECT bounds{};
     bounds.left = LVIR_LABEL;
@@ -657,7 +657,7 @@ TEST_F(WindowBinderListViewTest, RowClickChoosesTheRowInTheModel) {
     click.ptAction = {bounds.left + 10, (bounds.top + bounds.bottom) / 2};
     sendNotify(list(), click.hdr);
     EXPECT_EQ(clicked, std::vector<std::size_t>{3});
-    EXPECT_EQ(form_.View1.selectedIndex(), 3u);
+    EXPECT_EQ(form_.list.selectedIndex(), 3u);
     EXPECT_EQ(SendMessageA(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 3);
 
     // A real press on another row: one click reported, not one per notification.
@@ -665,29 +665,29 @@ TEST_F(WindowBinderListViewTest, RowClickChoosesTheRowInTheModel) {
     SendMessageA(list(), LVM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&bounds));
     clickAt(list(), {bounds.left + 10, (bounds.top + bounds.bottom) / 2});
     EXPECT_EQ(clicked, (std::vector<std::size_t>{3, 5}));
-    EXPECT_EQ(form_.View1.selectedIndex(), 5u);
-    EXPECT_FALSE(form_.View1.row(5).checked);
+    EXPECT_EQ(form_.list.selectedIndex(), 5u);
+    EXPECT_FALSE(form_.list.row(5).checked);
 }
 
 TEST_F(WindowBinderListViewTest, KeyboardSelectionCountsAsARowClick) {
     form_.window.show();
     addRows(8);
     pump();
-    form_.View1.select(2);
+    form_.list.select(2);
     std::vector<std::size_t> clicked;
-    form_.View1.onRowClick = [&](std::size_t row) { clicked.push_back(row); };
+    form_.list.onRowClick = [&](std::size_t row) { clicked.push_back(row); };
     SetFocus(list());
     SendMessageA(list(), WM_KEYDOWN, VK_DOWN, 0);
     SendMessageA(list(), WM_KEYUP, VK_DOWN, 0);
     EXPECT_EQ(clicked, std::vector<std::size_t>{3});
-    EXPECT_EQ(form_.View1.selectedIndex(), 3u);
+    EXPECT_EQ(form_.list.selectedIndex(), 3u);
 }
 
 TEST_F(WindowBinderListViewTest, ColumnHeaderClickReachesTheModel) {
     form_.window.show();
     pump();
     std::vector<std::size_t> columns;
-    form_.View1.onColumnClick = [&](std::size_t column) { columns.push_back(column); };
+    form_.list.onColumnClick = [&](std::size_t column) { columns.push_back(column); };
     HWND header = reinterpret_cast<HWND>(SendMessageA(list(), LVM_GETHEADER, 0, 0));
     ASSERT_NE(header, nullptr);
     RECT item{};
@@ -699,7 +699,7 @@ TEST_F(WindowBinderListViewTest, ColumnHeaderClickReachesTheModel) {
 TEST_F(WindowBinderListViewTest, SelectionSetByTheModelShowsAndIsScrolledIntoView) {
     form_.window.show();
     addRows(2000);
-    form_.View1.select(1500);
+    form_.list.select(1500);
     EXPECT_EQ(SendMessageA(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1500);
     int top = static_cast<int>(SendMessageA(list(), LVM_GETTOPINDEX, 0, 0));
     int page = static_cast<int>(SendMessageA(list(), LVM_GETCOUNTPERPAGE, 0, 0));
@@ -708,9 +708,9 @@ TEST_F(WindowBinderListViewTest, SelectionSetByTheModelShowsAndIsScrolledIntoVie
 }
 
 TEST_F(WindowBinderListViewTest, SortingReordersTheRowsShownAndMarksTheColumn) {
-    for (const char* name : {"beta", "Alpha", "gamma"}) form_.View1.addRow(name);
+    for (const char* name : {"beta", "Alpha", "gamma"}) form_.list.addRow(name);
     pump();
-    form_.View1.setSorting(true, 0, ui::SortOrder::Descending);
+    form_.list.setSorting(true, 0, ui::SortOrder::Descending);
     pump();
     EXPECT_EQ(cell(list(), 0, 0), "gamma");
     EXPECT_EQ(cell(list(), 2, 0), "Alpha");
@@ -725,7 +725,7 @@ TEST_F(WindowBinderListViewTest, SortingReordersTheRowsShownAndMarksTheColumn) {
 TEST_F(WindowBinderListViewTest, RowTextColourComesFromTheModel) {
     addRows(3);
     pump();
-    form_.View1.setColor(1, RGB(200, 0, 0));
+    form_.list.setColor(1, RGB(200, 0, 0));
     NMLVCUSTOMDRAW draw{};
     draw.nmcd.hdr.code = NM_CUSTOMDRAW;
     draw.nmcd.dwDrawStage = CDDS_PREPAINT;
@@ -743,9 +743,9 @@ TEST_F(WindowBinderListViewTest, RowTextColourComesFromTheModel) {
 
 TEST_F(WindowBinderListViewTest, SmallPictureKeysGetOnePictureEach) {
     addRows(3);
-    form_.View1.setSmallIcon(0, "exe");
-    form_.View1.setSmallIcon(1, "dll");
-    form_.View1.setSmallIcon(2, "exe");
+    form_.list.setSmallIcon(0, "exe");
+    form_.list.setSmallIcon(1, "dll");
+    form_.list.setSmallIcon(2, "exe");
     pump();
     HIMAGELIST pictures = reinterpret_cast<HIMAGELIST>(SendMessageA(list(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     ASSERT_NE(pictures, nullptr);
@@ -764,12 +764,12 @@ TEST_F(WindowBinderListViewTest, SmallPictureKeysGetOnePictureEach) {
 
 TEST_F(WindowBinderListViewTest, ScreenshotOfTheBoundWindowIsAWholeBitmap) {
     form_.window.show();
-    form_.StatusBar1.setPanel(1, "Vantrel 2003");
-    form_.StatusBar1.setPanel(2, "3 entries");
+    form_.statusBar.setPanel(1, "Vantrel 2003");
+    form_.statusBar.setPanel(2, "3 entries");
     addRows(3);
-    form_.View1.setChecked(1, true);
-    form_.View1.setColor(2, RGB(192, 0, 0));
-    form_.View1.setSmallIcon(0, "exe");
+    form_.list.setChecked(1, true);
+    form_.list.setColor(2, RGB(192, 0, 0));
+    form_.list.setSmallIcon(0, "exe");
     pumpFor(50);
 
     char folder[MAX_PATH] = {};

@@ -1,4 +1,4 @@
-#include "shell/splash.h"
+#include "shell/startup_checks.h"
 
 #include "store/settings_store.h"
 #include "store/text_value.h"
@@ -13,14 +13,13 @@ namespace {
 bool screenWideEnough(platform::Machine& machine) {
     store::SettingsStore store(machine.registry, machine.profile, machine.files);
     std::string stored;
-    store.GetRegString(platform::kHkeyCurrentUser, kResolutionKey, kResolutionValue, stored);
+    store.readString(platform::kHkeyCurrentUser, kResolutionKey, kResolutionValue, stored);
     const std::string resolution = store::trimSpaces(stored);
     for (std::size_t i = 0; i < resolution.size(); ++i) {
         if (resolution[i] != ',') continue;
         if (store::leadingNumber(std::string_view(resolution).substr(0, i)) >= kMinimumScreenWidth) continue;
-        const auto answer = machine.desktop.messageBox(kResolutionMessage, kResolutionTitle,
-                                                       platform::MessageIcon::Critical,
-                                                       platform::MessageButtons::YesNo);
+        const auto answer = machine.desktop.messageBox(
+            kResolutionMessage, kResolutionTitle, platform::MessageIcon::Critical, platform::MessageButtons::YesNo);
         if (answer != platform::MessageAnswer::Yes) return false;
         machine.processes.start(kDisplaySettingsCommand, platform::ShowState::Normal);
         return true;

@@ -16,6 +16,6 @@ inline constexpr int kMinimumScreenWidth = 800;
 
 // One running copy only, and a screen at least 800 pixels wide. False when
 // the process has been ended and nothing else may run.
-bool runStartupChecks(platform::Machine& machine);
+bool runStartupChecks(platform::Machine& machine);  // the start-up window's load routine (splash)
 
 }  // namespace shell

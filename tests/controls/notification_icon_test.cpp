@@ -1,4 +1,4 @@
-#include "controls/tray_area.h"
+#include "controls/notification_icon.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 namespace {
 
+using controls::NotificationIcon;
 using controls::NotifyRecord;
-using controls::TrayArea;
 
 struct ShellCall {
     int message;
@@ -28,7 +28,7 @@ struct FakeHost : controls::TrayHost {
     std::uintptr_t handle = 0x4711;
     int tpp = 15;
     std::vector<std::pair<int, int>> sizes;
-    TrayArea* reenter = nullptr;  // reports the resize back, as the host form does
+    NotificationIcon* reenter = nullptr;  // reports the resize back, as the host form does
     std::uintptr_t windowHandle() const override { return handle; }
     int twipsPerPixel() const override { return tpp; }
     void setSize(int w, int h) override {
@@ -45,18 +45,21 @@ struct EventLog : controls::TrayEvents {
     void DblClick() override { events.push_back("DblClick"); }
 };
 
-class TrayAreaTest : public ::testing::Test {
+class NotificationIconTest : public ::testing::Test {
 protected:
     FakeShell shell;
     FakeHost host;
     EventLog log;
     std::deque<double> randoms{0.5, 0.25, 0.75};
-    TrayArea makeTray(bool userMode = true) {
-        TrayArea tray(shell, host, log, [this] {
-            const double r = randoms.front();
-            randoms.pop_front();
-            return r;
-        }, userMode);
+    NotificationIcon makeTray(bool userMode = true) {
+        NotificationIcon tray(
+            shell, host, log,
+            [this] {
+                const double r = randoms.front();
+                randoms.pop_front();
+                return r;
+            },
+            userMode);
         tray.InitProperties();
         return tray;
     }
@@ -64,8 +67,8 @@ protected:
 
 std::string tipOf(const NotifyRecord& r) { return std::string(r.tip.begin(), r.tip.end()); }
 
-TEST_F(TrayAreaTest, ShowingAddsIconWithFullRecord) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ShowingAddsIconWithFullRecord) {
+    NotificationIcon tray = makeTray();
     tray.Icon(0x99);
     tray.ToolTip("Vantrel 2003");
     shell.calls.clear();
@@ -82,15 +85,15 @@ TEST_F(TrayAreaTest, ShowingAddsIconWithFullRecord) {
     EXPECT_EQ(tipOf(r), std::string("Vantrel 2003") + '\0' + std::string(51, ' '));
 }
 
-TEST_F(TrayAreaTest, ShowingWithoutIconOrTipCarriesOnlyTheCallback) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ShowingWithoutIconOrTipCarriesOnlyTheCallback) {
+    NotificationIcon tray = makeTray();
     tray.Visible(true);
     ASSERT_EQ(shell.calls.size(), 1u);
     EXPECT_EQ(shell.calls[0].record.flags, 1u);
 }
 
-TEST_F(TrayAreaTest, SettingVisibleTwiceAddsOnceAndHidingWhenHiddenCallsNothing) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, SettingVisibleTwiceAddsOnceAndHidingWhenHiddenCallsNothing) {
+    NotificationIcon tray = makeTray();
     tray.Visible(false);
     EXPECT_TRUE(shell.calls.empty());
     EXPECT_FALSE(tray.changes().isChanged("Visible"));
@@ -100,8 +103,8 @@ TEST_F(TrayAreaTest, SettingVisibleTwiceAddsOnceAndHidingWhenHiddenCallsNothing)
     EXPECT_TRUE(tray.changes().isChanged("Visible"));
 }
 
-TEST_F(TrayAreaTest, EachShowingDrawsANewIdentifierAndLaterCallsReuseIt) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, EachShowingDrawsANewIdentifierAndLaterCallsReuseIt) {
+    NotificationIcon tray = makeTray();
     tray.Icon(0x10);
     tray.Visible(true);
     tray.Icon(0x11);
@@ -119,9 +122,9 @@ TEST_F(TrayAreaTest, EachShowingDrawsANewIdentifierAndLaterCallsReuseIt) {
     EXPECT_EQ(shell.calls[4].record.id, 16384u);
 }
 
-TEST_F(TrayAreaTest, IdentifierStaysWithinOneTo65535WhateverTheSourceAnswers) {
+TEST_F(NotificationIconTest, IdentifierStaysWithinOneTo65535WhateverTheSourceAnswers) {
     randoms = {0.0, 0.9999999999, 1.0, -0.5};
-    TrayArea tray = makeTray();
+    NotificationIcon tray = makeTray();
     std::vector<std::uint32_t> ids;
     for (int i = 0; i < 4; ++i) {
         tray.Visible(true);
@@ -131,15 +134,15 @@ TEST_F(TrayAreaTest, IdentifierStaysWithinOneTo65535WhateverTheSourceAnswers) {
     EXPECT_EQ(ids, (std::vector<std::uint32_t>{1, 65535, 65535, 1}));
 }
 
-TEST_F(TrayAreaTest, DesignerNeverAddsTheIcon) {
-    TrayArea tray = makeTray(false);
+TEST_F(NotificationIconTest, DesignerNeverAddsTheIcon) {
+    NotificationIcon tray = makeTray(false);
     tray.Visible(true);
     EXPECT_TRUE(shell.calls.empty());
     EXPECT_TRUE(tray.Visible());
 }
 
-TEST_F(TrayAreaTest, ChangingIconWhileShownModifiesOnlyTheIcon) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ChangingIconWhileShownModifiesOnlyTheIcon) {
+    NotificationIcon tray = makeTray();
     tray.Icon(0x10);
     tray.Visible(true);
     tray.Icon(0x20);
@@ -150,15 +153,15 @@ TEST_F(TrayAreaTest, ChangingIconWhileShownModifiesOnlyTheIcon) {
     EXPECT_TRUE(tray.changes().isChanged("Icon"));
 }
 
-TEST_F(TrayAreaTest, ChangingIconWhileHiddenCallsNothing) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ChangingIconWhileHiddenCallsNothing) {
+    NotificationIcon tray = makeTray();
     tray.Icon(0x10);
     EXPECT_TRUE(shell.calls.empty());
     EXPECT_EQ(tray.Icon(), 0x10u);
 }
 
-TEST_F(TrayAreaTest, ClearingIconWhileShownRemovesItAndHides) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ClearingIconWhileShownRemovesItAndHides) {
+    NotificationIcon tray = makeTray();
     tray.Icon(0x10);
     tray.Visible(true);
     tray.Icon(0);
@@ -168,8 +171,8 @@ TEST_F(TrayAreaTest, ClearingIconWhileShownRemovesItAndHides) {
     EXPECT_TRUE(tray.changes().isChanged("Visible"));
 }
 
-TEST_F(TrayAreaTest, ToolTipIsTrimmedAndSentEvenWhenHidden) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ToolTipIsTrimmedAndSentEvenWhenHidden) {
+    NotificationIcon tray = makeTray();
     tray.ToolTip("  Vantrel  ");
     EXPECT_EQ(tray.ToolTip(), "Vantrel");
     ASSERT_EQ(shell.calls.size(), 1u);
@@ -179,8 +182,8 @@ TEST_F(TrayAreaTest, ToolTipIsTrimmedAndSentEvenWhenHidden) {
     EXPECT_TRUE(tray.changes().isChanged("ToolTip"));
 }
 
-TEST_F(TrayAreaTest, ToolTipSetWhileHiddenIsShownOnTheNextShowing) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ToolTipSetWhileHiddenIsShownOnTheNextShowing) {
+    NotificationIcon tray = makeTray();
     tray.ToolTip("later");
     tray.Visible(true);
     EXPECT_EQ(shell.calls.back().message, controls::kNimAdd);
@@ -188,8 +191,8 @@ TEST_F(TrayAreaTest, ToolTipSetWhileHiddenIsShownOnTheNextShowing) {
     EXPECT_EQ(shell.calls.back().record.tipText(), "later");
 }
 
-TEST_F(TrayAreaTest, LongToolTipIsCutToLeaveRoomForTheNul) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, LongToolTipIsCutToLeaveRoomForTheNul) {
+    NotificationIcon tray = makeTray();
     const std::string seventy(70, 'x');
     tray.ToolTip(seventy);
     const NotifyRecord& r = shell.calls.back().record;
@@ -198,33 +201,33 @@ TEST_F(TrayAreaTest, LongToolTipIsCutToLeaveRoomForTheNul) {
     EXPECT_EQ(tray.ToolTip(), seventy);  // the property keeps the whole text
 }
 
-TEST_F(TrayAreaTest, ToolTipOf63CharactersFillsTheFieldExactly) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ToolTipOf63CharactersFillsTheFieldExactly) {
+    NotificationIcon tray = makeTray();
     tray.ToolTip(std::string(63, 'y'));
     EXPECT_EQ(tipOf(shell.calls.back().record), std::string(63, 'y') + '\0');
 }
 
-TEST_F(TrayAreaTest, MouseMessagesMapToEvents) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, MouseMessagesMapToEvents) {
+    NotificationIcon tray = makeTray();
     for (int m = 511; m <= 522; ++m) tray.MouseMove(m * 15.0);
-    EXPECT_EQ(log.events, (std::vector<std::string>{"MouseMove", "MouseDown 1", "MouseUp 1", "DblClick",
-                                                    "MouseDown 2", "MouseUp 2", "DblClick"}));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"MouseMove", "MouseDown 1", "MouseUp 1", "DblClick", "MouseDown 2",
+                                                    "MouseUp 2", "DblClick"}));
 }
 
-TEST_F(TrayAreaTest, PositionsBetweenMessagesOrWithoutScaleRaiseNothing) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, PositionsBetweenMessagesOrWithoutScaleRaiseNothing) {
+    NotificationIcon tray = makeTray();
     tray.MouseMove(513 * 15.0 + 7);
     host.tpp = 0;
     tray.MouseMove(513 * 15.0);
     EXPECT_TRUE(log.events.empty());
 }
 
-TEST_F(TrayAreaTest, ReadingVisibleTrueShowsNothingUntilToggled) {
+TEST_F(NotificationIconTest, ReadingVisibleTrueShowsNothingUntilToggled) {
     controls::MemoryPropertyBag bag;
     bag.WriteProperty("Icon", controls::Picture{0x55, 0, 0, {}});
     bag.WriteProperty("ToolTip", std::string("tip"));
     bag.WriteProperty("Visible", true);
-    TrayArea tray = makeTray();
+    NotificationIcon tray = makeTray();
     tray.ReadProperties(bag);
     EXPECT_TRUE(tray.Visible());
     EXPECT_EQ(tray.Icon(), 0x55u);
@@ -238,40 +241,40 @@ TEST_F(TrayAreaTest, ReadingVisibleTrueShowsNothingUntilToggled) {
     EXPECT_EQ(shell.calls[1].record.flags, 7u);
 }
 
-TEST_F(TrayAreaTest, PropertiesSurviveWriteAndRead) {
-    TrayArea tray = makeTray(false);
+TEST_F(NotificationIconTest, PropertiesSurviveWriteAndRead) {
+    NotificationIcon tray = makeTray(false);
     tray.Icon(0x77);
     tray.ToolTip("keep");
     tray.Visible(true);
     controls::MemoryPropertyBag bag;
     tray.WriteProperties(bag);
-    TrayArea copy = makeTray();
+    NotificationIcon copy = makeTray();
     copy.ReadProperties(bag);
     EXPECT_EQ(copy.Icon(), 0x77u);
     EXPECT_EQ(copy.ToolTip(), "keep");
     EXPECT_TRUE(copy.Visible());
 }
 
-TEST_F(TrayAreaTest, EmptyOrMistypedBagGivesDefaults) {
+TEST_F(NotificationIconTest, EmptyOrMistypedBagGivesDefaults) {
     controls::MemoryPropertyBag bag;
     bag.WriteProperty("Visible", std::string("yes"));
-    TrayArea tray = makeTray();
+    NotificationIcon tray = makeTray();
     tray.ReadProperties(bag);
     EXPECT_FALSE(tray.Visible());
     EXPECT_EQ(tray.Icon(), 0u);
     EXPECT_EQ(tray.ToolTip(), "");
 }
 
-TEST_F(TrayAreaTest, ResizeKeepsPictureSizeWithoutRunningTwice) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, ResizeKeepsPictureSizeWithoutRunningTwice) {
+    NotificationIcon tray = makeTray();
     host.reenter = &tray;
     tray.Resize();
     tray.Resize();
     EXPECT_EQ(host.sizes, (std::vector<std::pair<int, int>>{{480, 480}, {480, 480}}));
 }
 
-TEST_F(TrayAreaTest, DestroyDeletesTheIconOnce) {
-    TrayArea tray = makeTray();
+TEST_F(NotificationIconTest, DestroyDeletesTheIconOnce) {
+    NotificationIcon tray = makeTray();
     tray.Visible(true);
     tray.Terminate();
     tray.Terminate();

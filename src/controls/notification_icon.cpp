@@ -1,4 +1,4 @@
-#include "controls/tray_area.h"
+#include "controls/notification_icon.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,29 +23,29 @@ std::string NotifyRecord::tipText() const {
     return std::string(tip.begin(), end);
 }
 
-TrayArea::TrayArea(NotifyShell& shell, TrayHost& host, TrayEvents& events, std::function<double()> random,
-                   bool userMode)
+NotificationIcon::NotificationIcon(NotifyShell& shell, TrayHost& host, TrayEvents& events,
+                                   std::function<double()> random, bool userMode)
     : shell_(shell), host_(host), events_(events), random_(std::move(random)), userMode_(userMode) {}
 
-void TrayArea::InitProperties() {
+void NotificationIcon::InitProperties() {
     icon_ = 0;
     toolTip_.clear();
     visible_ = false;
 }
 
-void TrayArea::ReadProperties(const PropertyBag& bag) {
+void NotificationIcon::ReadProperties(const PropertyBag& bag) {
     icon_ = readOr<Picture>(bag, kTrayIconKey, Picture{}).handle;
     toolTip_ = readOr<std::string>(bag, kTrayToolTipKey, "");
     visible_ = readOr<bool>(bag, kTrayVisibleKey, false);
 }
 
-void TrayArea::WriteProperties(PropertyBag& bag) const {
+void NotificationIcon::WriteProperties(PropertyBag& bag) const {
     bag.WriteProperty(kTrayIconKey, Picture{icon_, 0, 0, {}});
     bag.WriteProperty(kTrayToolTipKey, toolTip_);
     bag.WriteProperty(kTrayVisibleKey, visible_);
 }
 
-void TrayArea::Visible(bool New_Visible) {
+void NotificationIcon::Visible(bool New_Visible) {
     if (New_Visible == visible_) return;
     visible_ = New_Visible;
     if (visible_ && userMode_) addIcon();
@@ -53,7 +53,7 @@ void TrayArea::Visible(bool New_Visible) {
     changes_.PropertyChanged(kTrayVisibleKey);
 }
 
-void TrayArea::addIcon() {
+void NotificationIcon::addIcon() {
     record_.size = kRecordSize;
     record_.window = host_.windowHandle();
     record_.id = drawIdentifier();
@@ -71,21 +71,21 @@ void TrayArea::addIcon() {
 }
 
 // A source that strays outside [0, 1) still gives an identifier the shell accepts.
-std::uint32_t TrayArea::drawIdentifier() {
+std::uint32_t NotificationIcon::drawIdentifier() {
     const double drawn = std::floor((random_ ? random_() : 0.0) * kHighestIdentifier + 1);
     if (!(drawn >= 1)) return 1;
     return static_cast<std::uint32_t>(std::min<double>(drawn, kHighestIdentifier));
 }
 
 // The shell wants a terminated tip, so a long text keeps 63 characters and the NUL.
-void TrayArea::setTip(const std::string& text) {
+void NotificationIcon::setTip(const std::string& text) {
     record_.tip.fill(' ');
     const std::size_t kept = std::min(text.size(), kTipLength - 1);
     std::copy_n(text.begin(), kept, record_.tip.begin());
     record_.tip[kept] = '\0';
 }
 
-void TrayArea::Icon(std::uintptr_t New_Icon) {
+void NotificationIcon::Icon(std::uintptr_t New_Icon) {
     icon_ = New_Icon;
     if (icon_ == 0) {
         Visible(false);
@@ -97,7 +97,7 @@ void TrayArea::Icon(std::uintptr_t New_Icon) {
     changes_.PropertyChanged(kTrayIconKey);
 }
 
-void TrayArea::ToolTip(const std::string& New_ToolTip) {
+void NotificationIcon::ToolTip(const std::string& New_ToolTip) {
     toolTip_ = trimBlanks(New_ToolTip);
     record_.flags = kNifTip;
     setTip(toolTip_);
@@ -105,7 +105,7 @@ void TrayArea::ToolTip(const std::string& New_ToolTip) {
     changes_.PropertyChanged(kTrayToolTipKey);
 }
 
-void TrayArea::MouseMove(double xTwips) {
+void NotificationIcon::MouseMove(double xTwips) {
     const int tpp = host_.twipsPerPixel();
     if (tpp <= 0) return;  // no factor, no message to read
     const double m = xTwips / tpp;
@@ -117,14 +117,14 @@ void TrayArea::MouseMove(double xTwips) {
     else if (m == 517) events_.MouseUp(2);
 }
 
-void TrayArea::Resize() {
+void NotificationIcon::Resize() {
     if (resizing_) return;
     resizing_ = true;
     host_.setSize(kTrayPictureTwips, kTrayPictureTwips);
     resizing_ = false;
 }
 
-void TrayArea::Terminate() {
+void NotificationIcon::Terminate() {
     if (terminated_) return;
     terminated_ = true;
     shell_.notify(kNimDelete, record_);

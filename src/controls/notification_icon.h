@@ -1,5 +1,5 @@
 #pragma once
-// TrayArea: one icon in the notification area of the task bar. The control is
+// One icon in the notification area of the task bar. The control is
 // a state machine over its notification record; the Windows side carries each
 // call to Shell_NotifyIcon and reports the shell's mouse notifications back.
 #include <array>
@@ -67,12 +67,13 @@ inline constexpr const char* kTrayVisibleKey = "Visible";
 // The picture the control shows on its host window: 32 x 32 pixels at 15 twips a pixel.
 inline constexpr int kTrayPictureTwips = 480;
 
-class TrayArea {
+// (TrayArea)
+class NotificationIcon {
 public:
     // `random` answers in [0, 1); `userMode` is false inside a form designer,
     // where the icon is never added.
-    TrayArea(NotifyShell& shell, TrayHost& host, TrayEvents& events, std::function<double()> random,
-             bool userMode);
+    NotificationIcon(NotifyShell& shell, TrayHost& host, TrayEvents& events, std::function<double()> random,
+                     bool userMode);
 
     void InitProperties();
     void ReadProperties(const PropertyBag& bag);

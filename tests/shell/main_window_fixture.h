@@ -3,24 +3,23 @@
 // English file and a language file whose every text names its own key, so
 // a caption shows where it came from.
 #include <gtest/gtest.h>
-
 #include <cstdio>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
 #include <stdlib.h>
 
 #include "platform/substitute_machine.h"
-#include "shell/form1.h"
+#include "shell/main_window.h"
 #include "support/temp_folder.h"
 
-namespace form1_test {
+namespace main_window_test {
 
-inline std::filesystem::path tempFolder() { return testing_support::makeTempFolder("vantrel-form1"); }
+inline std::filesystem::path tempFolder() { return testing_support::makeTempFolder("vantrel-main-window"); }
 
 // "t" followed by the key: the text of key 35 is "t035".
 inline std::string keyed(int key) {
@@ -54,18 +53,18 @@ public:
     void setSize(int, int) override {}
 };
 
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
-    Form1Test() : root(tempFolder()), pc(root, "C:\\Vantrel") {
+    MainWindowTest() : root(tempFolder()), pc(root, "C:\\Vantrel") {
         std::filesystem::create_directories(root / "Vantrel" / "lang");
         std::filesystem::copy_file(std::filesystem::path(VANTREL_LANG) / "english.ini",
                                    root / "Vantrel" / "lang" / "english.ini");
         std::string keyedFile = "[001]\r\n";
         for (int key = 1; key <= 122; ++key) keyedFile += keyed(key).substr(1) + "=" + keyed(key) + "\r\n";
         writeFile("Vantrel/lang/keyed.ini", keyedFile);
-        form = std::make_unique<shell::Form1>(pc.machine(), notifyShell, trayHost, [] { return 0.5; });
+        form = std::make_unique<shell::MainWindow>(pc.machine(), notifyShell, trayHost, [] { return 0.5; });
     }
-    ~Form1Test() override {
+    ~MainWindowTest() override {
         form.reset();
         std::filesystem::remove_all(root);
     }
@@ -74,17 +73,16 @@ protected:
         std::ofstream(root / relative, std::ios::binary) << text;
     }
     void chooseLanguage(const std::string& fileName) {
-        form->store.SaveRegString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", fileName);
+        form->store.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", fileName);
     }
     void loadWith(const std::string& languageFile) {
         chooseLanguage(languageFile);
-        form->Initialize();
-        form->Load();
+        form->initialize();
+        form->load();
     }
     std::string storedTick(const std::string& name) {
         std::string text;
-        form->store.GetRegString(platform::kHkeyLocalMachine, "software\\morvalen\\Halvennic\\timer\\reg", name,
-                                 text);
+        form->store.readString(platform::kHkeyLocalMachine, "software\\morvalen\\Halvennic\\timer\\reg", name, text);
         return text;
     }
 
@@ -92,7 +90,7 @@ protected:
     platform::SubstituteMachine pc;
     FakeNotifyShell notifyShell;
     FakeTrayHost trayHost;
-    std::unique_ptr<shell::Form1> form;
+    std::unique_ptr<shell::MainWindow> form;
 };
 
-}  // namespace form1_test
+}  // namespace main_window_test

@@ -14,33 +14,34 @@ namespace localisation {
 inline constexpr const char* kOnlyIniFilesMessage = "Please Only ini files";
 inline constexpr int kOptionsRaiseTwips = 1000;  // the dialog sits this far above the screen's centre
 
-class Form3 {
+// (Form3)
+class OptionsDialog {
 public:
     // `language` is the main window's, so the dialog speaks the language in use.
-    Form3(platform::Machine& machine, store::SettingsStore& store, const Language& language);
+    OptionsDialog(platform::Machine& machine, store::SettingsStore& store, const Language& language);
 
     // Runs the load routine unless the dialog is loaded.
-    void Load();
+    void load();
     // Loads when needed and shows the dialog; one already open is only brought forward.
-    void Show();
-    // Hides the dialog; the next Load reads the stored choice again.
-    void Unload();
+    void show();
+    // Hides the dialog; the next load reads the stored choice again.
+    void unload();
     bool loaded() const { return loaded_; }
 
-    void Browse();          // Command8
-    void OK();              // cButton5
-    void Cancel();          // drawnButton1
-    void OpenWebAddress();  // Label3
+    void browse();          // pick a language file in the lang folder (Browse)
+    void ok();              // store the choice for the next start (OK)
+    void cancel();          // (Cancel)
+    void openWebAddress();  // (OpenWebAddress)
 
     ui::Window window;
-    ui::Frame Frame1;          // groups the language controls
-    ui::Label Label1;          // before the file name
-    ui::TextBox Text1;         // the chosen language file name, without folder
-    ui::Button Command8;       // browse for a file
-    ui::Label Label2;          // before the web address
-    ui::Label Label3;          // the product web address, clickable
-    ui::Button cButton5;       // OK
-    ui::Button drawnButton1;   // Cancel
+    ui::Frame languageFrame;   // groups the language controls (Frame1)
+    ui::Label fileNameLabel;   // before the file name (Label1)
+    ui::TextBox fileNameBox;   // the chosen language file name, without folder (Text1)
+    ui::Button browseButton;   // (Command8)
+    ui::Label webCaption;      // before the web address (Label2)
+    ui::Label webAddressLink;  // the product web address, clickable (Label3)
+    ui::Button okButton;       // (cButton5)
+    ui::Button cancelButton;   // (drawnButton1)
 
 private:
     platform::Machine& machine_;

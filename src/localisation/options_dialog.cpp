@@ -1,0 +1,110 @@
+#include "localisation/options_dialog.h"
+
+#include <cctype>
+
+#include "product/version.h"
+#include "store/text_value.h"
+
+namespace localisation {
+
+namespace {
+
+// Only the letters count, so "frenchini" passes as well as "French.INI".
+bool endsInIni(const std::string& path) {
+    const std::string last = path.size() > 3 ? path.substr(path.size() - 3) : path;
+    std::string lower;
+    for (char c : last) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower == "ini";
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& store, const Language& language)
+    : window("OptionsDialog", {0, 0, 5760, 3360}, "Options"),
+      languageFrame("languageFrame", {120, 120, 5400, 1320}),
+      fileNameLabel("fileNameLabel", {120, 360, 1320, 300}),
+      fileNameBox("fileNameBox", {1440, 330, 3000, 315}),
+      browseButton("browseButton", {4560, 330, 720, 315}, "..."),
+      webCaption("webCaption", {120, 1620, 1800, 300}),
+      webAddressLink("webAddressLink", {1980, 1620, 3540, 300}, product::kProductWebAddress),
+      okButton("okButton", {2760, 2280, 1320, 420}),
+      cancelButton("cancelButton", {4200, 2280, 1320, 420}),
+      machine_(machine),
+      store_(store),
+      language_(language) {
+    window.add(languageFrame);
+    window.add(fileNameLabel, &languageFrame);
+    window.add(fileNameBox, &languageFrame);
+    window.add(browseButton, &languageFrame);
+    window.add(webCaption);
+    window.add(webAddressLink);
+    window.add(okButton);
+    window.add(cancelButton);
+    browseButton.onClick = [this] { browse(); };
+    okButton.onClick = [this] { ok(); };
+    cancelButton.onClick = [this] { cancel(); };
+    webAddressLink.onClick = [this] { openWebAddress(); };
+    window.onClose = [this] { cancel(); };
+}
+
+void OptionsDialog::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    fileNameBox.setText(chooseLanguageFile(store_));
+    platform::Desktop& desktop = machine_.desktop;
+    window.move((desktop.screenWidthTwips() - window.width()) / 2,
+                (desktop.screenHeightTwips() - window.height()) / 2 - kOptionsRaiseTwips);
+    window.setTitle(language_.text(70));
+    okButton.setCaption(language_.text(52));
+    cancelButton.setCaption(language_.text(65));
+    languageFrame.setCaption(language_.text(68));
+    fileNameLabel.setCaption(language_.text(69));
+    webCaption.setCaption(language_.text(81));
+}
+
+void OptionsDialog::show() {
+    load();
+    window.show();
+    window.setFocus();
+}
+
+void OptionsDialog::unload() {
+    window.hide();
+    loaded_ = false;
+}
+
+void OptionsDialog::browse() {
+    const auto chosen = machine_.desktop.openFile({machine_.files.programFolder() + "\\lang", "*.ini", "*.ini"});
+    if (!chosen) return;
+    const std::string path = store::trimSpaces(*chosen);
+    if (!endsInIni(path)) {
+        machine_.desktop.messageBox(kOnlyIniFilesMessage, "", platform::MessageIcon::None,
+                                    platform::MessageButtons::Ok);
+        fileNameBox.setText("");
+        return;
+    }
+    // The folder is dropped: the name is always looked for in the lang folder.
+    const auto slash = path.find_last_of('\\');
+    fileNameBox.setText(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+void OptionsDialog::ok() {
+    const std::string name = store::trimSpaces(fileNameBox.text());
+    if (name.empty()) return;
+    // The confirmation speaks the language in use; the new choice counts from the next start.
+    const std::string message = language_.text(87);
+    store_.saveString(platform::kHkeyLocalMachine, kLanguageKey, kLanguageValue, name);
+    machine_.desktop.messageBox(message, "", platform::MessageIcon::Information, platform::MessageButtons::Ok);
+    unload();
+}
+
+void OptionsDialog::cancel() { unload(); }
+
+void OptionsDialog::openWebAddress() {
+    const std::string address = product::kProductWebAddress;
+    if (machine_.processes.openAddress(address) == platform::kSuccess) return;
+    machine_.desktop.messageBox(language_.text(94) + "\r" + " " + address, language_.text(101),
+                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
+}
+
+}  // namespace localisation

@@ -1,0 +1,146 @@
+#include "shell/main_window.h"
+
+#include <initializer_list>
+
+namespace shell {
+
+namespace {
+
+// Page buttons share one size and sit left to right in their frame.
+constexpr int kPageButtonLeft = 120;
+constexpr int kPageButtonPitch = 2010;
+constexpr int kPageButtonTop = 135;
+constexpr int kPageButtonWidth = 1890;
+constexpr int kPageButtonHeight = 495;
+constexpr int kMenuButtonHeight = 1245;
+
+ui::Rect pageButton(int slot) {
+    return {kPageButtonLeft + slot * kPageButtonPitch, kPageButtonTop, kPageButtonWidth, kPageButtonHeight};
+}
+
+ui::Rect menuButton(int left, int width, int top = 165) { return {left, top, width, kMenuButtonHeight}; }
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notifyShell, controls::TrayHost& trayHost,
+                       std::function<double()> random)
+    : machine(machine_),
+      store(machine_.registry, machine_.profile, machine_.files),
+      language(store, machine_.files, [this] { return languageFileName; }),
+      window("MainWindow", {0, 0, kDesignWidth, kDesignHeight}, kProductTitle),
+      menuBar("menuBar", {-15, -75, 10530, 1455}),
+      uninstallMenuButton("uninstallMenuButton", menuButton(165, 1035), "&Voririruzer Iziv "),
+      startupMenuButton("startupMenuButton", menuButton(1275, 1320, 150), "&Zedid Uz Edidavude"),
+      scannerMenuButton("scannerMenuButton", menuButton(2610, 1035), "&Dozezeza Roruradur"),
+      optionsMenuButton("optionsMenuButton", menuButton(3735, 1035), "&Options"),
+      helpMenuButton("helpMenuButton", menuButton(4860, 1035), "&Help"),
+      aboutMenuButton("aboutMenuButton", menuButton(6060, 1035), " &About"),
+      exitMenuButton("exitMenuButton", menuButton(7275, 1035), "       &Exit        "),
+      brokenShortcutsButton("brokenShortcutsButton", menuButton(8400, 1035), "Broken ShortCuts"),
+      productPicture("productPicture", {9140, 120, 1275, 1215}, "#1"),
+      emblemPicture("emblemPicture", {8400, 420, 615, 615}, "emblem"),
+      bandBelowMenu("bandBelowMenu", {-15, 1380, 10530, 855}),
+      spareFrame("spareFrame", {0, 0, 1215, 735}),
+      otherSpareFrame("otherSpareFrame", {0, 0, 1215, 735}),
+      pageHeading("pageHeading", {390, 1545, 6000, 285}),
+      spareCaption("spareCaption", {8580, 6480, 1500, 255}),
+      searchBox("searchBox", {7545, 1515, 1605, 285}),
+      findButton("findButton", {9180, 1515, 1110, 285}, "    Find"),
+      programList("programList", {135, 1920, 10200, 3825},
+                  {{"Program Name", 3500}, {"Uninstalling String", 6500}, {"", 0}}),
+      selectedProgramLabel("selectedProgramLabel", {390, 6045, 7000, 255}),
+      selectionPicture("selectionPicture", {135, 5895, 240, 240}, "selection"),
+      startupList("startupList", {135, 1920, 10200, 3105},
+                  {{"Program Name", 2000}, {"Command Line", 4500}, {"Location", 15000}, {"", 0}, {"", 0}, {"", 0}}),
+      categoryList("categoryList", {30, 2055, 8520, 1410}, {{"what to scan", 4410}, {"Description", 7056}}, true),
+      findingsList("findingsList", {30, 3480, 8550, 2400},
+                   {{"Invalid Data Location", 10583}, {"Bad Reference value", 7056}, {"", 0}}, true),
+      statusCaption("statusCaption", {45, 6450, 7530, 300}),
+      uninstallButtons("uninstallButtons", {45, 5835, 10300, 765}),
+      checkBadEntriesButton("checkBadEntriesButton", pageButton(0), "Check bad entries"),
+      refreshProgramsButton("refreshProgramsButton", pageButton(1), "   Refresh"),
+      programInfoButton("programInfoButton", pageButton(2), "Program Info"),
+      removeEntryButton("removeEntryButton", pageButton(3), "   Delete"),
+      uninstallButton("uninstallButton", pageButton(4), "   Uninstall"),
+      startupButtons("startupButtons", {45, 5835, 10300, 765}),
+      addStartupButton("addStartupButton", pageButton(0), "     Add"),
+      editStartupButton("editStartupButton", pageButton(1), "     Edit"),
+      deleteStartupButton("deleteStartupButton", pageButton(2), "     Delete"),
+      disableStartupButton("disableStartupButton", pageButton(3), "   Disable"),
+      enableStartupButton("enableStartupButton", pageButton(4), "   Enable"),
+      scannerButtons("scannerButtons", {45, 5835, 10300, 765}),
+      startScanButton("startScanButton", pageButton(0), "     Start"),
+      selectAllFindingsButton("selectAllFindingsButton", pageButton(1), "     Select all"),
+      selectNoFindingsButton("selectNoFindingsButton", pageButton(2), "  Select non"),
+      deleteFindingsButton("deleteFindingsButton", pageButton(3), "   Delete"),
+      refreshScanButton("refreshScanButton", pageButton(4), "   Refresh"),
+      statusBar("statusBar", {0, kDesignClientHeight - 345, kDesignClientWidth, 345}, 2),
+      trayIcon(notifyShell, trayHost, *this, std::move(random), true) {
+    buildLayout();
+    wireHandlers();
+}
+
+// The icon must not outlive the window in the notification area.
+MainWindow::~MainWindow() { trayIcon.Terminate(); }
+
+void MainWindow::buildLayout() {
+    using Controls = std::initializer_list<ui::Control*>;
+    window.add(menuBar);
+    for (ui::Control* control :
+         Controls{&uninstallMenuButton, &startupMenuButton, &scannerMenuButton, &optionsMenuButton, &helpMenuButton,
+                  &aboutMenuButton, &exitMenuButton, &brokenShortcutsButton, &productPicture, &emblemPicture})
+        window.add(*control, &menuBar);
+    for (ui::Control* control : Controls{&bandBelowMenu, &spareFrame, &otherSpareFrame, &pageHeading, &spareCaption,
+                                         &searchBox, &findButton, &programList, &selectedProgramLabel,
+                                         &selectionPicture, &startupList, &categoryList, &findingsList, &statusCaption})
+        window.add(*control);
+
+    struct PageFrame {
+        ui::Frame& frame;
+        std::array<ui::Button*, 5> buttons;
+    };
+    for (const PageFrame& page : {PageFrame{uninstallButtons,
+                                            {&checkBadEntriesButton, &refreshProgramsButton, &programInfoButton,
+                                             &removeEntryButton, &uninstallButton}},
+                                  PageFrame{startupButtons,
+                                            {&addStartupButton, &editStartupButton, &deleteStartupButton,
+                                             &disableStartupButton, &enableStartupButton}},
+                                  PageFrame{scannerButtons,
+                                            {&startScanButton, &selectAllFindingsButton, &selectNoFindingsButton,
+                                             &deleteFindingsButton, &refreshScanButton}}}) {
+        window.add(page.frame);
+        for (ui::Button* button : page.buttons) window.add(*button, &page.frame);
+    }
+    window.add(statusBar);
+
+    // The uninstall page is on show until the first menu command.
+    for (ui::Control* control :
+         Controls{&startupButtons, &scannerButtons, &startupList, &categoryList, &findingsList, &bandBelowMenu,
+                  &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &selectionPicture})
+        control->hide();
+    separatorRightEnds = {kDesignWidth - 300, kDesignWidth - 300};
+}
+
+void MainWindow::wireHandlers() {
+    uninstallMenuButton.onClick = [this] { showUninstallPage(); };
+    startupMenuButton.onClick = [this] { showStartupPage(); };
+    scannerMenuButton.onClick = [this] { showScannerPage(); };
+    optionsMenuButton.onClick = [this] { optionsCommand(); };
+    helpMenuButton.onClick = [this] { helpCommand(); };
+    aboutMenuButton.onClick = [this] { aboutCommand(); };
+    exitMenuButton.onClick = [this] { exitCommand(); };
+
+    auto find = [this] {
+        if (findNext) findNext();
+    };
+    findButton.onClick = find;
+    searchBox.onEnter = find;
+    // Typing a new search starts Find again from the first row.
+    searchBox.onChange = [this] { findStartRow = 1; };
+
+    window.onResize = [this] { applyResizeRules(); };
+    window.onClose = [this] { unload(); };
+    window.onGotFocus = [this] { windowGotFocus(); };
+}
+
+}  // namespace shell

@@ -1,0 +1,92 @@
+#include <utility>
+
+#include "scanner/scan_categories.h"
+#include "shell/main_window.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int kPositionAboveCentre = 200;
+
+}  // namespace
+
+void MainWindow::readLanguageChoice() { languageFileName = localisation::chooseLanguageFile(store); }
+
+void MainWindow::initialize() {
+    readLanguageChoice();
+    statusBar.setPanel(2, language.text(110));
+}
+
+void MainWindow::load() {
+    // Loading an already loaded window runs nothing again; marking it first also
+    // keeps a click during the listing's yields from starting a second load.
+    if (loaded_) return;
+    loaded_ = true;
+
+    readLanguageChoice();
+
+    auto& desktop = machine.desktop;
+    window.move((desktop.screenWidthTwips() - window.width()) / 2,
+                (desktop.screenHeightTwips() - window.height()) / 2 - kPositionAboveCentre);
+
+    selectedProgramLabel.setCaption("");
+    referenceBuffer.clear();
+    programList.clear();
+    uninstallKeyMode = 0;
+
+    supersedeWalks();
+    if (listInstalledPrograms) listInstalledPrograms();
+
+    statusCaption.setCaption("");
+    scanner::buildCategoryList(categoryList, store, language);
+    statusBar.setPanel(1, language.text(88));
+    setCaptionsFromLanguage();
+    statusBar.setPanel(1, language.text(88));
+}
+
+// Every caption and header comes from the language file, empty ones included:
+// there is no built-in fallback text.
+void MainWindow::setCaptionsFromLanguage() {
+    const std::pair<ui::Captioned*, int> captions[] = {
+        {&uninstallMenuButton, 2},
+        {&startupMenuButton, 3},
+        {&scannerMenuButton, 4},
+        {&optionsMenuButton, 5},
+        {&helpMenuButton, 6},
+        {&aboutMenuButton, 7},
+        {&exitMenuButton, 8},
+        {&findButton, 9},
+        {&pageHeading, 10},
+        {&checkBadEntriesButton, 11},
+        {&refreshProgramsButton, 12},
+        {&programInfoButton, 13},
+        {&removeEntryButton, 14},
+        {&uninstallButton, 15},
+        {&addStartupButton, 16},
+        {&editStartupButton, 17},
+        {&deleteStartupButton, 18},
+        {&disableStartupButton, 19},
+        {&enableStartupButton, 20},
+        {&startScanButton, 22},
+        {&selectAllFindingsButton, 23},
+        {&selectNoFindingsButton, 24},
+        {&deleteFindingsButton, 25},
+        {&refreshScanButton, 26},
+    };
+    for (const auto& [control, key] : captions) control->setCaption(language.text(key));
+
+    struct Header {
+        ui::ListView& list;
+        std::size_t column;
+        int key;
+    };
+    const Header headers[] = {
+        {programList, 0, 35},  {programList, 1, 36},  {startupList, 0, 37},
+        {startupList, 1, 38},  {startupList, 2, 39},  {categoryList, 0, 40},
+        {categoryList, 1, 41}, {findingsList, 0, 42}, {findingsList, 1, 43},
+    };
+    for (const auto& header : headers) header.list.setColumnHeader(header.column, language.text(header.key));
+}
+
+}  // namespace shell

@@ -1,0 +1,235 @@
+#include "shell/main_window_fixture.h"
+
+using main_window_test::keyed;
+
+namespace {
+
+class MainWindowPagesTest : public main_window_test::MainWindowTest {
+protected:
+    MainWindowPagesTest() {
+        form->listInstalledPrograms = [this] { ++uninstallListings; };
+        form->listStartupEntries = [this] { ++startupListings; };
+        form->findNext = [this] { ++finds; };
+        loadWith("keyed.ini");
+        uninstallListings = 0;
+    }
+
+    void expectVisible(std::initializer_list<const ui::Control*> controls, bool visible) {
+        for (const ui::Control* control : controls) EXPECT_EQ(control->visible(), visible) << control->name();
+    }
+
+    int uninstallListings = 0;
+    int startupListings = 0;
+    int finds = 0;
+};
+
+}  // namespace
+
+TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLists) {
+    auto& f = *form;
+    f.showScannerPage();
+    f.selectionPicture.show();
+    f.selectedRow = 4;
+    f.scanRowCount = 9;
+    f.statusCaption.setCaption("12 found");
+    f.listInstalledPrograms = [&] {
+        ++uninstallListings;
+        EXPECT_TRUE(f.programList.visible()) << "the switch is done before the listing";
+        EXPECT_TRUE(f.uninstallButtons.visible());
+    };
+
+    f.showUninstallPage();
+
+    EXPECT_EQ(uninstallListings, 1);
+    EXPECT_EQ(f.pageHeading.caption(), keyed(10));
+    EXPECT_EQ(f.statusBar.panel(2), keyed(110));
+    EXPECT_EQ(f.findTarget, shell::FindTarget::Programs);
+    EXPECT_EQ(f.selectedRow, 0);
+    EXPECT_EQ(f.scanRowCount, 0);
+    EXPECT_EQ(f.statusCaption.caption(), "");
+    expectVisible({&f.findButton, &f.searchBox, &f.programList, &f.uninstallButtons}, true);
+    expectVisible({&f.selectionPicture, &f.statusCaption, &f.startupList, &f.categoryList, &f.findingsList,
+                   &f.startupButtons, &f.scannerButtons},
+                  false);
+}
+
+TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlaceThenLists) {
+    auto& f = *form;
+    f.showScannerPage();
+    f.programList.move(200, 2100);
+    f.uninstallButtons.move(60, 5000);
+    f.startupList.setSorting(true, 1, ui::SortOrder::Descending);
+    f.selectionPicture.show();
+    f.selectedRow = 3;
+    f.joinedValueNames = "left,over";
+    f.selectedProgramLabel.setCaption("Some program");
+    f.listStartupEntries = [&] {
+        ++startupListings;
+        EXPECT_TRUE(f.startupList.visible()) << "the switch is done before the listing";
+    };
+
+    f.showStartupPage();
+
+    EXPECT_EQ(startupListings, 1);
+    EXPECT_EQ(uninstallListings, 0);
+    EXPECT_FALSE(f.startupList.sorted());
+    EXPECT_EQ(f.pageHeading.caption(), keyed(21));
+    EXPECT_EQ(f.statusBar.panel(2), keyed(111));
+    EXPECT_EQ(f.findTarget, shell::FindTarget::StartupEntries);
+    EXPECT_EQ(f.selectedRow, 0);
+    EXPECT_EQ(f.joinedValueNames, "") << "the startup listing starts from no value names";
+    EXPECT_EQ(f.statusCaption.caption(), "");
+    EXPECT_EQ(f.selectedProgramLabel.caption(), "");
+    EXPECT_EQ(f.startupList.left(), 200);
+    EXPECT_EQ(f.startupList.top(), 2100);
+    EXPECT_EQ(f.startupButtons.left(), 60);
+    EXPECT_EQ(f.startupButtons.top(), 5000);
+    expectVisible({&f.findButton, &f.searchBox, &f.startupList, &f.startupButtons}, true);
+    expectVisible(
+        {&f.selectionPicture, &f.programList, &f.categoryList, &f.findingsList, &f.uninstallButtons, &f.scannerButtons},
+        false);
+}
+
+TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) {
+    auto& f = *form;
+    f.showStartupPage();
+    f.uninstallButtons.move(60, 5000);
+    f.selectionPicture.show();
+    f.statusCaption.hide();
+    f.statusCaption.setCaption("old result");
+    f.selectedProgramLabel.setCaption("Some program");
+    const int listingsBefore = startupListings;
+
+    f.showScannerPage();
+
+    EXPECT_EQ(startupListings, listingsBefore) << "nothing is scanned or listed";
+    EXPECT_EQ(uninstallListings, 0);
+    EXPECT_EQ(f.pageHeading.caption(), keyed(27));
+    EXPECT_EQ(f.statusBar.panel(2), keyed(112));
+    EXPECT_EQ(f.categoryList.left(), 30);
+    EXPECT_EQ(f.categoryList.top(), 2055);
+    EXPECT_EQ(f.findingsList.left(), 30);
+    EXPECT_EQ(f.findingsList.top(), 3480);
+    EXPECT_EQ(f.scannerButtons.left(), 60);
+    EXPECT_EQ(f.scannerButtons.top(), 5000);
+    EXPECT_EQ(f.statusCaption.caption(), "");
+    EXPECT_EQ(f.selectedProgramLabel.caption(), "");
+    expectVisible({&f.statusCaption, &f.categoryList, &f.findingsList, &f.scannerButtons}, true);
+    expectVisible({&f.selectionPicture, &f.programList, &f.startupList, &f.findButton, &f.searchBox,
+                   &f.uninstallButtons, &f.startupButtons},
+                  false);
+}
+
+TEST_F(MainWindowPagesTest, StartupThenScanner_LeavesOnlyTheScannerButtons) {
+    auto& f = *form;
+    f.startupMenuButton.click();
+    EXPECT_TRUE(f.startupButtons.visible());
+    f.scannerMenuButton.click();
+    expectVisible({&f.scannerButtons}, true);
+    expectVisible({&f.uninstallButtons, &f.startupButtons}, false);
+    f.uninstallMenuButton.click();
+    expectVisible({&f.uninstallButtons}, true);
+    expectVisible({&f.startupButtons, &f.scannerButtons}, false);
+    EXPECT_EQ(uninstallListings, 1);
+    EXPECT_EQ(startupListings, 1);
+}
+
+TEST_F(MainWindowPagesTest, ScannerPage_EmptiesTheFindingsButKeepsTheTicks) {
+    auto& f = *form;
+    f.categoryList.setChecked(0, true);
+    f.categoryList.setChecked(6, true);
+    f.findingsList.addRow("HKCR\\CLSID\\{gone}");
+    f.findingsList.addRow("arial.ttf");
+
+    f.showScannerPage();
+
+    EXPECT_EQ(f.findingsList.rowCount(), 0u);
+    ASSERT_EQ(f.categoryList.rowCount(), 7u);
+    for (std::size_t row = 0; row < 7; ++row) EXPECT_EQ(f.categoryList.row(row).checked, row == 0 || row == 6) << row;
+}
+
+TEST_F(MainWindowPagesTest, EverySwitchAndTheEndStopAWalkInProgress) {
+    auto& f = *form;
+    const std::vector<std::pair<const char*, std::function<void()>>> movesOn = {
+        {"uninstall page", [&] { f.showUninstallPage(); }},
+        {"startup page", [&] { f.showStartupPage(); }},
+        {"scanner page", [&] { f.showScannerPage(); }},
+        {"exit", [&] { f.exitCommand(); }},
+        {"close", [&] { f.window.close(); }},
+    };
+    for (const auto& [what, moveOn] : movesOn) {
+        const auto walk = f.generation();
+        EXPECT_FALSE(f.superseded(walk));
+        moveOn();
+        EXPECT_TRUE(f.superseded(walk)) << what;
+    }
+
+    // A listing stopped by a second switch made during one of its yields.
+    bool stoppedEarly = false;
+    f.listInstalledPrograms = [&] {
+        const auto walk = f.generation();
+        pc.desktop.yield();
+        stoppedEarly = f.superseded(walk);
+    };
+    pc.desktop.onYield = [&] {
+        pc.desktop.onYield = nullptr;
+        f.scannerMenuButton.click();
+    };
+    f.showUninstallPage();
+    EXPECT_TRUE(stoppedEarly);
+    EXPECT_TRUE(f.categoryList.visible()) << "the second switch wins";
+}
+
+TEST_F(MainWindowPagesTest, UninstallSignal_EverySignalNumbered556Rebuilds) {
+    auto& f = *form;
+    f.signalUninstallRefresh("556");
+    EXPECT_EQ(uninstallListings, 1);
+    f.signalUninstallRefresh("556");
+    EXPECT_EQ(uninstallListings, 2) << "a second removal rebuilds again";
+    EXPECT_EQ(f.uninstallRefreshSignal(), "556");
+
+    for (const char* other : {"557", "", "0", "abc", "55", "557"}) f.signalUninstallRefresh(other);
+    EXPECT_EQ(uninstallListings, 2);
+    f.signalUninstallRefresh("556 ");
+    EXPECT_EQ(uninstallListings, 3) << "the numeric value counts";
+    f.signalUninstallRefresh("12");
+    EXPECT_EQ(uninstallListings, 3);
+    f.scannerMenuButton.click();
+    f.signalUninstallRefresh("556");
+    EXPECT_EQ(uninstallListings, 4);
+    EXPECT_TRUE(f.programList.visible());
+}
+
+TEST_F(MainWindowPagesTest, StartupSignal_OnlyAChangeToTwoRebuildsTheStartupList) {
+    auto& f = *form;
+    f.signalStartupRefresh("");
+    EXPECT_EQ(startupListings, 0);
+    f.signalStartupRefresh("2");
+    EXPECT_EQ(startupListings, 1);
+    f.signalStartupRefresh("2");
+    EXPECT_EQ(startupListings, 1) << "an unchanged signal is no signal";
+    f.signalStartupRefresh("");
+    EXPECT_EQ(startupListings, 1);
+    f.signalStartupRefresh("2");
+    EXPECT_EQ(startupListings, 2);
+    f.signalStartupRefresh("3");
+    f.signalStartupRefresh("20");
+    EXPECT_EQ(startupListings, 2);
+    EXPECT_TRUE(f.startupList.visible());
+}
+
+TEST_F(MainWindowPagesTest, SearchBox_TypingRestartsFindAtRowOneAndEnterFinds) {
+    auto& f = *form;
+    f.findStartRow = 7;
+    f.searchBox.setText("Acrobat");
+    EXPECT_EQ(f.findStartRow, 1);
+
+    f.findStartRow = 9;
+    f.searchBox.keyPress('a');
+    EXPECT_EQ(finds, 0);
+    f.searchBox.keyPress('\r');
+    EXPECT_EQ(finds, 1);
+    EXPECT_EQ(f.findStartRow, 9) << "finding goes on from where it was";
+    f.findButton.click();
+    EXPECT_EQ(finds, 2);
+}
