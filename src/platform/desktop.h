@@ -17,6 +17,11 @@ struct OpenFileRequest {
     std::string initialName;  // e.g. "*.ini"
 };
 
+// The local date and time to the second, as a backup set's name shows it.
+struct CalendarTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -28,6 +33,7 @@ public:
     virtual int twipsPerPixelY() = 0;
     // Seconds since midnight, with fractions; wraps to 0 at midnight.
     virtual double secondsSinceMidnight() = 0;
+    virtual CalendarTime localTime() = 0;
     // An empty title means the application's title.
     virtual MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                                      MessageButtons buttons) = 0;

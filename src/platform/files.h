@@ -35,6 +35,10 @@ public:
     virtual Status copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
     virtual Status deleteFile(const std::string& path) = 0;
     virtual Status createFolder(const std::string& path) = 0;
+    // MoveFileA: a file or a folder, on one drive; an existing target is kAlreadyExists.
+    virtual Status moveFile(const std::string& from, const std::string& to) = 0;
+    // RemoveDirectoryA: only an empty folder (kDirNotEmpty otherwise).
+    virtual Status removeFolder(const std::string& path) = 0;
     // The running program's folder, without a trailing backslash.
     virtual std::string programFolder() = 0;
     // Whole-file read and write, for the codecs that sit above this interface.

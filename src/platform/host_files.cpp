@@ -555,6 +555,31 @@ Status HostFiles::createFolder(const std::string& path) {
     return kSuccess;
 }
 
+Status HostFiles::moveFile(const std::string& from, const std::string& to) {
+    Resolved source = resolvePath(drives_, from, false);
+    if (source.status != kSuccess) return source.status;
+    Resolved target = resolvePath(drives_, to, false);
+    if (target.status != kSuccess) return target.status;
+    if (source.isRoot || target.isRoot) return kAccessDenied;
+    struct stat st;
+    if (!statPath(source.host, st)) return missingStatus(source);
+    if (statPath(target.host, st)) return kAlreadyExists;
+    if (!target.parentExists) return kPathNotFound;
+    if (::rename(source.host.c_str(), target.host.c_str()) != 0) return statusFromErrno(errno);
+    return kSuccess;
+}
+
+Status HostFiles::removeFolder(const std::string& path) {
+    Resolved r = resolvePath(drives_, path, false);
+    if (r.status != kSuccess) return r.status;
+    if (r.isRoot) return kAccessDenied;
+    struct stat st;
+    if (!statPath(r.host, st)) return missingStatus(r);
+    if (!S_ISDIR(st.st_mode)) return kDirectoryName;
+    if (::rmdir(r.host.c_str()) != 0) return errno == ENOTEMPTY || errno == EEXIST ? kDirNotEmpty : statusFromErrno(errno);
+    return kSuccess;
+}
+
 std::string HostFiles::programFolder() { return programFolder_; }
 
 Status HostFiles::readFile(const std::string& path, std::string& bytes) {

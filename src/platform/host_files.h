@@ -26,6 +26,8 @@ public:
     Status copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     Status deleteFile(const std::string& path) override;
     Status createFolder(const std::string& path) override;
+    Status moveFile(const std::string& from, const std::string& to) override;
+    Status removeFolder(const std::string& path) override;
     std::string programFolder() override;
     Status readFile(const std::string& path, std::string& bytes) override;
     Status writeFile(const std::string& path, const std::string& bytes) override;

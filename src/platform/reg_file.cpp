@@ -226,15 +226,14 @@ std::string shown(char c) {
 
 class Parser {
 public:
+    // Lines end in CR LF, LF or a lone CR: the registry editor reads all three.
     explicit Parser(const std::string& text) {
         std::size_t start = 0;
         while (start <= text.size()) {
-            auto end = text.find('\n', start);
+            auto end = text.find_first_of("\r\n", start);
             if (end == std::string::npos) end = text.size();
-            std::string_view line(text.data() + start, end - start);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            lines_.push_back(line);
-            start = end + 1;
+            lines_.emplace_back(text.data() + start, end - start);
+            start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         }
     }
 
@@ -245,7 +244,7 @@ public:
         for (; index_ < lines_.size(); ++index_) {
             pos_ = 0;
             skipBlanks();
-            if (atEnd() || peek() == ';') continue;
+            if (atEnd() || peek() == ';' || peek() == '#') continue;
             if (peek() == '[') {
                 Operation op;
                 if (!parseKeyHeader(op, error)) return false;
@@ -257,7 +256,7 @@ public:
                 if (!parseValue(op, error)) return false;
                 operations.push_back(std::move(op));
             } else {
-                return fail(error, "unexpected " + shown(peek()) + "; expected a [key] line, a value or a ; comment");
+                return fail(error, "unexpected " + shown(peek()) + "; expected a [key] line, a value or a comment");
             }
         }
         return true;
@@ -696,7 +695,9 @@ void writeValue(std::string& out, const std::string& name, std::uint32_t type, c
     }
 }
 
-void writeKey(Registry& registry, Key key, const std::string& shownPath, RegFileFormat format, std::string& out) {
+// False when some value or subkey could not be read: the text then misses it.
+bool writeKey(Registry& registry, Key key, const std::string& shownPath, RegFileFormat format, std::string& out) {
+    bool whole = true;
     out += "[" + shownPath + "]";
     out += kEol;
     std::vector<char> name(256);
@@ -709,12 +710,18 @@ void writeKey(Registry& registry, Key key, const std::string& shownPath, RegFile
             name.resize(name.size() * 2);
             continue;
         }
-        if (status != kSuccess) break;
+        if (status != kSuccess) {
+            whole = whole && status == kNoMoreItems;
+            break;
+        }
         data.assign(size, 0);
         nameLength = static_cast<std::uint32_t>(name.size());
         status = registry.enumValue(key, index, name.data(), &nameLength, &type, data.data(), &size);
         if (status == kMoreData) continue;  // changed between the two calls: ask again
-        if (status != kSuccess) break;
+        if (status != kSuccess) {
+            whole = false;
+            break;
+        }
         data.resize(size);
         writeValue(out, std::string(name.data(), nameLength), type, data, format);
         ++index;
@@ -722,15 +729,32 @@ void writeKey(Registry& registry, Key key, const std::string& shownPath, RegFile
     out += kEol;
     for (const auto& child : subkeyNames(registry, key)) {
         Key childKey = 0;
-        if (registry.openKey(key, child, kKeyRead, childKey) != kSuccess) continue;
-        writeKey(registry, childKey, shownPath + "\\" + child, format, out);
+        if (registry.openKey(key, child, kKeyRead, childKey) != kSuccess) {
+            whole = false;
+            continue;
+        }
+        whole = writeKey(registry, childKey, shownPath + "\\" + child, format, out) && whole;
         registry.closeKey(childKey);
     }
+    return whole;
+}
+
+std::string_view nameOfRoot(Key root) {
+    for (const auto& candidate : kRoots)
+        if (candidate.key == root) return candidate.name;
+    return {};
+}
+
+std::string withoutTrailingSeparators(std::string path) {
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
 }
 
 }  // namespace
 
-bool loadRegFile(Registry& registry, std::string_view text, RegFileError& error) {
+namespace {
+
+bool parseWhole(std::string_view text, std::vector<Operation>& operations, RegFileError& error) {
     std::string decoded;
     if (!decodeText(text, decoded, error)) return false;
     if (auto nul = decoded.find('\0'); nul != std::string::npos) {
@@ -747,29 +771,106 @@ bool loadRegFile(Registry& registry, std::string_view text, RegFileError& error)
         return false;
     }
     Parser parser(decoded);
-    std::vector<Operation> operations;
     RegFileFormat format = RegFileFormat::Regedit4;
-    if (!parser.parse(operations, format, error)) return false;
-    return apply(registry, operations, error);
+    return parser.parse(operations, format, error);
 }
 
-std::string saveRegFile(Registry& registry, Key root, const std::string& path, RegFileFormat format) {
+}  // namespace
+
+bool loadRegFile(Registry& registry, std::string_view text, RegFileError& error) {
+    std::vector<Operation> operations;
+    return parseWhole(text, operations, error) && apply(registry, operations, error);
+}
+
+bool checkRegFile(std::string_view text, RegFileError& error) {
+    std::vector<Operation> operations;
+    return parseWhole(text, operations, error);
+}
+
+bool splitRegKeyName(const std::string& name, Key& root, std::string& path) {
+    const auto cut = name.find('\\');
+    const std::string rootName = name.substr(0, cut);
+    for (const auto& candidate : kRoots)
+        if (equalsIgnoringCase(candidate.name, rootName)) {
+            root = candidate.key;
+            path = cut == std::string::npos ? std::string() : name.substr(cut + 1);
+            return true;
+        }
+    return false;
+}
+
+std::string regFileHeader(RegFileFormat format) {
     std::string out(format == RegFileFormat::Version5 ? kHeaderVersion5 : kHeaderRegedit4);
     out += kEol;
     out += kEol;
-    std::string_view rootName;
-    for (const auto& candidate : kRoots)
-        if (candidate.key == root) rootName = candidate.name;
-    if (rootName.empty()) return out;
+    return out;
+}
 
-    std::string trimmed = path;
-    while (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
+std::string regKeyName(Key root, const std::string& path) {
+    const std::string_view rootName = nameOfRoot(root);
+    if (rootName.empty()) return {};
+    const std::string trimmed = withoutTrailingSeparators(path);
+    return trimmed.empty() ? std::string(rootName) : std::string(rootName) + "\\" + trimmed;
+}
+
+std::string saveRegFile(Registry& registry, Key root, const std::string& path, RegFileFormat format) {
+    std::string out = regFileHeader(format);
+    const std::string shown = regKeyName(root, path);
+    if (shown.empty()) return out;
     Key key = 0;
-    if (registry.openKey(root, trimmed, kKeyRead, key) != kSuccess) return out;
-    writeKey(registry, key, trimmed.empty() ? std::string(rootName) : std::string(rootName) + "\\" + trimmed, format,
-             out);
+    if (registry.openKey(root, withoutTrailingSeparators(path), kKeyRead, key) != kSuccess) return out;
+    writeKey(registry, key, shown, format, out);
     registry.closeKey(key);
     return out;
+}
+
+Captured appendKeyRestore(Registry& registry, Key root, const std::string& path, RegFileFormat format,
+                          std::string& out) {
+    const std::string shown = regKeyName(root, path);
+    // A root itself is never removed and put back whole.
+    if (shown.empty() || withoutTrailingSeparators(path).empty()) return Captured::Unreadable;
+    Key key = 0;
+    const Status status = registry.openKey(root, withoutTrailingSeparators(path), kKeyRead, key);
+    std::string section = "[-" + shown + "]" + std::string(kEol) + std::string(kEol);
+    if (status == kFileNotFound) {
+        out += section;
+        return Captured::Absent;
+    }
+    if (status != kSuccess) return Captured::Unreadable;
+    const bool whole = writeKey(registry, key, shown, format, section);
+    registry.closeKey(key);
+    if (!whole) return Captured::Unreadable;
+    out += section;
+    return Captured::Existed;
+}
+
+Captured appendValueRestore(Registry& registry, Key root, const std::string& path, const std::string& name,
+                            RegFileFormat format, std::string& out) {
+    const std::string shown = regKeyName(root, path);
+    if (shown.empty()) return Captured::Unreadable;
+    Key key = 0;
+    Status status = registry.openKey(root, withoutTrailingSeparators(path), kKeyQueryValue, key);
+    if (status == kFileNotFound) {
+        // The key comes with the value, so it goes with it.
+        out += "[-" + shown + "]" + std::string(kEol) + std::string(kEol);
+        return Captured::Absent;
+    }
+    if (status != kSuccess) return Captured::Unreadable;
+    std::uint32_t type = 0, size = 0;
+    status = registry.queryValue(key, name, &type, nullptr, &size);
+    std::vector<std::uint8_t> data(size);
+    if (status == kSuccess && size > 0) status = registry.queryValue(key, name, &type, data.data(), &size);
+    registry.closeKey(key);
+    std::string section = "[" + shown + "]" + std::string(kEol);
+    if (status == kFileNotFound) {
+        out += section + (name.empty() ? std::string("@") : quoted(name)) + "=-" + std::string(kEol) + std::string(kEol);
+        return Captured::Absent;
+    }
+    if (status != kSuccess) return Captured::Unreadable;
+    data.resize(size);
+    writeValue(section, name, type, data, format);
+    out += section + std::string(kEol);
+    return Captured::Existed;
 }
 
 }  // namespace platform

@@ -23,6 +23,7 @@ public:
     int twipsPerPixelX() override { return 15; }
     int twipsPerPixelY() override { return 15; }
     double secondsSinceMidnight() override { return clock; }
+    CalendarTime localTime() override { return calendar; }
     MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                              MessageButtons buttons) override {
         messages.push_back({text, title, icon, buttons});
@@ -48,6 +49,7 @@ public:
     int screenWidth = 1280 * 15;
     int screenHeight = 1024 * 15;
     double clock = 36000.0;
+    CalendarTime calendar{2026, 12, 9, 18, 15, 2};
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> fileChoices;  // nullopt = the user cancels
     std::vector<Message> messages;

@@ -61,6 +61,12 @@ double Win32Desktop::secondsSinceMidnight() {
     return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
 }
 
+platform::CalendarTime Win32Desktop::localTime() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 platform::MessageAnswer Win32Desktop::messageBox(const std::string& text, const std::string& title,
                                                  platform::MessageIcon icon, platform::MessageButtons buttons) {
     UINT style = iconStyle(icon) | (buttons == platform::MessageButtons::YesNo ? MB_YESNO : MB_OK);

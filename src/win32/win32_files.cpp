@@ -62,6 +62,14 @@ platform::Status Win32Files::createFolder(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) ? platform::kSuccess : lastError();
 }
 
+platform::Status Win32Files::moveFile(const std::string& from, const std::string& to) {
+    return MoveFileA(from.c_str(), to.c_str()) ? platform::kSuccess : lastError();
+}
+
+platform::Status Win32Files::removeFolder(const std::string& path) {
+    return RemoveDirectoryA(path.c_str()) ? platform::kSuccess : lastError();
+}
+
 std::string Win32Files::programFolder() {
     std::string path(MAX_PATH, '\0');
     for (;;) {

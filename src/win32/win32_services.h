@@ -42,6 +42,8 @@ public:
     platform::Status copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     platform::Status deleteFile(const std::string& path) override;
     platform::Status createFolder(const std::string& path) override;
+    platform::Status moveFile(const std::string& from, const std::string& to) override;
+    platform::Status removeFolder(const std::string& path) override;
     std::string programFolder() override;
     platform::Status readFile(const std::string& path, std::string& bytes) override;
     platform::Status writeFile(const std::string& path, const std::string& bytes) override;
@@ -75,6 +77,7 @@ public:
     int twipsPerPixelX() override;
     int twipsPerPixelY() override;
     double secondsSinceMidnight() override;
+    platform::CalendarTime localTime() override;
     platform::MessageAnswer messageBox(const std::string& text, const std::string& title, platform::MessageIcon icon,
                                        platform::MessageButtons buttons) override;
     std::optional<std::string> openFile(const platform::OpenFileRequest& request) override;

@@ -407,6 +407,33 @@ TEST_F(FilesContract, CreateFolderReportsExistingAndMissingParent) {
     EXPECT_EQ(attributes("slashed"), kAttrDirectory);
 }
 
+TEST_F(FilesContract, MoveRenamesFilesAndFoldersButNeverOverwrites) {
+    write("old.txt", "kept");
+    ASSERT_EQ(files_->createFolder(at("set.partial")), kSuccess);
+    write("set.partial\\inside.txt", "in");
+    EXPECT_EQ(files_->moveFile(at("old.txt"), at("new.txt")), kSuccess);
+    EXPECT_EQ(read("new.txt"), "kept");
+    EXPECT_EQ(files_->moveFile(at("set.partial"), at("set")), kSuccess);
+    EXPECT_EQ(read("set\\inside.txt"), "in");
+    write("other.txt", "other");
+    EXPECT_EQ(files_->moveFile(at("other.txt"), at("new.txt")), kAlreadyExists);
+    EXPECT_EQ(read("new.txt"), "kept");
+    EXPECT_EQ(files_->moveFile(at("absent.txt"), at("x.txt")), kFileNotFound);
+    EXPECT_EQ(files_->moveFile(at("other.txt"), at("absent\\x.txt")), kPathNotFound);
+}
+
+TEST_F(FilesContract, RemoveFolderTakesOnlyAnEmptyFolder) {
+    ASSERT_EQ(files_->createFolder(at("full")), kSuccess);
+    write("full\\a.txt", "a");
+    EXPECT_EQ(files_->removeFolder(at("full")), kDirNotEmpty);
+    ASSERT_EQ(files_->deleteFile(at("full\\a.txt")), kSuccess);
+    EXPECT_EQ(files_->removeFolder(at("FULL")), kSuccess);
+    EXPECT_EQ(files_->removeFolder(at("full")), kFileNotFound);
+    write("file.txt", "x");
+    EXPECT_EQ(files_->removeFolder(at("file.txt")), kDirectoryName);
+    EXPECT_EQ(read("file.txt"), "x");
+}
+
 // ---- whole-file read and write ----
 
 TEST_F(FilesContract, WriteAndReadKeepEveryByte) {

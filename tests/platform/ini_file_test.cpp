@@ -189,6 +189,8 @@ public:
     Status copyFile(const std::string&, const std::string&, bool) override { return kNotImplemented; }
     Status deleteFile(const std::string&) override { return kNotImplemented; }
     Status createFolder(const std::string&) override { return kNotImplemented; }
+    Status moveFile(const std::string&, const std::string&) override { return kNotImplemented; }
+    Status removeFolder(const std::string&) override { return kNotImplemented; }
     std::string programFolder() override { return "C:\\P"; }
     Status readFile(const std::string& path, std::string& bytes) override {
         if (path.rfind("C:\\missing\\", 0) == 0) return kPathNotFound;

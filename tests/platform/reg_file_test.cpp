@@ -181,6 +181,18 @@ TEST_F(RegFileLoad, DeletesKeyTreesAndValues) {
     EXPECT_TRUE(value(kHkeyCurrentUser, "Top", "drop").empty());
 }
 
+TEST_F(RegFileLoad, AcceptsLoneCarriageReturnsAndHashComments) {
+    const std::string body[] = {"REGEDIT4", "", "# made by hand", "[HKEY_CURRENT_USER\\K]", "  # indented",
+                                "\"v\"=hex:01,\\", "  02", "\"w\"=\"x\""};
+    for (const std::string eol : {"\r", "\n", "\r\n"}) {
+        std::string file;
+        for (const auto& line : body) file += line + eol;
+        load(file);
+        EXPECT_EQ(value(kHkeyCurrentUser, "K", "v"), bytes({1, 2})) << "line end " << int(eol.back());
+        EXPECT_EQ(text(kHkeyCurrentUser, "K", "w"), std::string("x\0", 2));
+    }
+}
+
 TEST_F(RegFileLoad, KeyHeaderAcceptsEveryRootAndBlanksAround) {
     load("REGEDIT4\n"
          "  [HKEY_CLASSES_ROOT\\.abc]  \n"

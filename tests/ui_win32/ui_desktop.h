@@ -18,6 +18,7 @@ public:
     int twipsPerPixelX() override { return real_.twipsPerPixelX(); }
     int twipsPerPixelY() override { return real_.twipsPerPixelY(); }
     double secondsSinceMidnight() override { return clock; }
+    platform::CalendarTime localTime() override { return real_.localTime(); }
     platform::MessageAnswer messageBox(const std::string& text, const std::string&, platform::MessageIcon,
                                        platform::MessageButtons buttons) override {
         messages.push_back(text);

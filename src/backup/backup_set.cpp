@@ -1,0 +1,171 @@
+#include "backup/backup_set.h"
+
+#include <cstdio>
+
+#include "backup/set_folder.h"
+#include "platform/reg_file.h"
+#include "platform/status_text.h"
+
+namespace backup {
+namespace {
+
+constexpr platform::RegFileFormat kFormat = platform::RegFileFormat::Regedit4;
+// What a profile read gives back only when the key is not there.
+constexpr const char* kAbsentText = "\x7f<absent>\x7f";
+constexpr std::uint32_t kIniTextLimit = 65536;
+
+bool breaksALine(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+
+std::string parentOf(const std::string& path) {
+    const auto slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// The copy keeps the original's extension, so it opens with the right program.
+std::string copyName(int number, const std::string& original) {
+    const std::string name = original.substr(original.find_last_of('\\') + 1);
+    const auto dot = name.find_last_of('.');
+    std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
+    if (extension.size() > 16 || extension.find_first_of(" \t") != std::string::npos) extension.clear();
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%05d", number);
+    return digits + extension;
+}
+
+}  // namespace
+
+BackupSet::BackupSet(platform::Machine& machine, std::string partialFolder, std::string finalFolder,
+                     std::string command, std::string made)
+    : machine_(machine),
+      partialFolder_(std::move(partialFolder)),
+      finalFolder_(std::move(finalFolder)),
+      command_(std::move(command)),
+      made_(std::move(made)) {}
+
+BackupSet::~BackupSet() { discard(); }
+
+bool BackupSet::ready() {
+    if (folderState_ == 0) {
+        // The Backups folder may be there already; the set's own folder must be new.
+        machine_.files.createFolder(parentOf(partialFolder_));
+        const platform::Status status = machine_.files.createFolder(partialFolder_);
+        folderState_ = status == platform::kSuccess ? 1 : -1;
+        if (status != platform::kSuccess)
+            folderProblem_ = "the backup folder " + partialFolder_ + " cannot be made: " + platform::describeStatus(status);
+    }
+    return folderState_ == 1 && !committed_;
+}
+
+bool BackupSet::refuse(const std::string& place, const std::string& reason) {
+    problems_.push_back({place, reason});
+    return false;
+}
+
+void BackupSet::take(const Entry& entry) {
+    entries_.push_back(entry);
+    contentsText_ += contentsLine(entry);
+}
+
+bool BackupSet::addKey(platform::Key root, const std::string& path) {
+    const std::string place = platform::regKeyName(root, path);
+    if (place.empty()) return refuse(path, "it is not under a registry root this program knows");
+    if (breaksALine(path)) return refuse(place, "its name cannot be written to a registry file");
+    if (!ready()) return refuse(place, committed_ ? "the backup was already written" : folderProblem_);
+    std::string section;
+    const auto captured = platform::appendKeyRestore(machine_.registry, root, path, kFormat, section);
+    if (captured == platform::Captured::Unreadable) return refuse(place, "it cannot be read whole");
+    registryText_ += section;
+    take(makeEntry(EntryKind::RegistryKey, captured == platform::Captured::Existed, place));
+    return true;
+}
+
+bool BackupSet::addValue(platform::Key root, const std::string& path, const std::string& name) {
+    const std::string place = platform::regKeyName(root, path);
+    if (place.empty()) return refuse(path, "it is not under a registry root this program knows");
+    if (breaksALine(path) || breaksALine(name))
+        return refuse(place + "\\" + name, "its name cannot be written to a registry file");
+    if (!ready()) return refuse(place + "\\" + name, committed_ ? "the backup was already written" : folderProblem_);
+    std::string section;
+    const auto captured = platform::appendValueRestore(machine_.registry, root, path, name, kFormat, section);
+    if (captured == platform::Captured::Unreadable) return refuse(place + "\\" + name, "it cannot be read");
+    registryText_ += section;
+    Entry entry = makeEntry(EntryKind::RegistryValue, captured == platform::Captured::Existed, place);
+    entry.name = name;
+    take(entry);
+    return true;
+}
+
+bool BackupSet::addIniKey(const std::string& file, const std::string& section, const std::string& key) {
+    const std::string place = file + " [" + section + "] " + key;
+    if (!ready()) return refuse(place, committed_ ? "the backup was already written" : folderProblem_);
+    std::string buffer(kIniTextLimit, '\0');
+    const auto length = machine_.profile.getString(section, key, kAbsentText, buffer.data(), kIniTextLimit, file);
+    buffer.resize(length);
+    if (length + 1 >= kIniTextLimit) return refuse(place, "its text is too long to be read whole");
+    Entry entry = makeEntry(EntryKind::IniKey, buffer != kAbsentText, file);
+    entry.section = section;
+    entry.name = key;
+    if (entry.existed) entry.oldText = buffer;
+    take(entry);
+    return true;
+}
+
+bool BackupSet::addFile(const std::string& path) {
+    if (!ready()) return refuse(path, committed_ ? "the backup was already written" : folderProblem_);
+    std::uint32_t attributes = 0;
+    const platform::Status status = machine_.files.getAttributes(path, attributes);
+    if (status == platform::kFileNotFound || status == platform::kPathNotFound) {
+        take(makeEntry(EntryKind::File, false, path));
+        return true;
+    }
+    if (status != platform::kSuccess) return refuse(path, platform::describeStatus(status));
+    if (attributes & platform::kAttrDirectory) return refuse(path, "it is a folder");
+    if (copies_ == 0) machine_.files.createFolder(partialFolder_ + "\\files");
+    const std::string copy = "files\\" + copyName(copies_ + 1, path);
+    const platform::Status copied = machine_.files.copyFile(path, partialFolder_ + "\\" + copy, true);
+    if (copied != platform::kSuccess) return refuse(path, "it cannot be copied: " + platform::describeStatus(copied));
+    ++copies_;
+    Entry entry = makeEntry(EntryKind::File, true, path);
+    entry.copy = copy;
+    take(entry);
+    return true;
+}
+
+bool BackupSet::commit() {
+    if (committed_) return problems_.empty();
+    committed_ = true;
+    if (entries_.empty()) {
+        if (folderState_ == 1) discardPartial();
+        return true;
+    }
+    if (writeWhole()) return true;
+    // Nothing of a set that is not in place may be changed.
+    for (const auto& entry : entries_) problems_.push_back({entry.place, folderProblem_});
+    entries_.clear();
+    discardPartial();
+    return false;
+}
+
+bool BackupSet::writeWhole() {
+    auto failed = [&](const std::string& what, platform::Status status) {
+        folderProblem_ = "the backup could not be written (" + what + "): " + platform::describeStatus(status);
+        return false;
+    };
+    const std::string registry = platform::regFileHeader(kFormat) + registryText_ + kRegistryEndMarker + "\r\n";
+    if (auto status = machine_.files.writeFile(partialFolder_ + "\\registry.reg", registry)) return failed("registry.reg", status);
+    const std::string contents = contentsHeader(command_, made_) + contentsText_ + contentsFooter(entries_.size());
+    if (auto status = machine_.files.writeFile(partialFolder_ + "\\contents.txt", contents)) return failed("contents.txt", status);
+    if (auto status = machine_.files.moveFile(partialFolder_, finalFolder_)) return failed(finalFolder_, status);
+    return true;
+}
+
+void BackupSet::discard() {
+    if (committed_) return;
+    committed_ = true;
+    entries_.clear();
+    if (folderState_ == 1) discardPartial();
+}
+
+void BackupSet::discardPartial() { removeSetFolder(machine_.files, partialFolder_); }
+
+}  // namespace backup
