@@ -52,6 +52,10 @@ protected:
         return bytes;
     }
 
+    // Every value type, names and data a registry file must quote or escape,
+    // non-ASCII letters, 64 KB of data, an empty key and a 1,000-value tree three levels deep.
+    void plantAwkwardTree(const std::string& tree);
+
     std::unique_ptr<testing_support::TestMachine> tm;
     Machine& m;
     std::string key;
