@@ -14,6 +14,8 @@ inline constexpr const char* kLanguageKey = "software\\morvalen\\brevisk";
 inline constexpr const char* kLanguageValue = "language";
 inline constexpr const char* kDefaultLanguageFile = "english.ini";
 inline constexpr const char* kLanguageSection = "001";
+// Keys up to this one show empty when missing; later ones fall back to English.
+inline constexpr int kLastOriginalKey = 122;
 
 // The file name to use at start-up: the stored choice, or "english.ini" when blank.
 std::string chooseLanguageFile(store::SettingsStore& store);
@@ -30,6 +32,8 @@ public:
     std::string filePath() const;         // program folder + "\lang\" + the trimmed name
 
 private:
+    std::string lookUp(const std::string& path, const std::string& key, const std::string& fallback) const;
+
     store::SettingsStore& store_;
     platform::Files& files_;
     std::function<std::string()> fileName_;

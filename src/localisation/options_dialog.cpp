@@ -29,6 +29,7 @@ OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& s
       webAddressLink("webAddressLink", {1980, 1620, 3540, 300}, product::kProductWebAddress),
       okButton("okButton", {2760, 2280, 1320, 420}),
       cancelButton("cancelButton", {4200, 2280, 1320, 420}),
+      backupsButton("backupsButton", {120, 2280, 1320, 420}),
       machine_(machine),
       store_(store),
       language_(language) {
@@ -40,6 +41,10 @@ OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& s
     window.add(webAddressLink);
     window.add(okButton);
     window.add(cancelButton);
+    window.add(backupsButton);
+    backupsButton.onClick = [this] {
+        if (showBackups) showBackups();
+    };
     browseButton.onClick = [this] { browse(); };
     okButton.onClick = [this] { ok(); };
     cancelButton.onClick = [this] { cancel(); };
@@ -57,6 +62,7 @@ void OptionsDialog::load() {
     window.setTitle(language_.text(70));
     okButton.setCaption(language_.text(52));
     cancelButton.setCaption(language_.text(65));
+    backupsButton.setCaption(language_.text(123));
     languageFrame.setCaption(language_.text(68));
     fileNameLabel.setCaption(language_.text(69));
     webCaption.setCaption(language_.text(81));

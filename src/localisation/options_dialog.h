@@ -1,6 +1,7 @@
 #pragma once
 // The options dialog: the choice of the language file, used from the next
 // start on. It stores only the file name; the folder is always "lang".
+#include <functional>
 #include <string>
 
 #include "localisation/lang_text.h"
@@ -42,6 +43,9 @@ public:
     ui::Label webAddressLink;  // the product web address, clickable (Label3)
     ui::Button okButton;       // (cButton5)
     ui::Button cancelButton;   // (drawnButton1)
+    ui::Button backupsButton;  // opens the list of backup sets
+
+    std::function<void()> showBackups;  // load and show the Backups dialog
 
 private:
     platform::Machine& machine_;

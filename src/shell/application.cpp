@@ -10,6 +10,7 @@ Application::Application(platform::Machine& machine, controls::NotifyShell& noti
 
 // The dialogs refer to the main window, so they go before it.
 Application::~Application() {
+    backupsDialog_.reset();
     optionsDialog_.reset();
     aboutBox_.reset();
     mainWindow_.reset();
@@ -56,9 +57,19 @@ localisation::OptionsDialog& Application::makeOptionsDialog() {
     if (!optionsDialog_) {
         MainWindow& main = makeMainWindow();
         optionsDialog_ = std::make_unique<localisation::OptionsDialog>(machine_, main.store, main.language);
+        optionsDialog_->showBackups = [this] { makeBackupsDialog().show(); };
         if (onWindowMade) onWindowMade(optionsDialog_->window);
     }
     return *optionsDialog_;
+}
+
+backup::BackupsDialog& Application::makeBackupsDialog() {
+    if (!backupsDialog_) {
+        MainWindow& main = makeMainWindow();
+        backupsDialog_ = std::make_unique<backup::BackupsDialog>(machine_, main.backups, main.language);
+        if (onWindowMade) onWindowMade(backupsDialog_->window);
+    }
+    return *backupsDialog_;
 }
 
 }  // namespace shell

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "backup/backups_dialog.h"
 #include "controls/notification_icon.h"
 #include "localisation/options_dialog.h"
 #include "platform/machine.h"
@@ -30,18 +31,20 @@ public:
     void showOptions();
 
     // Runs once for each window as soon as its object exists, before it loads,
-    // so a renderer can bind to it: the main window, the about box, the options dialog.
+    // so a renderer can bind to it: the main window, the about box, the options and Backups dialogs.
     std::function<void(ui::Window&)> onWindowMade;
 
     // Null until first needed: the main window from start(), the others from their commands.
     MainWindow* mainWindow() { return mainWindow_.get(); }
     AboutBox* aboutBox() { return aboutBox_.get(); }
     localisation::OptionsDialog* optionsDialog() { return optionsDialog_.get(); }
+    backup::BackupsDialog* backupsDialog() { return backupsDialog_.get(); }
 
 private:
     MainWindow& makeMainWindow();
     AboutBox& makeAboutBox();
     localisation::OptionsDialog& makeOptionsDialog();
+    backup::BackupsDialog& makeBackupsDialog();
 
     platform::Machine& machine_;
     controls::NotifyShell& notifyShell_;
@@ -50,6 +53,7 @@ private:
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<AboutBox> aboutBox_;
     std::unique_ptr<localisation::OptionsDialog> optionsDialog_;
+    std::unique_ptr<backup::BackupsDialog> backupsDialog_;
 };
 
 }  // namespace shell

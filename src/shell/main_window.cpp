@@ -26,6 +26,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                        std::function<double()> random)
     : machine(machine_),
       store(machine_.registry, machine_.profile, machine_.files),
+      backups(machine_, backup::programBackupsFolder(machine_.files)),
       language(store, machine_.files, [this] { return languageFileName; }),
       window("MainWindow", {0, 0, kDesignWidth, kDesignHeight}, kProductTitle),
       menuBar("menuBar", {-15, -75, 10530, 1455}),

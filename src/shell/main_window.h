@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "backup/backups.h"
 #include "controls/notification_icon.h"
 #include "localisation/lang_text.h"
 #include "platform/machine.h"
@@ -92,6 +93,7 @@ public:
 
     platform::Machine& machine;
     store::SettingsStore store;
+    backup::Backups backups;  // every change the tools make is saved here first
     localisation::Language language;
 
     // The window and its regions, top to bottom.

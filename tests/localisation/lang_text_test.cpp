@@ -61,6 +61,18 @@ TEST_F(LanguageTest, LanguageText_IsEmptyForEveryKeyWhenTheFileIsMissing) {
     for (int key : {1, 2, 8, 88, 122}) EXPECT_EQ(language.text(key), "") << key;
 }
 
+TEST_F(LanguageTest, LanguageText_KeysAfter122MissingFromAFileShowTheEnglishText) {
+    writeLanguageFile("older.ini", "[001]\r\n009=Suchen\r\n124=Sicherungen\r\n125=\r\n");
+    auto older = languageOf("older.ini");
+    auto english = languageOf("english.ini");
+    EXPECT_EQ(older.text(124), "Sicherungen");
+    EXPECT_EQ(older.text(125), "") << "a key that is there, even empty, is the file's own";
+    EXPECT_EQ(older.text(126), english.text(126));
+    EXPECT_FALSE(older.text(126).empty());
+    EXPECT_EQ(older.text(10), "") << "keys up to 122 keep their rule: missing means empty";
+    EXPECT_EQ(languageOf("klingon.ini").text(124), english.text(124));
+}
+
 TEST_F(LanguageTest, LanguageText_ReadsTheFileAfreshSoEditsShowAtTheNextLookup) {
     writeLanguageFile("live.ini", "[001]\r\n009=Find\r\n");
     auto language = languageOf("live.ini");
@@ -76,7 +88,7 @@ TEST_F(LanguageTest, EnglishFile_HasATextForEveryKeyTheProgramReads) {
     for (int key : {65, 66, 67, 68, 69, 70, 81, 82, 87, 88, 89, 90, 91, 92, 93, 94, 96, 97, 98, 101, 102, 104, 105,
                     106, 107, 110, 111, 112})
         keys.insert(key);
-    for (int key = 113; key <= 122; ++key) keys.insert(key);
+    for (int key = 113; key <= 138; ++key) keys.insert(key);
     keys.erase(51);
     auto english = languageOf("english.ini");
     for (int key : keys) EXPECT_FALSE(english.text(key).empty()) << "key " << key;

@@ -1,6 +1,6 @@
 // Starts the program on real windows and saves a picture of each window a
-// user meets: the splash, the main window on its three pages, the about box
-// and the options dialog. scripts/screenshots runs it under Xvfb.
+// user meets: the splash, the main window on its three pages, the about box,
+// the options dialog and the Backups dialog. scripts/screenshots runs it under Xvfb.
 #include <cstdio>
 #include <string>
 
@@ -43,5 +43,16 @@ int main(int argc, char** argv) {
     app.aboutBox()->closeSpotClick();
     main.optionsMenuButton.click();
     ok = save(program.handleOf(app.optionsDialog()->window), folder, "options") && ok;
+
+    // Two sample sets in the test program's own Backups folder, gone again afterwards.
+    for (const char* command : {"Registry scanner delete", "Startup disable"}) {
+        backup::BackupSet set = main.backups.open(command);
+        set.addValue(platform::kHkeyCurrentUser, "Software\\VantrelScreenshot", "sample");
+        set.addFile(program.handleOf(main.window) ? "C:\\windows\\win.ini" : "");
+        ok = set.commit() && ok;
+    }
+    app.optionsDialog()->backupsButton.click();
+    ok = save(program.handleOf(app.backupsDialog()->window), folder, "backups") && ok;
+    for (const auto& set : main.backups.list()) main.backups.remove(set.folderName);
     return ok ? 0 : 1;
 }
