@@ -86,13 +86,51 @@ bool BackupSet::addValue(platform::Key root, const std::string& path, const std:
         return refuse(place + "\\" + name, "its name cannot be written to a registry file");
     if (!ready()) return refuse(place + "\\" + name, committed_ ? "the backup was already written" : folderProblem_);
     std::string section;
-    const auto captured = platform::appendValueRestore(machine_.registry, root, path, name, kFormat, section);
+    const auto captured = captureValue(root, path, name, place, section);
     if (captured == platform::Captured::Unreadable) return refuse(place + "\\" + name, "it cannot be read");
-    registryText_ += section;
+    appendValueSection(place, section);
     Entry entry = makeEntry(EntryKind::RegistryValue, captured == platform::Captured::Existed, place);
     entry.name = name;
     take(entry);
     return true;
+}
+
+platform::Captured BackupSet::captureValue(platform::Key root, const std::string& path, const std::string& name,
+                                           const std::string& place, std::string& section) {
+    if (heldKey_ == 0 || heldRoot_ != root || heldPath_ != path) {
+        closeHeldKey();
+        std::string trimmed = path;
+        while (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
+        platform::Key key = 0;
+        // A key that cannot be opened is saved as missing or refused, one value at a time.
+        if (machine_.registry.openKey(root, trimmed, platform::kKeyQueryValue, key) != platform::kSuccess)
+            return platform::appendValueRestore(machine_.registry, root, path, name, kFormat, section);
+        heldKey_ = key;
+        heldRoot_ = root;
+        heldPath_ = path;
+    }
+    return platform::appendValueRestoreFromKey(machine_.registry, heldKey_, place, name, kFormat, section);
+}
+
+// Values of one key saved in a row share one [key] line, as the registry editor writes them.
+void BackupSet::appendValueSection(const std::string& place, const std::string& section) {
+    const std::string header = "[" + place + "]\r\n";
+    const bool sameKey = section.compare(0, header.size(), header) == 0 && lastValueKey_ == place &&
+                         registryText_.size() == lastValueEnd_;
+    if (sameKey) {
+        registryText_.resize(registryText_.size() - 2);  // the blank line that closed the section
+        registryText_.append(section, header.size(), std::string::npos);
+    } else {
+        registryText_ += section;
+    }
+    // A removed key ("[-key]") opens no section later values could join.
+    lastValueKey_ = section.compare(0, header.size(), header) == 0 ? place : std::string();
+    lastValueEnd_ = registryText_.size();
+}
+
+void BackupSet::closeHeldKey() {
+    if (heldKey_ != 0) machine_.registry.closeKey(heldKey_);
+    heldKey_ = 0;
 }
 
 bool BackupSet::addIniKey(const std::string& file, const std::string& section, const std::string& key) {
@@ -134,6 +172,7 @@ bool BackupSet::addFile(const std::string& path) {
 bool BackupSet::commit() {
     if (committed_) return problems_.empty();
     committed_ = true;
+    closeHeldKey();
     if (entries_.empty()) {
         if (folderState_ == 1) discardPartial();
         return true;
@@ -160,6 +199,7 @@ bool BackupSet::writeWhole() {
 }
 
 void BackupSet::discard() {
+    closeHeldKey();
     if (committed_) return;
     committed_ = true;
     entries_.clear();

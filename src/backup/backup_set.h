@@ -8,6 +8,7 @@
 
 #include "backup/contents.h"
 #include "platform/machine.h"
+#include "platform/reg_file.h"
 
 namespace backup {
 
@@ -51,6 +52,10 @@ private:
     void take(const Entry& entry);
     bool writeWhole();
     void discardPartial();
+    platform::Captured captureValue(platform::Key root, const std::string& path, const std::string& name,
+                                    const std::string& place, std::string& section);
+    void closeHeldKey();
+    void appendValueSection(const std::string& place, const std::string& section);
 
     platform::Machine& machine_;
     std::string partialFolder_, finalFolder_, command_, made_;
@@ -61,6 +66,12 @@ private:
     int folderState_ = 0;        // 0 not made yet, 1 made, -1 cannot be made
     std::string folderProblem_;
     int copies_ = 0;
+    // A command saves many values of one key in a row: the key stays open between them.
+    platform::Key heldKey_ = 0;
+    platform::Key heldRoot_ = 0;
+    std::string heldPath_;
+    std::string lastValueKey_;       // the [key] section registryText_ ends with, if a value section
+    std::size_t lastValueEnd_ = 0;
     bool committed_ = false;
 };
 

@@ -856,12 +856,23 @@ Captured appendValueRestore(Registry& registry, Key root, const std::string& pat
         return Captured::Absent;
     }
     if (status != kSuccess) return Captured::Unreadable;
-    std::uint32_t type = 0, size = 0;
-    status = registry.queryValue(key, name, &type, nullptr, &size);
-    std::vector<std::uint8_t> data(size);
-    if (status == kSuccess && size > 0) status = registry.queryValue(key, name, &type, data.data(), &size);
+    const Captured captured = appendValueRestoreFromKey(registry, key, shown, name, format, out);
     registry.closeKey(key);
-    std::string section = "[" + shown + "]" + std::string(kEol);
+    return captured;
+}
+
+Captured appendValueRestoreFromKey(Registry& registry, Key key, const std::string& keyName, const std::string& name,
+                                   RegFileFormat format, std::string& out) {
+    // One question for nearly every value; only data over the first guess asks twice.
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data(256);
+    auto size = static_cast<std::uint32_t>(data.size());
+    Status status = registry.queryValue(key, name, &type, data.data(), &size);
+    if (status == kMoreData) {
+        data.resize(size);
+        status = registry.queryValue(key, name, &type, data.data(), &size);
+    }
+    std::string section = "[" + keyName + "]" + std::string(kEol);
     if (status == kFileNotFound) {
         out += section + (name.empty() ? std::string("@") : quoted(name)) + "=-" + std::string(kEol) + std::string(kEol);
         return Captured::Absent;

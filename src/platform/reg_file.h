@@ -44,5 +44,8 @@ Captured appendKeyRestore(Registry& registry, Key root, const std::string& path,
 // its removal when it does not exist (with its key's, when the key does not exist).
 Captured appendValueRestore(Registry& registry, Key root, const std::string& path, const std::string& name,
                             RegFileFormat format, std::string& out);
+// The same from a key the caller holds open for reading values; `keyName` is its regKeyName.
+Captured appendValueRestoreFromKey(Registry& registry, Key key, const std::string& keyName, const std::string& name,
+                                   RegFileFormat format, std::string& out);
 
 }  // namespace platform
