@@ -121,6 +121,45 @@ TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
     main().store.deleteValue("HKLM", "software\\morvalen\\brevisk", "language");
 }
 
+TEST_F(MainWindowUi, TheBackupsDialogRestoresAndDeletesTheChosenSet) {
+    startToMainWindow();
+    auto& backups = main().backups;
+    const std::string key = "Software\\VantrelUiTest";
+    main().store.saveString(platform::kHkeyCurrentUser, key, "app", "before");
+    {
+        backup::BackupSet set = backups.open("UI test delete");
+        ASSERT_TRUE(set.addValue(platform::kHkeyCurrentUser, key, "app"));
+        ASSERT_TRUE(set.commit());
+    }
+    main().store.saveString(platform::kHkeyCurrentUser, key, "app", "after");
+
+    clickOn(handle(main().optionsMenuButton));
+    localisation::OptionsDialog& options = *app().optionsDialog();
+    clickOn(program.binderOf(options.window)->handleOf(options.backupsButton));
+    backup::BackupsDialog* dialog = app().backupsDialog();
+    ASSERT_NE(dialog, nullptr);
+    win32::WindowBinder* bound = program.binderOf(dialog->window);
+    ASSERT_TRUE(IsWindowVisible(bound->handle()));
+    ASSERT_GE(dialog->setList.rowCount(), 1u);
+    EXPECT_EQ(dialog->setList.text(0, 1), "UI test delete");
+
+    pc.desktop.answers = {platform::MessageAnswer::Yes};
+    clickOn(bound->handleOf(dialog->restoreButton));
+    std::string text;
+    main().store.readString(platform::kHkeyCurrentUser, key, "app", text);
+    EXPECT_EQ(text, "before");
+    EXPECT_EQ(pc.desktop.messages.back(), main().language.text(134));
+
+    // The restore's own set is listed first now; delete it and the one it restored.
+    const std::size_t rows = dialog->setList.rowCount();
+    for (int i = 0; i < 2; ++i) {
+        pc.desktop.answers = {platform::MessageAnswer::Yes};
+        clickOn(bound->handleOf(dialog->deleteButton));
+    }
+    EXPECT_EQ(dialog->setList.rowCount(), rows - 2);
+    main().store.deleteKeyPath(platform::kHkeyCurrentUser, key);
+}
+
 TEST_F(MainWindowUi, MinimisingShowsTheTrayIconAndItsDoubleClickMaximisesTheWindow) {
     startToMainWindow();
     HWND window = program.handleOf(main().window);

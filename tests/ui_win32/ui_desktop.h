@@ -22,6 +22,11 @@ public:
     platform::MessageAnswer messageBox(const std::string& text, const std::string&, platform::MessageIcon,
                                        platform::MessageButtons buttons) override {
         messages.push_back(text);
+        if (buttons == platform::MessageButtons::YesNo && !answers.empty()) {
+            const auto answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
         return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
                                                           : platform::MessageAnswer::Ok;
     }
@@ -37,6 +42,7 @@ public:
     double clock = 40000.0;
     std::vector<std::string> messages;
     std::deque<std::string> fileChoices;
+    std::deque<platform::MessageAnswer> answers;  // for questions; none left means No
     bool ended = false;
 
 private:
