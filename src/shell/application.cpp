@@ -35,6 +35,9 @@ MainWindow& Application::makeMainWindow() {
         mainWindow_ = std::make_unique<MainWindow>(machine_, notifyShell_, trayHost_, random_);
         mainWindow_->showAbout = [this] { showAbout(); };
         mainWindow_->showOptions = [this] { showOptions(); };
+        mainWindow_->windowMade = [this](ui::Window& window) {
+            if (onWindowMade) onWindowMade(window);
+        };
         if (onWindowMade) onWindowMade(mainWindow_->window);
     }
     return *mainWindow_;

@@ -85,6 +85,8 @@ public:
     std::function<void()> findNext;               // Find (button or Enter in the search box)
     std::function<void()> showOptions;            // load and show the options dialog
     std::function<void()> showAbout;              // load and show the about box
+    // A tool made one of its dialogs: whoever renders the windows binds it before it is shown.
+    std::function<void(ui::Window&)> windowMade;
 
     // store::EnumerationProgress: each name in the status caption; a search box
     // reading 2 is the user's way to stop a long walk.
