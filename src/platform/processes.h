@@ -15,6 +15,9 @@ public:
     virtual Status start(const std::string& commandLine, ShowState show) = 0;
     // Hands a web or mail address to the default handler (the shell's "open").
     virtual Status openAddress(const std::string& address) = 0;
+    // ExpandEnvironmentStringsA: each %NAME% of this process's environment replaced;
+    // a reference to a name that is not set stays as written.
+    virtual std::string expandEnvironment(const std::string& text) = 0;
 };
 
 }  // namespace platform

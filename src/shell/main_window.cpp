@@ -55,7 +55,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                   {{"Program Name", 2000}, {"Command Line", 4500}, {"Location", 15000}, {"", 0}, {"", 0}, {"", 0}}),
       categoryList("categoryList", {30, 2055, 8520, 1410}, {{"what to scan", 4410}, {"Description", 7056}}, true),
       findingsList("findingsList", {30, 3480, 8550, 2400},
-                   {{"Invalid Data Location", 10583}, {"Bad Reference value", 7056}, {"", 0}}, true),
+                   {{"Invalid Data Location", 10583}, {"Bad Reference value", 7056}, {"", 0}, {"", 0}}, true),
       statusCaption("statusCaption", {45, 6450, 7530, 300}),
       uninstallButtons("uninstallButtons", {45, 5835, 10300, 765}),
       checkBadEntriesButton("checkBadEntriesButton", pageButton(0), "Check bad entries"),
@@ -79,6 +79,12 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       trayIcon(notifyShell, trayHost, *this, std::move(random), true) {
     buildLayout();
     wireHandlers();
+    scannerPage = std::make_unique<scanner::ScannerPage>(
+        machine, store, backups, language,
+        scanner::ScannerControls{categoryList, findingsList, statusCaption, searchBox, startScanButton,
+                                 selectAllFindingsButton, selectNoFindingsButton, deleteFindingsButton,
+                                 refreshScanButton, scanRowCount},
+        [this] { return generation_; });
 }
 
 // The icon must not outlive the window in the notification area.

@@ -12,6 +12,7 @@
 #include "controls/notification_icon.h"
 #include "localisation/lang_text.h"
 #include "platform/machine.h"
+#include "scanner/scanner_page.h"
 #include "store/settings_store.h"
 #include "ui/list_view.h"
 #include "ui/simple_controls.h"
@@ -158,6 +159,8 @@ public:
     FindTarget findTarget = FindTarget::Programs;  // (FindTarget, Text15)
     std::string languageFileName;                  // in the lang folder, read at start-up (Text16)
     std::vector<std::string> referenceBuffer;      // reference texts of a running check (ReferenceBuffer, List2)
+
+    std::unique_ptr<scanner::ScannerPage> scannerPage;
 
     // controls::TrayEvents: a double click on the icon brings the window back maximised.
     void DblClick() override;

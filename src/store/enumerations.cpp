@@ -59,6 +59,22 @@ Status SettingsStore::enumerateValues(const std::string& root, const std::string
     });
 }
 
+Status SettingsStore::listValueNames(const std::string& root, const std::string& keyPath,
+                                     std::vector<std::string>& names, EnumerationProgress& progress) {
+    names.clear();
+    if (resolveRoot(root) == kIniTarget) return platform::kInvalidHandle;
+    std::string items;
+    std::size_t steps = 0;
+    const Status status = walkValues(root, keyPath, items, [&](const std::string& name) {
+        ++steps;
+        names.push_back(name);
+        progress.showName(name);
+    });
+    // The last step reports the blank buffer of the search that found nothing.
+    if (status == platform::kSuccess && steps > 0) names.pop_back();
+    return status;
+}
+
 Status SettingsStore::appendValueNames(const std::string& root, const std::string& keyPathOrSection, std::string& items,
                                        std::string& joinedNames) {
     return walkValues(root, keyPathOrSection, items, [&](const std::string& name) {

@@ -60,6 +60,9 @@ public:
     // lines in `items` and no names (fEnumValue).
     Status enumerateValues(const std::string& root, const std::string& keyPathOrSection, std::string& items,
                            std::vector<std::string>& names, EnumerationProgress& progress);
+    // The value names exactly as the registry holds them, nothing added (none for an INI file).
+    Status listValueNames(const std::string& root, const std::string& keyPath, std::vector<std::string>& names,
+                          EnumerationProgress& progress);
     // Appends the value names, joined by ",", to `joinedNames` without clearing it: a walk
     // of a second key adds to the first's. The text ends in "," and a blank name buffer (fEnumValuea).
     Status appendValueNames(const std::string& root, const std::string& keyPathOrSection, std::string& items,
@@ -69,8 +72,15 @@ public:
     bool readString(platform::Key root, const std::string& path, const std::string& name, std::string& text);
     // One REG_SZ text, the key created when missing (SaveRegString).
     bool saveString(platform::Key root, const std::string& path, const std::string& name, const std::string& text);
-    void deleteKeyPath(  // (DeleteRegKey)
-        platform::Key root, const std::string& path);
+    // One value whole, whatever its size: its type and its bytes as stored.
+    Status readRawValue(platform::Key root, const std::string& path, const std::string& name, std::uint32_t& type,
+                        std::string& data);
+    // Deletes the subkey `keyName` of `keyPath` with everything below it; already gone is success.
+    // An empty name, or one holding a backslash, deletes nothing.
+    Status deleteKeyTree(const std::string& root, const std::string& keyPath, const std::string& keyName);
+    bool keyExists(platform::Key root, const std::string& path);
+    // Deletes one key; an empty path deletes nothing (DeleteRegKey).
+    void deleteKeyPath(platform::Key root, const std::string& path);
     // "SystemRoot" of the 9x key, else of the NT key; empty when neither has it (WindowsFolder).
     std::string windowsFolder();
 

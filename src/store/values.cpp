@@ -133,4 +133,50 @@ Status SettingsStore::deleteKey(const std::string& root, const std::string& keyP
     return status == platform::kFileNotFound ? platform::kSuccess : status;
 }
 
+Status SettingsStore::deleteKeyTree(const std::string& root, const std::string& keyPath,
+                                   const std::string& keyName) {
+    const platform::Key target = resolveRoot(root);
+    if (target == kUnknownTarget) return kUnknownRoot;
+    if (target == kIniTarget) return platform::kInvalidHandle;
+    if (keyName.empty() || keyName.find('\\') != std::string::npos) return platform::kInvalidParameter;
+    const std::string path = keyPath.empty() ? keyName : keyPath + "\\" + keyName;
+    OpenKey open{registry_};
+    Status status = registry_.openKey(target, path, platform::kKeyEnumerateSubKeys | platform::kDelete, open.key);
+    if (status == platform::kFileNotFound) return platform::kSuccess;
+    if (status != platform::kSuccess) return status;
+    // Children first: the registry deletes one level at a time. Index 0 again after each delete.
+    std::vector<char> name(kNameBufferSize);
+    while (registry_.enumKey(open.key, 0, name.data(), kNameBufferSize) == platform::kSuccess) {
+        status = deleteKeyTree(root, path, std::string(name.data()));
+        if (status != platform::kSuccess) return status;
+    }
+    open.close();
+    return deleteKey(root, keyPath, keyName);
+}
+
+bool SettingsStore::keyExists(platform::Key root, const std::string& path) {
+    OpenKey open{registry_};
+    return registry_.openKey(root, path, platform::kKeyQueryValue, open.key) != platform::kFileNotFound;
+}
+
+Status SettingsStore::readRawValue(platform::Key root, const std::string& path, const std::string& name,
+                                   std::uint32_t& type, std::string& data) {
+    OpenKey open{registry_};
+    Status status = registry_.openKey(root, path, platform::kKeyQueryValue, open.key);
+    if (status != platform::kSuccess) return status;
+    data.assign(256, '\0');
+    auto size = static_cast<std::uint32_t>(data.size());
+    status = registry_.queryValue(open.key, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
+    if (status == platform::kMoreData) {
+        data.assign(size, '\0');
+        status = registry_.queryValue(open.key, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
+    }
+    if (status != platform::kSuccess) {
+        data.clear();
+        return status;
+    }
+    data.resize(size);
+    return open.close();
+}
+
 }  // namespace store

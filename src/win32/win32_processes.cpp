@@ -32,3 +32,20 @@ platform::Status Win32Processes::openAddress(const std::string& address) {
 }
 
 }  // namespace win32
+
+namespace win32 {
+
+std::string Win32Processes::expandEnvironment(const std::string& text) {
+    std::string out(text.size() + 256, '\0');
+    for (;;) {
+        const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), out.data(), static_cast<DWORD>(out.size()));
+        if (needed == 0) return text;
+        if (needed <= out.size()) {
+            out.resize(needed - 1);
+            return out;
+        }
+        out.resize(needed);
+    }
+}
+
+}  // namespace win32

@@ -53,6 +53,7 @@ class Win32Processes : public platform::Processes {
 public:
     platform::Status start(const std::string& commandLine, platform::ShowState show) override;
     platform::Status openAddress(const std::string& address) override;
+    std::string expandEnvironment(const std::string& text) override;
 };
 
 // Uses the shell's IShellLinkA and IPersistFile; COM must be initialised on

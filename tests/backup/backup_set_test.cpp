@@ -97,7 +97,7 @@ TEST_F(BackupTest, ADamagedSetIsRefusedWithItsLineAndChangesNothing) {
         const char* words;
     } damages[] = {
         {"registry.reg", reg.substr(0, reg.find("\"other\"")), "cut short"},
-        {"registry.reg", std::string(reg).replace(reg.find("\"other\""), 7, "other"), "line 7"},
+        {"registry.reg", std::string(reg).replace(reg.find("\"other\""), 7, "other"), "line 5"},
         {"contents.txt", contents.substr(0, contents.size() - 12), "incomplete"},
         {"contents.txt", "something else", "not the contents"},
     };

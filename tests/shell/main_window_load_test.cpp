@@ -99,10 +99,12 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     EXPECT_EQ(f.categoryList.columns()[0].width, 4410);
     EXPECT_EQ(f.categoryList.columns()[1].width, 7056);
     EXPECT_TRUE(f.categoryList.checkBoxes());
-    ASSERT_EQ(f.findingsList.columns().size(), 3u);
+    // Tag and finding number ride in hidden columns.
+    ASSERT_EQ(f.findingsList.columns().size(), 4u);
     EXPECT_EQ(f.findingsList.columns()[0].header, "Invalid Data Location");
     EXPECT_EQ(f.findingsList.columns()[0].width, 10583);
     EXPECT_EQ(f.findingsList.columns()[2].width, 0);
+    EXPECT_EQ(f.findingsList.columns()[3].width, 0);
     EXPECT_TRUE(f.findingsList.checkBoxes());
     ASSERT_EQ(f.programList.columns().size(), 3u);
     EXPECT_EQ(f.programList.columns()[2].width, 0);

@@ -1,0 +1,120 @@
+// COM servers, type libraries and toolbox bitmaps: the class registrations.
+#include <array>
+#include <cctype>
+
+#include "scanner/checks.h"
+#include "scanner/program_path.h"
+#include "store/text_value.h"
+
+namespace scanner {
+namespace {
+
+constexpr std::array<const char*, 4> kServerKeys{"InprocServer32", "LocalServer32", "InprocServer", "LocalServer"};
+constexpr std::array<const char*, 2> kToolboxKeys{"toolboxbitmap32", "toolboxbitmap"};
+
+std::vector<std::string> subkeys(ScanContext& context, const std::string& root, const std::string& path) {
+    std::vector<std::string> names;
+    std::string items;
+    context.store.enumerateSubkeys(root, path, items, names, context.walk.enumeration());
+    return names;
+}
+
+// The class identifiers: HKEY_CLASSES_ROOT's, or HKEY_CURRENT_USER's when it has none.
+std::vector<std::string> classIdentifiers(ScanContext& context) {
+    std::vector<std::string> names;
+    std::string items;
+    if (context.store.enumerateSubkeys("HKCR", "clsid", items, names, context.walk.enumeration()) ==
+        platform::kFileNotFound)
+        context.store.enumerateSubkeys("HKCU", "clsid", items, names, context.walk.enumeration());
+    return names;
+}
+
+template <std::size_t N>
+std::vector<Finding> checkClassPrograms(ScanContext& context, const std::array<const char*, N>& keys, Tag tag) {
+    std::vector<Finding> found;
+    const std::vector<std::string> classes = classIdentifiers(context);
+    for (std::size_t i = 0; i < classes.size(); ++i) {
+        if (!context.walk.nextStep()) break;
+        context.walk.showProgress(progressLine(i + 1, classes.size()));
+        const std::string& id = classes[i];
+        if (store::trimSpaces(id).empty()) continue;
+        // The first key with a value is the one the system uses.
+        std::string location, value;
+        for (const char* key : keys) {
+            location = "clsid\\" + id + "\\" + key;
+            value = store::trimSpaces(readText(context, platform::kHkeyClassesRoot, location, ""));
+            if (!value.empty()) break;
+        }
+        if (!hasDriveLetter(value)) continue;
+        const std::string program = store::trimSpaces(extractProgramPath(value));
+        // In-process servers (.dll, .ocx) are not judged.
+        if (!endsWithExe(program) || targetPresent(context.files, program)) continue;
+        found.push_back({location, program, tag, {valuePlace(platform::kHkeyClassesRoot, location, "")}});
+    }
+    return found;
+}
+
+bool readsAsNumber(const std::string& text) {
+    const std::string t = store::trimSpaces(text);
+    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    bool digits = false, point = false;
+    for (; i < t.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(t[i]))) {
+            digits = true;
+        } else if (t[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
+// "file.dll\2" names the second type library resource inside file.dll.
+std::string withoutResourceIndex(const std::string& path) {
+    const auto slash = path.find_last_of('\\');
+    if (slash == std::string::npos || slash + 1 == path.size()) return path;
+    for (std::size_t i = slash + 1; i < path.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(path[i]))) return path;
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+std::vector<Finding> checkComServers(ScanContext& context) { return checkClassPrograms(context, kServerKeys, Tag::ComServer); }
+
+std::vector<Finding> checkToolboxBitmaps(ScanContext& context) {
+    return checkClassPrograms(context, kToolboxKeys, Tag::ToolboxBitmap);
+}
+
+std::vector<Finding> checkTypeLibraries(ScanContext& context) {
+    std::vector<Finding> found;
+    const std::vector<std::string> libraries = subkeys(context, "HKCR", "typelib");
+    for (std::size_t k = 0; k < libraries.size(); ++k) {
+        if (!context.walk.nextStep()) break;
+        context.walk.showProgress(progressLine(k + 1, libraries.size()));
+        const std::string library = "typelib\\" + libraries[k];
+        // The first version that reads as a number, else the last one there is.
+        std::string version;
+        for (const std::string& candidate : subkeys(context, "HKCR", library)) {
+            version = candidate;
+            if (readsAsNumber(candidate)) break;
+        }
+        if (version.empty()) continue;
+        std::vector<std::string> locales;
+        std::string items;
+        context.store.enumerateSubkeysUntilStopped("HKCR", library + "\\" + version, items, locales,
+                                                   context.walk.enumeration());
+        if (locales.empty()) continue;
+        const std::string key = library + "\\" + version + "\\" + locales.front() + "\\win32";
+        const std::string path = readText(context, platform::kHkeyClassesRoot, key, "");
+        const std::string file = withoutResourceIndex(store::trimSpaces(path));
+        // An empty path names nothing; a bare file name is found through the search path.
+        if (file.empty() || !hasDriveLetter(file) || targetPresent(context.files, file)) continue;
+        found.push_back({"Typelib\\" + libraries[k] + "\\" + version + "\\" + locales.front() + "\\win32", path,
+                         Tag::TypeLibrary, {valuePlace(platform::kHkeyClassesRoot, key, "")}});
+    }
+    return found;
+}
+
+}  // namespace scanner
