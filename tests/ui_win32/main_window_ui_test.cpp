@@ -1,6 +1,11 @@
 // The program on real windows under Wine: what a user sees and does.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+
 #include "store/settings_store.h"
 #include "ui_win32/ui_desktop.h"
 #include "win32/program.h"
@@ -158,6 +163,56 @@ TEST_F(MainWindowUi, TheBackupsDialogRestoresAndDeletesTheChosenSet) {
     }
     EXPECT_EQ(dialog->setList.rowCount(), rows - 2);
     main().store.deleteKeyPath(platform::kHkeyCurrentUser, key);
+}
+
+// Texts of column `column` of the real list view, as the user sees them.
+std::vector<std::string> listTexts(HWND list, int column) {
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        char text[512] = {};
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
+TEST_F(MainWindowUi, TheScannerFindsAPlantedEntryAndDeletesItAfterABackup) {
+    startToMainWindow();
+    const std::string appPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
+    const std::string gone = "C:\\VantrelGone\\gone.exe";
+    main().store.saveString(platform::kHkeyLocalMachine, appPaths + "\\vantrel-gone.exe", "", gone);
+    main().store.saveString(platform::kHkeyClassesRoot, "VantrelGone.File\\DefaultIcon", "", "C:\\VantrelGone\\gone.dll,1");
+    const std::size_t setsBefore = main().backups.list().size();
+    clickOn(handle(main().scannerMenuButton));
+    for (std::size_t row = 0; row < 7; ++row) main().categoryList.setChecked(row, row == 2 || row == 4);
+    clickOn(handle(main().startScanButton));
+    ASSERT_FALSE(main().scannerPage->busy());
+
+    const HWND list = handle(main().findingsList);
+    const auto locations = listTexts(list, 0);
+    ASSERT_NE(std::find(locations.begin(), locations.end(), gone), locations.end());
+    ASSERT_NE(std::find(locations.begin(), locations.end(), "VantrelGone.File"), locations.end());
+    const auto row = static_cast<std::size_t>(std::find(locations.begin(), locations.end(), gone) - locations.begin());
+    main().findingsList.setChecked(row, true);
+    pc.desktop.answers = {platform::MessageAnswer::Yes};
+    clickOn(handle(main().deleteFindingsButton));
+
+    const auto after = listTexts(list, 0);
+    EXPECT_EQ(after.size(), locations.size() - 1);
+    EXPECT_EQ(std::find(after.begin(), after.end(), gone), after.end());
+    EXPECT_FALSE(main().store.keyExists(platform::kHkeyLocalMachine, appPaths + "\\vantrel-gone.exe"));
+    EXPECT_TRUE(main().store.keyExists(platform::kHkeyClassesRoot, "VantrelGone.File\\DefaultIcon"));
+    const auto sets = main().backups.list();
+    ASSERT_EQ(sets.size(), setsBefore + 1);
+    EXPECT_EQ(sets[0].command, "Registry scanner delete");
+    EXPECT_EQ(sets[0].entries, 1u);
+    main().backups.remove(sets[0].folderName);
+    main().store.deleteKeyTree("HKCR", "", "VantrelGone.File");
 }
 
 TEST_F(MainWindowUi, MinimisingShowsTheTrayIconAndItsDoubleClickMaximisesTheWindow) {
