@@ -34,6 +34,10 @@ public:
     store::EnumerationProgress& enumeration() override { return *this; }
     void showName(const std::string& name) override {
         page_.c_.statusCaption.setCaption(name);
+        breathe();
+    }
+    // Serves the message loop when it has waited long enough.
+    void breathe() {
         const double time = now();
         // Across midnight the clock starts again at 0: that counts as time gone by.
         if (time - lastYield_ >= kLongestPause || time < lastYield_) {
@@ -137,12 +141,15 @@ void ScannerPage::runChecks(Walk& walk) {
         if (row >= c_.categoryList.rowCount() || !c_.categoryList.row(row).checked) continue;
         const std::vector<Finding> block = check();
         if (walk.superseded()) return;
-        appendBlock(block);
+        appendBlock(block, walk);
+        if (walk.superseded()) return;
     }
 }
 
-void ScannerPage::appendBlock(const std::vector<Finding>& block) {
+void ScannerPage::appendBlock(const std::vector<Finding>& block, Walk& walk) {
     for (const Finding& finding : block) {
+        walk.breathe();
+        if (walk.superseded()) return;
         ui::Row row;
         row.texts = {finding.location, finding.reference, std::to_string(static_cast<int>(finding.tag)),
                      std::to_string(scanNumber_) + ":" + std::to_string(findings_.size())};

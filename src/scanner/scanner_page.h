@@ -48,7 +48,7 @@ public:
 private:
     class Walk;
     void runChecks(Walk& walk);
-    void appendBlock(const std::vector<Finding>& block);
+    void appendBlock(const std::vector<Finding>& block, Walk& walk);
     void setBusy(bool busy);
     std::vector<const Finding*> tickedInDeleteOrder(std::vector<std::size_t>& rows) const;
     const Finding* findingOfRow(std::size_t row) const;
