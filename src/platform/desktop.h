@@ -24,8 +24,8 @@ public:
     virtual bool anotherInstanceRunning() = 0;
     virtual int screenWidthTwips() = 0;
     virtual int screenHeightTwips() = 0;
-    virtual int twipsPerPixelX() = 0;
-    virtual int twipsPerPixelY() = 0;
+    virtual double twipsPerPixelX() = 0;
+    virtual double twipsPerPixelY() = 0;
     // Seconds since midnight, with fractions; wraps to 0 at midnight.
     virtual double secondsSinceMidnight() = 0;
     // An empty title means the application's title.

@@ -20,8 +20,8 @@ public:
     bool anotherInstanceRunning() override { return otherInstance; }
     int screenWidthTwips() override { return screenWidth; }
     int screenHeightTwips() override { return screenHeight; }
-    int twipsPerPixelX() override { return 15; }
-    int twipsPerPixelY() override { return 15; }
+    double twipsPerPixelX() override { return 15; }
+    double twipsPerPixelY() override { return 15; }
     double secondsSinceMidnight() override { return clock; }
     MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                              MessageButtons buttons) override {

@@ -3,18 +3,17 @@
 
 #include <vector>
 
+#include "ui/twips.h"
 #include "win32/win32_services.h"
 
 namespace win32 {
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
-
-int twipsPerPixel(int logPixelsIndex) {
+int screenDpi(int logPixelsIndex) {
     HDC screen = GetDC(nullptr);
     int dpi = screen ? GetDeviceCaps(screen, logPixelsIndex) : 96;
     if (screen) ReleaseDC(nullptr, screen);
-    return kTwipsPerInch / (dpi > 0 ? dpi : 96);
+    return dpi > 0 ? dpi : 96;
 }
 
 UINT iconStyle(platform::MessageIcon icon) {
@@ -47,13 +46,13 @@ bool Win32Desktop::anotherInstanceRunning() {
     return false;
 }
 
-int Win32Desktop::screenWidthTwips() { return GetSystemMetrics(SM_CXSCREEN) * twipsPerPixelX(); }
+int Win32Desktop::screenWidthTwips() { return ui::pixelsToTwips(GetSystemMetrics(SM_CXSCREEN), screenDpi(LOGPIXELSX)); }
 
-int Win32Desktop::screenHeightTwips() { return GetSystemMetrics(SM_CYSCREEN) * twipsPerPixelY(); }
+int Win32Desktop::screenHeightTwips() { return ui::pixelsToTwips(GetSystemMetrics(SM_CYSCREEN), screenDpi(LOGPIXELSY)); }
 
-int Win32Desktop::twipsPerPixelX() { return twipsPerPixel(LOGPIXELSX); }
+double Win32Desktop::twipsPerPixelX() { return ui::twipsPerPixel(screenDpi(LOGPIXELSX)); }
 
-int Win32Desktop::twipsPerPixelY() { return twipsPerPixel(LOGPIXELSY); }
+double Win32Desktop::twipsPerPixelY() { return ui::twipsPerPixel(screenDpi(LOGPIXELSY)); }
 
 double Win32Desktop::secondsSinceMidnight() {
     SYSTEMTIME now;

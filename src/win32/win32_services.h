@@ -72,8 +72,8 @@ public:
     bool anotherInstanceRunning() override;
     int screenWidthTwips() override;
     int screenHeightTwips() override;
-    int twipsPerPixelX() override;
-    int twipsPerPixelY() override;
+    double twipsPerPixelX() override;
+    double twipsPerPixelY() override;
     double secondsSinceMidnight() override;
     platform::MessageAnswer messageBox(const std::string& text, const std::string& title, platform::MessageIcon icon,
                                        platform::MessageButtons buttons) override;

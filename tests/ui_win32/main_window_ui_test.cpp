@@ -36,6 +36,16 @@ protected:
         GetWindowRect(window, &r);
         return r;
     }
+    int dpi() { return program.binderOf(main().window)->dpi(); }
+    int pixels(int twips) { return MulDiv(twips, dpi(), 1440); }
+    // Centred across the screen and `raiseTwips` above its middle, to the pixel.
+    void expectPlacedOnScreen(HWND window, int raiseTwips) {
+        const RECT r = windowRect(window);
+        const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        EXPECT_NEAR(r.left, (screenWidth - width) / 2, 1) << "at " << dpi() << " DPI";
+        EXPECT_NEAR(r.top, (screenHeight - height) / 2 - pixels(raiseTwips), 1) << "at " << dpi() << " DPI";
+    }
 
     ui_test::UiMachine pc;
     win32::Program program;
@@ -48,16 +58,26 @@ TEST_F(MainWindowUi, AfterTheSplashTheMainWindowShowsCentredOnTheUninstallPage) 
     EXPECT_FALSE(app().aboutBox()->window.visible());
     HWND window = program.handleOf(main().window);
     ASSERT_TRUE(IsWindowVisible(window));
-    const RECT r = windowRect(window);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    EXPECT_NEAR(r.left, (screenWidth - width) / 2, 1);
-    EXPECT_NEAR(r.top, (screenHeight - height) / 2 - 200 / 15, 1);  // 200 twips above the centre at 96 DPI
+    expectPlacedOnScreen(window, 200);
     EXPECT_TRUE(IsWindowVisible(handle(main().programList)));
     EXPECT_FALSE(IsWindowVisible(handle(main().startupList)));
     char title[64];
     GetWindowTextA(window, title, sizeof title);
     EXPECT_STREQ(title, "Vantrel 2003");
+}
+
+TEST_F(MainWindowUi, TheAboutBoxAndTheOptionsDialogSitAtTheirPlacesOnTheScreen) {
+    ASSERT_TRUE(program.start());
+    HWND about = program.handleOf(app().aboutBox()->window);
+    ASSERT_TRUE(IsWindowVisible(about));
+    expectPlacedOnScreen(about, 200);
+    pc.desktop.clock += 6;
+    ASSERT_TRUE(ui_test::pumpUntil([&] { return main().window.visible(); }, 3000));
+    clickOn(handle(main().optionsMenuButton));
+    ASSERT_NE(app().optionsDialog(), nullptr);
+    HWND options = program.handleOf(app().optionsDialog()->window);
+    ASSERT_TRUE(IsWindowVisible(options));
+    expectPlacedOnScreen(options, 1000);
 }
 
 TEST_F(MainWindowUi, MenuClicksSwitchPages) {
@@ -76,14 +96,14 @@ TEST_F(MainWindowUi, ResizingBelowTheMinimumSnapsBack) {
     startToMainWindow();
     HWND window = program.handleOf(main().window);
     const RECT before = windowRect(window);
-    MoveWindow(window, before.left, before.top, 8000 / 15, before.bottom - before.top, TRUE);
+    MoveWindow(window, before.left, before.top, pixels(8000), before.bottom - before.top, TRUE);
     ui_test::pump(200);
     RECT after = windowRect(window);
-    EXPECT_NEAR(after.right - after.left, 10600 / 15.0, 1);
-    MoveWindow(window, after.left, after.top, after.right - after.left, 7000 / 15, TRUE);
+    EXPECT_NEAR(after.right - after.left, pixels(10600), 1);
+    MoveWindow(window, after.left, after.top, after.right - after.left, pixels(7000), TRUE);
     ui_test::pump(200);
     after = windowRect(window);
-    EXPECT_NEAR(after.bottom - after.top, 7455 / 15.0, 1);
+    EXPECT_NEAR(after.bottom - after.top, pixels(7455), 1);
 }
 
 TEST_F(MainWindowUi, AltAndTheMarkedLetterRunTheMenuCommand) {

@@ -15,8 +15,8 @@ public:
     bool anotherInstanceRunning() override { return false; }
     int screenWidthTwips() override { return real_.screenWidthTwips(); }
     int screenHeightTwips() override { return real_.screenHeightTwips(); }
-    int twipsPerPixelX() override { return real_.twipsPerPixelX(); }
-    int twipsPerPixelY() override { return real_.twipsPerPixelY(); }
+    double twipsPerPixelX() override { return real_.twipsPerPixelX(); }
+    double twipsPerPixelY() override { return real_.twipsPerPixelY(); }
     double secondsSinceMidnight() override { return clock; }
     platform::MessageAnswer messageBox(const std::string& text, const std::string&, platform::MessageIcon,
                                        platform::MessageButtons buttons) override {
