@@ -45,6 +45,8 @@ OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& s
     cancelButton.onClick = [this] { cancel(); };
     webAddressLink.onClick = [this] { openWebAddress(); };
     window.onClose = [this] { cancel(); };
+    window.defaultButton = &okButton;
+    window.onCancel = [this] { cancel(); };
 }
 
 void OptionsDialog::load() {
@@ -66,6 +68,7 @@ void OptionsDialog::show() {
     load();
     window.show();
     window.setFocus();
+    fileNameBox.setFocus();
 }
 
 void OptionsDialog::unload() {

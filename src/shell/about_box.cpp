@@ -35,6 +35,7 @@ AboutBox::AboutBox(platform::Machine& machine, ui::Window& mainWindow, std::func
     closeTimer.onTick = [this] { closeTimerTick(); };
     // Closing the box by the window system must not leave the main window hidden for good.
     window.onClose = [this] { closeSpotClick(); };
+    window.onCancel = [this] { closeSpotClick(); };
 }
 
 void AboutBox::load() {

@@ -8,6 +8,8 @@
 
 namespace ui {
 
+class Button;
+
 enum class WindowState { Normal, Minimized, Maximized };
 
 class Window : public Control {
@@ -55,6 +57,12 @@ public:
     std::function<void()> onGotFocus;
     void gotFocus() {
         if (onGotFocus) onGotFocus();
+    }
+    // Dialog keys: Enter presses the default button (unless a focused button takes it), Escape cancels.
+    Button* defaultButton = nullptr;
+    std::function<void()> onCancel;
+    void cancel() {
+        if (onCancel) onCancel();
     }
 
 private:

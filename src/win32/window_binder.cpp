@@ -235,10 +235,11 @@ private:
                 if (wParam == '\r') return 0;  // a single-line edit would only beep
                 break;
             case WM_GETDLGCODE: {
-                // Enter belongs to the box even under a dialog-style message loop.
+                // Enter belongs to a box that acts on it (the search box); elsewhere it presses the default button.
                 LRESULT code = DefSubclassProc(window, message, wParam, lParam);
                 auto* pending = reinterpret_cast<const MSG*>(lParam);
-                if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+                if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN && box->model_.onEnter)
+                    code |= DLGC_WANTMESSAGE;
                 return code;
             }
             case WM_NCDESTROY:
@@ -256,6 +257,9 @@ private:
 
 class PushButtonControl : public WindowedControl {
 public:
+    void setDefault(bool isDefault) override {
+        SendMessageA(window_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
     PushButtonControl(ui::Button& model, HWND parent, const RECT& pixels, int id)
         : WindowedControl(createChild("BUTTON", model.caption(), BS_PUSHBUTTON | WS_TABSTOP, 0, model, parent, pixels,
                                       id)),
@@ -373,6 +377,8 @@ WindowBinder::WindowBinder(ui::Window& window, ButtonFactory buttons, WindowOpti
     for (ui::Control* control : model_.controls())
         if (control) createControl(*control);
     creating_ = false;
+    if (model_.defaultButton)
+        if (BoundControl* button = boundOf(*model_.defaultButton)) button->setDefault(true);
     relayoutDocked();
     if (!model_.enabled()) EnableWindow(window_, FALSE);
     if (model_.visible()) applyWindowVisible();
@@ -395,6 +401,11 @@ WindowBinder::~WindowBinder() {
     }
     if (ownsFont_) DeleteObject(font_);
     if (headingFont_) DeleteObject(headingFont_);
+}
+
+bool WindowBinder::isBoundWindow(HWND window) {
+    char name[32] = {};
+    return GetClassNameA(window, name, sizeof name) && std::string(name) == kWindowClass;
 }
 
 HWND WindowBinder::handleOf(const ui::Control& control) const {
@@ -601,7 +612,13 @@ void WindowBinder::relayoutDocked() {
 }
 
 bool WindowBinder::routeCommand(WPARAM wParam, LPARAM lParam) {
-    if (destroying_ || !lParam) return false;  // menus and accelerators carry no control
+    if (destroying_) return false;
+    // Escape through the dialog manager, which finds no control of ours with the Cancel id.
+    if (LOWORD(wParam) == IDCANCEL && !lParam) {
+        model_.cancel();
+        return true;
+    }
+    if (!lParam) return false;  // menus and accelerators carry no control
     auto found = byHandle_.find(reinterpret_cast<HWND>(lParam));
     if (found == byHandle_.end() || !found->second->bound) return false;
     return found->second->bound->command(wParam, lParam);
@@ -671,10 +688,37 @@ void WindowBinder::OnActivate(WPARAM wParam) {
     if (focus && IsChild(window_, focus)) lastFocus_ = focus;
 }
 
+// The focus goes back where it was, else to the first control Tab reaches; the
+// window keeps it itself (and says so) only when none of its controls can take it.
 void WindowBinder::OnSetFocus() {
     if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window_, lastFocus_) && IsWindowVisible(lastFocus_) &&
-        IsWindowEnabled(lastFocus_))
+        IsWindowEnabled(lastFocus_)) {
         SetFocus(lastFocus_);
+        return;
+    }
+    HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (first && first != window_ && IsChild(window_, first)) {
+        SetFocus(first);
+        return;
+    }
+    model_.gotFocus();
+}
+
+// What the dialog manager asks of a dialog: the next control for Tab, the default button for Enter.
+void WindowBinder::OnNextControl(WPARAM wParam, LPARAM lParam) {
+    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                               : GetNextDlgTabItem(window_, GetFocus(), wParam != 0 ? TRUE : FALSE);
+    if (!next || !IsChild(window_, next)) return;
+    SetFocus(next);
+    // Tabbing into a text box selects its text, as in any dialog.
+    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+}
+
+LRESULT WindowBinder::defaultButtonId() const {
+    if (!model_.defaultButton) return 0;
+    auto found = byModel_.find(model_.defaultButton);
+    if (found == byModel_.end() || !found->second->bound || !found->second->model->enabled()) return 0;
+    return MAKELRESULT(found->second->id, DC_HASDEFID);
 }
 
 void WindowBinder::OnDestroy() {
@@ -720,6 +764,11 @@ LRESULT WindowBinder::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             OnSetFocus();
             return 0;
+        case WM_NEXTDLGCTL:
+            OnNextControl(wParam, lParam);
+            return 0;
+        case DM_GETDEFID:
+            return defaultButtonId();
         default:
             break;
     }

@@ -2,54 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "store/settings_store.h"
-#include "ui_win32/ui_desktop.h"
-#include "win32/program.h"
+#include "ui_win32/program_ui.h"
 
 namespace {
 
-class MainWindowUi : public ::testing::Test {
-protected:
-    MainWindowUi() : program(pc.machine) {}
-
-    // Runs the start-up up to the main window, as the splash timer ends it.
-    void startToMainWindow() {
-        ASSERT_TRUE(program.start());
-        ASSERT_TRUE(app().aboutBox()->window.visible());
-        pc.desktop.clock += 6;
-        ASSERT_TRUE(ui_test::pumpUntil([&] { return main().window.visible(); }, 3000));
-        ui_test::pump(100);
-    }
-    shell::Application& app() { return program.application(); }
-    shell::MainWindow& main() { return *app().mainWindow(); }
-    HWND handle(const ui::Control& control) { return program.binderOf(main().window)->handleOf(control); }
-    // A press and release in the middle of a control, as the mouse makes them.
-    void clickOn(HWND control) {
-        RECT r;
-        GetClientRect(control, &r);
-        LPARAM middle = MAKELPARAM(r.right / 2, r.bottom / 2);
-        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-        SendMessageA(control, WM_LBUTTONUP, 0, middle);
-        ui_test::pump(100);
-    }
-    RECT windowRect(HWND window) {
-        RECT r;
-        GetWindowRect(window, &r);
-        return r;
-    }
-    int dpi() { return program.binderOf(main().window)->dpi(); }
-    int pixels(int twips) { return MulDiv(twips, dpi(), 1440); }
-    // Centred across the screen and `raiseTwips` above its middle, to the pixel.
-    void expectPlacedOnScreen(HWND window, int raiseTwips) {
-        const RECT r = windowRect(window);
-        const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-        const int width = r.right - r.left, height = r.bottom - r.top;
-        EXPECT_NEAR(r.left, (screenWidth - width) / 2, 1) << "at " << dpi() << " DPI";
-        EXPECT_NEAR(r.top, (screenHeight - height) / 2 - pixels(raiseTwips), 1) << "at " << dpi() << " DPI";
-    }
-
-    ui_test::UiMachine pc;
-    win32::Program program;
-};
+class MainWindowUi : public ui_test::ProgramUi {};
 
 }  // namespace
 
