@@ -16,6 +16,13 @@ int screenDpi(int logPixelsIndex) {
     return dpi > 0 ? dpi : 96;
 }
 
+// The window the user is working in asked; its box or dialog holds it (modal, placed over it).
+HWND ownerFor(std::uintptr_t fixedOwner) {
+    if (fixedOwner) return reinterpret_cast<HWND>(fixedOwner);
+    HWND active = GetActiveWindow();
+    return active && IsWindowVisible(active) ? active : nullptr;
+}
+
 UINT iconStyle(platform::MessageIcon icon) {
     switch (icon) {
     case platform::MessageIcon::Critical: return MB_ICONERROR;
@@ -63,7 +70,7 @@ double Win32Desktop::secondsSinceMidnight() {
 platform::MessageAnswer Win32Desktop::messageBox(const std::string& text, const std::string& title,
                                                  platform::MessageIcon icon, platform::MessageButtons buttons) {
     UINT style = iconStyle(icon) | (buttons == platform::MessageButtons::YesNo ? MB_YESNO : MB_OK);
-    int answer = MessageBoxA(reinterpret_cast<HWND>(owner_), text.c_str(), title.empty() ? title_.c_str() : title.c_str(),
+    int answer = MessageBoxA(ownerFor(owner_), text.c_str(), title.empty() ? title_.c_str() : title.c_str(),
                              style);
     if (answer == IDYES) return platform::MessageAnswer::Yes;
     if (answer == IDNO) return platform::MessageAnswer::No;
@@ -77,7 +84,7 @@ std::optional<std::string> Win32Desktop::openFile(const platform::OpenFileReques
     std::string filter = request.filter + '\0' + request.filter + '\0' + '\0';
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = reinterpret_cast<HWND>(owner_);
+    dialog.hwndOwner = ownerFor(owner_);
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());

@@ -81,7 +81,7 @@ public:
     void yield() override;
     void endProcess() override;
 
-    // The window message boxes and dialogs belong to (0: none).
+    // The window message boxes and dialogs belong to (0: the active window of the thread that asks).
     void setOwner(std::uintptr_t window) { owner_ = window; }
 
 private:
