@@ -1,5 +1,6 @@
 #include "localisation/lang_text.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include "store/text_value.h"
@@ -12,9 +13,23 @@ std::string chooseLanguageFile(store::SettingsStore& store) {
     return store::trimSpaces(stored).empty() ? kDefaultLanguageFile : stored;
 }
 
-std::string Language::filePath() const {
-    return files_.programFolder() + "\\lang\\" + store::trimSpaces(fileName_());
+bool isPlainLanguageFileName(const std::string& name) {
+    if (name.size() < 3 || name.find_first_of("\\/*?:") != std::string::npos || name.find("..") != std::string::npos)
+        return false;
+    std::string ending = name.substr(name.size() - 3);
+    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ending == "ini";
 }
+
+std::string languageFolder(platform::Files& files) { return files.programFolder() + "\\lang"; }
+
+bool languageFileReadable(platform::Files& files, const std::string& name) {
+    std::string bytes;
+    return isPlainLanguageFileName(name) &&
+           files.readFile(languageFolder(files) + "\\" + name, bytes) == platform::kSuccess;
+}
+
+std::string Language::filePath() const { return languageFolder(files_) + "\\" + store::trimSpaces(fileName_()); }
 
 std::string Language::text(const std::string& key) const {
     store::Value text;

@@ -17,6 +17,13 @@ inline constexpr const char* kLanguageSection = "001";
 
 // The file name to use at start-up: the stored choice, or "english.ini" when blank.
 std::string chooseLanguageFile(store::SettingsStore& store);
+// A name the language folder can hold: ends in the letters "ini", names no folder
+// (no "\", "/" or ".."), no wildcard; so a typed name cannot reach outside the folder.
+bool isPlainLanguageFileName(const std::string& name);
+// The program folder + "\lang".
+std::string languageFolder(platform::Files& files);
+// A plain name whose file in the language folder can be read.
+bool languageFileReadable(platform::Files& files, const std::string& name);
 
 class Language {
 public:

@@ -3,6 +3,7 @@
 // recorded, the clock is set by hand and yields run a hook.
 #include <deque>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -37,6 +38,11 @@ public:
         auto choice = fileChoices.front();
         fileChoices.pop_front();
         return choice;
+    }
+    std::string statusText(std::uint32_t status) override {
+        if (status == 2) return "The system cannot find the file specified.";
+        if (status == 5) return "Access is denied.";
+        return "Error " + std::to_string(status) + ".";
     }
     void yield() override {
         ++yields;

@@ -169,6 +169,7 @@ private:
     void clearRowAndValueNames();
     void layOut(int width, int height);
 
+    std::string unreadLanguageFile_;  // the stored choice that could not be read at start-up
     std::string uninstallRefreshSignal_ = "0";
     std::string startupRefreshSignal_;
     bool loaded_ = false;

@@ -27,7 +27,8 @@ void MainWindow::applyResizeRules() {
             window.resizeTo(kSnapWidth, window.height());
             --sizeCorrections_;
         }
-        findingsList.setHeight(kFindingsHeightAfterSnap);
+        // The snapped width was laid out with its own findings height; only a refused snap keeps the fixed one.
+        if (window.width() < kMinimumWidth) findingsList.setHeight(kFindingsHeightAfterSnap);
         return;
     }
     if (window.height() < kMinimumHeight) {

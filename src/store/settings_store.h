@@ -69,6 +69,8 @@ public:
     bool readString(platform::Key root, const std::string& path, const std::string& name, std::string& text);
     // One REG_SZ text, the key created when missing (SaveRegString).
     bool saveString(platform::Key root, const std::string& path, const std::string& name, const std::string& text);
+    // The same, with the registry's status, for callers that tell the user why a save failed.
+    Status writeString(platform::Key root, const std::string& path, const std::string& name, const std::string& text);
     void deleteKeyPath(  // (DeleteRegKey)
         platform::Key root, const std::string& path);
     // "SystemRoot" of the 9x key, else of the NT key; empty when neither has it (WindowsFolder).

@@ -94,6 +94,15 @@ std::optional<std::string> Win32Desktop::openFile(const platform::OpenFileReques
     return std::string(path.data());
 }
 
+std::string Win32Desktop::statusText(std::uint32_t status) {
+    char text[512] = {};
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, status, 0, text,
+                                  sizeof text, nullptr);
+    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' ')) --length;
+    if (length == 0) return "Error " + std::to_string(status) + ".";
+    return std::string(text, length);
+}
+
 void Win32Desktop::yield() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -78,6 +78,7 @@ public:
     platform::MessageAnswer messageBox(const std::string& text, const std::string& title, platform::MessageIcon icon,
                                        platform::MessageButtons buttons) override;
     std::optional<std::string> openFile(const platform::OpenFileRequest& request) override;
+    std::string statusText(std::uint32_t status) override;
     void yield() override;
     void endProcess() override;
 

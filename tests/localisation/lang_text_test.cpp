@@ -7,6 +7,7 @@
 
 #include "localisation/lang_text.h"
 #include "platform/substitute_machine.h"
+#include "support/refusing_registry.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -89,4 +90,18 @@ TEST_F(LanguageTest, EnglishFile_FindingsCountTextCarriesItsOwnLeadingSpace) {
     ASSERT_GT(text.size(), 1u);
     EXPECT_EQ(text.front(), ' ');
     EXPECT_NE(text[1], ' ');
+}
+
+TEST_F(LanguageTest, AUserWithoutWriteRightsStillGetsTheStoredLanguageAndTicks) {
+    store.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "French.ini");
+    store.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\Halvennic\\timer\\reg", "font", "1");
+    testing_support::ReadOnlyMachineRegistry readOnly(pc.registry);
+    store::SettingsStore userStore(readOnly, pc.profile, pc.files);
+    EXPECT_EQ(localisation::chooseLanguageFile(userStore), "French.ini");
+    std::string tick;
+    EXPECT_TRUE(userStore.readString(platform::kHkeyLocalMachine, "software\\morvalen\\Halvennic\\timer\\reg", "font",
+                                     tick));
+    EXPECT_EQ(tick, "1");
+    EXPECT_FALSE(userStore.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "x.ini"))
+        << "the stand-in really refuses writing";
 }

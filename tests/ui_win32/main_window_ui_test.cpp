@@ -83,6 +83,9 @@ TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
     win32::WindowBinder* dialog = program.binderOf(options->window);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(IsWindowVisible(dialog->handle()));
+    // A name is taken only when its file is in the language folder.
+    const std::string folder = pc.real.files.programFolder() + "\\lang\\";
+    ASSERT_TRUE(CopyFileA((folder + "english.ini").c_str(), (folder + "French.ini").c_str(), FALSE));
     SetWindowTextA(dialog->handleOf(options->fileNameBox), "French.ini");
     ui_test::pump(50);
     EXPECT_EQ(options->fileNameBox.text(), "French.ini");
@@ -96,6 +99,7 @@ TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
         main().store.readString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", stored));
     EXPECT_EQ(stored, "French.ini");
     main().store.deleteValue("HKLM", "software\\morvalen\\brevisk", "language");
+    DeleteFileA((folder + "French.ini").c_str());
 }
 
 TEST_F(MainWindowUi, MinimisingShowsTheTrayIconAndItsDoubleClickMaximisesTheWindow) {

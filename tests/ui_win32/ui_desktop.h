@@ -30,6 +30,7 @@ public:
         fileChoices.pop_front();
         return choice;
     }
+    std::string statusText(std::uint32_t status) override { return real_.statusText(status); }
     void yield() override { real_.yield(); }
     void endProcess() override { ended = true; }
 
