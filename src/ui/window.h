@@ -36,6 +36,14 @@ public:
         setBounds({left(), top(), width, height});
         if (onResize) onResize();
     }
+    // The inside, where the controls live: the outer size less the frame the
+    // window system draws (none until a renderer reports it).
+    int clientWidth() const { return width() - frameWidth_; }
+    int clientHeight() const { return height() - frameHeight_; }
+    void setFrameSize(int width, int height) {
+        frameWidth_ = width;
+        frameHeight_ = height;
+    }
     // Every control of the window, in creation order (containers before their children).
     const std::vector<Control*>& controls() const { return controls_; }
     void add(Control& control, Control* container = nullptr) {
@@ -68,6 +76,7 @@ public:
 private:
     std::string title_;
     WindowState state_ = WindowState::Normal;
+    int frameWidth_ = 0, frameHeight_ = 0;
     std::vector<Control*> controls_;
 };
 

@@ -62,6 +62,7 @@ protected:
     HWND window_;
 };
 
+// An empty label shows nothing at all: no grey box over whatever lies beneath.
 class LabelControl : public WindowedControl {
 public:
     LabelControl(ui::Label& model, HWND parent, const RECT& pixels, int id)
@@ -69,6 +70,8 @@ public:
           model_(model) {}
     void modelChanged(ui::Change change, int) override {
         if (change == ui::Change::Text) SetWindowTextA(window_, model_.caption().c_str());
+        if (change == ui::Change::Text || change == ui::Change::Visible)
+            ShowWindow(window_, model_.visible() && !model_.caption().empty() ? SW_SHOWNA : SW_HIDE);
     }
     bool command(WPARAM wParam, LPARAM) override {
         if (HIWORD(wParam) != STN_CLICKED) return false;
@@ -277,6 +280,12 @@ private:
     ui::Button& model_;
 };
 
+class LineControl : public WindowedControl {
+public:
+    LineControl(ui::Line& model, HWND parent, const RECT& pixels, int id)
+        : WindowedControl(createChild("STATIC", "", SS_ETCHEDHORZ, 0, model, parent, pixels, id)) {}
+};
+
 // Docked at the bottom of its window; the panels before the last fit their
 // text and the last takes the rest.
 class StatusBarControl : public WindowedControl {
@@ -373,6 +382,7 @@ WindowBinder::WindowBinder(ui::Window& window, ButtonFactory buttons, WindowOpti
     if (big) SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     if (small) SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 
+    reportFrameSize();
     model_.observe([this](ui::Change change, int) { applyToWindow(change); });
     for (ui::Control* control : model_.controls())
         if (control) createControl(*control);
@@ -445,6 +455,8 @@ void WindowBinder::createControl(ui::Control& control) {
             bound = std::make_unique<FrameControl>(*frame, parent, pixels, e->id);
         } else if (auto* label = dynamic_cast<ui::Label*>(&control)) {
             bound = std::make_unique<LabelControl>(*label, parent, pixels, e->id);
+        } else if (auto* line = dynamic_cast<ui::Line*>(&control)) {
+            bound = std::make_unique<LineControl>(*line, parent, pixels, e->id);
         } else if (auto* picture = dynamic_cast<ui::Picture*>(&control)) {
             bound = std::make_unique<PictureControl>(*picture, parent, pixels, e->id, dpi_);
         } else if (auto* button = dynamic_cast<ui::Button*>(&control)) {
@@ -467,6 +479,7 @@ void WindowBinder::createControl(ui::Control& control) {
         SetWindowLongPtrA(handle, GWL_STYLE, GetWindowLongPtrA(handle, GWL_STYLE) | WS_CLIPSIBLINGS);
         if (label)
             SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        bound->modelChanged(ui::Change::Visible, -1);
         e->bound = std::move(bound);
         byHandle_[handle] = e;
         control.observe([this, e](ui::Change change, int index) { applyToControl(*e, change, index); });
@@ -631,8 +644,17 @@ bool WindowBinder::routeNotify(NMHDR* header, LRESULT& result) {
     return found->second->bound->notify(header, result);
 }
 
+// The layout keeps the controls inside the frame the window system draws.
+void WindowBinder::reportFrameSize() {
+    RECT outer, inner;
+    if (!GetWindowRect(window_, &outer) || !GetClientRect(window_, &inner)) return;
+    model_.setFrameSize(pixelsToTwips((outer.right - outer.left) - inner.right, dpi_),
+                        pixelsToTwips((outer.bottom - outer.top) - inner.bottom, dpi_));
+}
+
 void WindowBinder::OnSize(UINT type) {
     if (creating_ || destroying_) return;
+    if (type != SIZE_MINIMIZED) reportFrameSize();
     relayoutDocked();
     if (type == SIZE_MINIMIZED) {
         if (model_.state() != ui::WindowState::Minimized) model_.setState(ui::WindowState::Minimized);
@@ -654,6 +676,8 @@ void WindowBinder::OnSize(UINT type) {
     }
     const auto state = type == SIZE_MAXIMIZED ? ui::WindowState::Maximized : ui::WindowState::Normal;
     if (model_.state() != state) model_.setState(state);
+    // Moved controls leave nothing behind: no ghost column dividers, no second size grip.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void WindowBinder::OnMove() {

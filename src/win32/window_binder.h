@@ -76,6 +76,7 @@ private:
     bool routeCommand(WPARAM wParam, LPARAM lParam);
     bool routeNotify(NMHDR* header, LRESULT& result);
 
+    void reportFrameSize();
     void OnSize(UINT type);
     void OnMove();
     void OnClose();

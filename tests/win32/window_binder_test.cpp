@@ -264,6 +264,16 @@ TEST_F(WindowBinderTest, TheWindowKeepsTheFocusItselfOnlyWhenNoControlCanTakeIt)
     EXPECT_EQ(gotFocus, 1) << "with every control disabled the window says it has the focus";
 }
 
+TEST_F(WindowBinderTest, AnEmptyLabelDrawsNothingUntilItHasAText) {
+    form_.window.show();
+    form_.outsideLabel.setCaption("");
+    EXPECT_FALSE(IsWindowVisible(of(form_.outsideLabel))) << "no grey box over what lies beneath";
+    form_.outsideLabel.setCaption("Back");
+    EXPECT_TRUE(IsWindowVisible(of(form_.outsideLabel)));
+    form_.outsideLabel.hide();
+    EXPECT_FALSE(IsWindowVisible(of(form_.outsideLabel)));
+}
+
 TEST_F(WindowBinderTest, GivesEveryControlTheMessageFont) {
     HFONT font = binder_->font();
     ASSERT_NE(font, nullptr);
