@@ -122,7 +122,8 @@ private:
         if (name.empty()) return;
         HINSTANCE instance = GetModuleHandleA(nullptr);
         UINT type = IMAGE_BITMAP;
-        HANDLE image = LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
+        // Light grey in a bitmap becomes the button face, so the picture sits on the window's own colour.
+        HANDLE image = LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS);
         if (!image) {
             type = IMAGE_ICON;
             image = LoadImageA(instance, name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR);
