@@ -34,7 +34,17 @@ std::string Language::filePath() const { return languageFolder(files_) + "\\" + 
 std::string Language::text(const std::string& key) const {
     store::Value text;
     store_.readValue(filePath(), kLanguageSection, key, "s", std::string(), text);
-    return store::valueText(text);
+    return inCodePage(store::valueText(text));
+}
+
+// A file saved as UTF-8 (with or without a mark) reads as UTF-8; one in the ANSI
+// code page is seldom valid UTF-8 and is left as it is. The profile functions
+// already convert a marked file, whose texts then no longer read as UTF-8.
+std::string Language::inCodePage(const std::string& text) const {
+    if (!platform::hasNonAscii(text) || !platform::isValidUtf8(text)) return text;
+    std::string bytes;
+    if (files_.readFile(filePath(), bytes) != platform::kSuccess || !platform::isValidUtf8(bytes)) return text;
+    return profile_ ? profile_->fromUtf8(text) : platform::utf8ToWindows1252(text);
 }
 
 std::string Language::text(int key) const {

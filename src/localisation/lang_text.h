@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/profile.h"
 #include "store/settings_store.h"
 
 namespace localisation {
@@ -29,8 +30,10 @@ class Language {
 public:
     // `fileName` reads the language file name in use (the main window's languageFileName)
     // at each lookup, so every window speaks the main window's language.
-    Language(store::SettingsStore& store, platform::Files& files, std::function<std::string()> fileName)
-        : store_(store), files_(files), fileName_(std::move(fileName)) {}
+    // `profile` turns the texts of a UTF-8 file into the program's code page; none: Windows-1252.
+    Language(store::SettingsStore& store, platform::Files& files, std::function<std::string()> fileName,
+             platform::Profile* profile = nullptr)
+        : store_(store), files_(files), fileName_(std::move(fileName)), profile_(profile) {}
 
     std::string text(const std::string& key) const;  // (LangText)
     std::string text(int key) const;                 // 2 -> "002"
@@ -40,6 +43,8 @@ private:
     store::SettingsStore& store_;
     platform::Files& files_;
     std::function<std::string()> fileName_;
+    platform::Profile* profile_;
+    std::string inCodePage(const std::string& text) const;
 };
 
 }  // namespace localisation

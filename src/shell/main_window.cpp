@@ -26,7 +26,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                        std::function<double()> random)
     : machine(machine_),
       store(machine_.registry, machine_.profile, machine_.files),
-      language(store, machine_.files, [this] { return languageFileName; }),
+      language(store, machine_.files, [this] { return languageFileName; }, &machine_.profile),
       window("MainWindow", {0, 0, kDesignWidth, kDesignHeight}, kProductTitle),
       menuBar("menuBar", {-15, -75, 10530, 1455}),
       uninstallMenuButton("uninstallMenuButton", menuButton(165, 1035), "&Voririruzer Iziv "),

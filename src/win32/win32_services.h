@@ -32,6 +32,7 @@ public:
                              const std::string& file) override;
     bool writeString(const std::string& section, const std::string& key, const std::optional<std::string>& value,
                      const std::string& file) override;
+    std::string fromUtf8(const std::string& utf8) override;  // to the system's ANSI code page
 };
 
 class Win32Files : public platform::Files {

@@ -105,3 +105,21 @@ TEST_F(LanguageTest, AUserWithoutWriteRightsStillGetsTheStoredLanguageAndTicks) 
     EXPECT_FALSE(userStore.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "x.ini"))
         << "the stand-in really refuses writing";
 }
+
+TEST_F(LanguageTest, AFileInUtf8ReadsAsUtf8AndOneInTheAnsiCodePageAsItIs) {
+    struct Case {
+        const char* file;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"utf8.ini", "[001]\r\n014=D\xC3\xA9sinstaller\r\n"},
+        {"utf8mark.ini", "\xEF\xBB\xBF[001]\r\n014=D\xC3\xA9sinstaller\r\n"},
+        {"ansi.ini", "[001]\r\n014=D\xE9sinstaller\r\n"},
+    };
+    for (const Case& c : cases) {
+        writeLanguageFile(c.file, c.bytes);
+        EXPECT_EQ(languageOf(c.file).text(14), "D\xE9sinstaller") << c.file;
+    }
+    writeLanguageFile("mixed.ini", "[001]\r\n014=D\xC3\xA9sinstaller\r\n015=D\xE9sinstaller\r\n");
+    EXPECT_EQ(languageOf("mixed.ini").text(14), "D\xC3\xA9sinstaller") << "not a UTF-8 file: every text as it is";
+}
