@@ -478,9 +478,10 @@ void WindowBinder::createControl(ui::Control& control) {
         // Labels lie beneath the other controls and siblings clip each other,
         // so a label that reaches over a list or a button row never covers it.
         SetWindowLongPtrA(handle, GWL_STYLE, GetWindowLongPtrA(handle, GWL_STYLE) | WS_CLIPSIBLINGS);
-        if (label)
+        if (label) {
             SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        bound->modelChanged(ui::Change::Visible, -1);
+            bound->modelChanged(ui::Change::Visible, -1);  // an empty one starts hidden
+        }
         e->bound = std::move(bound);
         byHandle_[handle] = e;
         control.observe([this, e](ui::Change change, int index) { applyToControl(*e, change, index); });
