@@ -261,13 +261,13 @@ private:
 
 class PushButtonControl : public WindowedControl {
 public:
-    void setDefault(bool isDefault) override {
-        SendMessageA(window_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-    }
     PushButtonControl(ui::Button& model, HWND parent, const RECT& pixels, int id)
         : WindowedControl(createChild("BUTTON", model.caption(), BS_PUSHBUTTON | WS_TABSTOP, 0, model, parent, pixels,
                                       id)),
           model_(model) {}
+    void setDefault(bool isDefault) override {
+        SendMessageA(window_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
     void modelChanged(ui::Change change, int) override {
         if (change == ui::Change::Text) SetWindowTextA(window_, model_.caption().c_str());
     }
