@@ -127,3 +127,14 @@ TEST_F(KeyboardUi, EnterPressesOkAndEscapeCancelsTheOptionsDialog) {
     EXPECT_EQ(pc.desktop.messages[0], main().language.text(87));
     main().store.deleteValue("HKLM", "software\\morvalen\\brevisk", "language");
 }
+
+TEST_F(KeyboardUi, EscapeClosesTheAboutBoxAndTheFocusReturnsToTheMainWindow) {
+    startToMainWindow();
+    SetFocus(handle(main().aboutMenuButton));
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(app().aboutBox()->window.visible());
+    pressKey(VK_ESCAPE);
+    EXPECT_FALSE(app().aboutBox()->window.visible());
+    EXPECT_TRUE(main().window.visible());
+    EXPECT_EQ(GetFocus(), handle(main().aboutMenuButton)) << "where it was before the box came up";
+}
