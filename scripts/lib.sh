@@ -18,7 +18,8 @@ need_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64)
-WINE_PACKAGES=(wine64 xvfb xauth attr)
+# fonts-wine brings Marlett, the glyphs of Wine's title-bar buttons.
+WINE_PACKAGES=(wine64 xvfb xauth attr fonts-wine)
 
 use_wine() {
     export PATH="/usr/lib/wine:$PATH"
@@ -32,13 +33,17 @@ build_preset() {
     cmake --build --preset "$1" -j"$(nproc)"
 }
 
-# A fresh prefix in $WINEPREFIX, booted once. Wine draws its own window frames
+# A fresh prefix in $WINEPREFIX, booted once; an argument sets its display
+# scale in DPI (96 unless given). Wine draws its own window frames
 # (no window manager runs under Xvfb), which also spares each hidden window a
 # two-second wait for one.
 boot_prefix() {
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    if [ -n "${1:-}" ]; then
+        wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
+    fi
     # The frame buttons are drawn from Marlett, which a new prefix lacks here.
     if [ -f /usr/share/wine/fonts/marlett.ttf ]; then cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"; fi
     wineserver -w

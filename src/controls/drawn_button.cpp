@@ -29,6 +29,7 @@ void DrawnButton::WriteProperties(PropertyBag& bag) const { writeButtonPropertie
 
 void DrawnButton::settingsChanged() {
     accessKey_ = accessKeyOf(p_.Caption);
+    host_.window.captionChanged(p_.Caption);
     recomputePalette();
     recomputeLayout();
     host_.window.setEnabled(p_.Enabled);

@@ -116,6 +116,7 @@ public:
     const ButtonLayout& layout() const { return layout_; }
     bool isHovered() const { return hovered_; }
     bool hasFocus() const { return focused_; }
+    bool drawnDown() const { return lastState_ == kStateDown; }
     const ChangeMarks& changes() const { return changes_; }
     void clearChanges() { changes_.clear(); }
 

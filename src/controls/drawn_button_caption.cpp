@@ -5,7 +5,7 @@ namespace controls {
 namespace {
 
 void text(const PaintContext& ctx, const Rect& r, Color c, const Font& font) {
-    ctx.canvas.drawText(ctx.props.Caption, r, c, font);
+    ctx.canvas.drawText(ctx.layout.shownCaption.empty() ? ctx.props.Caption : ctx.layout.shownCaption, r, c, font);
 }
 
 // Modes 0 to 2 carry the SpecialEffect copies beneath the caption.

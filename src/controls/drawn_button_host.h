@@ -2,6 +2,7 @@
 // What the owner-drawn button needs from the program around it. The Windows
 // side implements these over the control's window; tests script them.
 #include <cstdint>
+#include <string>
 
 #include "controls/canvas.h"
 #include "controls/drawn_button_palette.h"
@@ -22,6 +23,8 @@ public:
     virtual void useHandCursor() = 0;  // the program's cursor resource 101
     virtual void captureMouse() = 0;
     virtual void moveFocus(bool forward) = 0;  // as Tab / Shift+Tab
+    // The caption as the window's own text, so screen readers and tests find the button by name.
+    virtual void captionChanged(const std::string&) {}
     virtual void captureBackground() = 0;      // what lies under the control, for style 11
     virtual void releaseResources() = 0;       // region and off-screen surface
 };

@@ -51,11 +51,35 @@ Rect captionAreaFor(const LayoutInput& in) {
     return area;
 }
 
+namespace {
+
+bool fits(const Rect& measured, const Rect& area) {
+    return measured.right <= area.right && measured.bottom <= area.bottom;
+}
+
+}  // namespace
+
+// Cut at the end rather than centred past both edges; an "&" left last would mark the dots.
+std::string fitCaption(const std::string& caption, const Rect& area, const Font& font,
+                       const TextMeasurer& measurer) {
+    if (caption.empty() || area.right <= area.left || fits(measurer.measureText(caption, area, font), area))
+        return caption;
+    for (std::size_t length = caption.size() - 1; length > 0; --length) {
+        std::string shown = caption.substr(0, length);
+        while (!shown.empty() && (shown.back() == ' ' || shown.back() == '&')) shown.pop_back();
+        if (shown.empty()) continue;
+        shown += "...";
+        if (fits(measurer.measureText(shown, area, font), area)) return shown;
+    }
+    return "...";
+}
+
 ButtonLayout computeLayout(const LayoutInput& in, const TextMeasurer& measurer) {
     ButtonLayout out;
     out.focus = focusRectFor(in.buttonType, in.width, in.height);
     const Rect area = captionAreaFor(in);
-    out.caption = centreCaption(in, measurer.measureText(in.caption, area, in.font));
+    out.shownCaption = fitCaption(in.caption, area, in.font, measurer);
+    out.caption = centreCaption(in, measurer.measureText(out.shownCaption, area, in.font));
     out.captionDown = out.caption.offset(1, 1);
     out.picture = pictureRectFor(in, out.caption);
     return out;

@@ -11,6 +11,8 @@ struct ButtonLayout {
     Rect caption;
     Rect captionDown;  // pressed: one pixel right and down
     Rect picture;
+    // What is drawn: the caption, or as much of it as fits followed by "...".
+    std::string shownCaption;
     bool operator==(const ButtonLayout&) const = default;
 };
 
@@ -27,6 +29,8 @@ struct LayoutInput {
 
 Rect focusRectFor(int buttonType, int width, int height);
 Rect captionAreaFor(const LayoutInput& in);
+// The caption when it fits `area` wrapped, else its longest beginning that fits with "..." after it.
+std::string fitCaption(const std::string& caption, const Rect& area, const Font& font, const TextMeasurer& measurer);
 ButtonLayout computeLayout(const LayoutInput& in, const TextMeasurer& measurer);
 
 }  // namespace controls

@@ -60,6 +60,7 @@ void DrawnButton::ButtonType(int New_ButtonType) {
 void DrawnButton::Caption(const std::string& New_Caption) {
     p_.Caption = New_Caption;
     accessKey_ = accessKeyOf(New_Caption);
+    host_.window.captionChanged(New_Caption);
     recomputeLayout();
     changed(k::Caption);
 }

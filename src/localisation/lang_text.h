@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/profile.h"
 #include "store/settings_store.h"
 
 namespace localisation {
@@ -19,13 +20,22 @@ inline constexpr int kLastOriginalKey = 122;
 
 // The file name to use at start-up: the stored choice, or "english.ini" when blank.
 std::string chooseLanguageFile(store::SettingsStore& store);
+// A name the language folder can hold: ends in the letters "ini", names no folder
+// (no "\", "/" or ".."), no wildcard; so a typed name cannot reach outside the folder.
+bool isPlainLanguageFileName(const std::string& name);
+// The program folder + "\lang".
+std::string languageFolder(platform::Files& files);
+// A plain name whose file in the language folder can be read.
+bool languageFileReadable(platform::Files& files, const std::string& name);
 
 class Language {
 public:
     // `fileName` reads the language file name in use (the main window's languageFileName)
     // at each lookup, so every window speaks the main window's language.
-    Language(store::SettingsStore& store, platform::Files& files, std::function<std::string()> fileName)
-        : store_(store), files_(files), fileName_(std::move(fileName)) {}
+    // `profile` turns the texts of a UTF-8 file into the program's code page; none: Windows-1252.
+    Language(store::SettingsStore& store, platform::Files& files, std::function<std::string()> fileName,
+             platform::Profile* profile = nullptr)
+        : store_(store), files_(files), fileName_(std::move(fileName)), profile_(profile) {}
 
     std::string text(const std::string& key) const;  // (LangText)
     std::string text(int key) const;                 // 2 -> "002"
@@ -37,6 +47,8 @@ private:
     store::SettingsStore& store_;
     platform::Files& files_;
     std::function<std::string()> fileName_;
+    platform::Profile* profile_;
+    std::string inCodePage(const std::string& text) const;
 };
 
 }  // namespace localisation

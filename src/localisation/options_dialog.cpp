@@ -10,12 +10,13 @@ namespace localisation {
 namespace {
 
 // Only the letters count, so "frenchini" passes as well as "French.INI".
-bool endsInIni(const std::string& path) {
-    const std::string last = path.size() > 3 ? path.substr(path.size() - 3) : path;
+std::string lowered(const std::string& text) {
     std::string lower;
-    for (char c : last) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower == "ini";
+    for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
 }
+
+bool endsInIni(const std::string& path) { return lowered(path.size() > 3 ? path.substr(path.size() - 3) : path) == "ini"; }
 
 }  // namespace
 
@@ -25,8 +26,8 @@ OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& s
       fileNameLabel("fileNameLabel", {120, 360, 1320, 300}),
       fileNameBox("fileNameBox", {1440, 330, 3000, 315}),
       browseButton("browseButton", {4560, 330, 720, 315}, "..."),
-      webCaption("webCaption", {120, 1620, 1800, 300}),
-      webAddressLink("webAddressLink", {1980, 1620, 3540, 300}, product::kProductWebAddress),
+      webCaption("webCaption", {120, 1620, 2400, 300}),
+      webAddressLink("webAddressLink", {2580, 1620, 2940, 300}, product::kProductWebAddress),
       okButton("okButton", {2760, 2280, 1320, 420}),
       cancelButton("cancelButton", {4200, 2280, 1320, 420}),
       backupsButton("backupsButton", {120, 2280, 1320, 420}),
@@ -50,6 +51,8 @@ OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& s
     cancelButton.onClick = [this] { cancel(); };
     webAddressLink.onClick = [this] { openWebAddress(); };
     window.onClose = [this] { cancel(); };
+    window.defaultButton = &okButton;
+    window.onCancel = [this] { cancel(); };
 }
 
 void OptionsDialog::load() {
@@ -72,6 +75,7 @@ void OptionsDialog::show() {
     load();
     window.show();
     window.setFocus();
+    fileNameBox.setFocus();
 }
 
 void OptionsDialog::unload() {
@@ -89,17 +93,35 @@ void OptionsDialog::browse() {
         fileNameBox.setText("");
         return;
     }
-    // The folder is dropped: the name is always looked for in the lang folder.
+    // Only the name is stored and it is looked for in the language folder, so a
+    // file from anywhere else would be lost at the next start: it is refused.
     const auto slash = path.find_last_of('\\');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    if (slash != std::string::npos && lowered(folder) != lowered(languageFolder(machine_.files))) {
+        machine_.desktop.messageBox(kOnlyLanguageFolderMessage + languageFolder(machine_.files) + ".", "",
+                                    platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+        return;
+    }
     fileNameBox.setText(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 void OptionsDialog::ok() {
     const std::string name = store::trimSpaces(fileNameBox.text());
     if (name.empty()) return;
+    // A typed name meets the browse rules, and its file must be there to read at the next start.
+    if (!languageFileReadable(machine_.files, name)) {
+        machine_.desktop.messageBox(name + kNotALanguageFileMessage + languageFolder(machine_.files) + ".", "",
+                                    platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+        return;
+    }
     // The confirmation speaks the language in use; the new choice counts from the next start.
     const std::string message = language_.text(87);
-    store_.saveString(platform::kHkeyLocalMachine, kLanguageKey, kLanguageValue, name);
+    const platform::Status status = store_.writeString(platform::kHkeyLocalMachine, kLanguageKey, kLanguageValue, name);
+    if (status != platform::kSuccess) {
+        machine_.desktop.messageBox(kNotSavedMessage + machine_.desktop.statusText(status), "",
+                                    platform::MessageIcon::Critical, platform::MessageButtons::Ok);
+        return;
+    }
     machine_.desktop.messageBox(message, "", platform::MessageIcon::Information, platform::MessageButtons::Ok);
     unload();
 }

@@ -13,6 +13,9 @@
 namespace localisation {
 
 inline constexpr const char* kOnlyIniFilesMessage = "Please Only ini files";
+inline constexpr const char* kOnlyLanguageFolderMessage = "Please choose a language file from the folder ";
+inline constexpr const char* kNotALanguageFileMessage = " is not a language file in the folder ";
+inline constexpr const char* kNotSavedMessage = "The language choice could not be saved: ";
 inline constexpr int kOptionsRaiseTwips = 1000;  // the dialog sits this far above the screen's centre
 
 // (Form3)

@@ -2,6 +2,7 @@
 // What the program needs from the desktop around its windows: the running
 // copy check, the screen, the clock, message boxes, the file-open dialog,
 // the message loop and the end of the process.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -29,8 +30,8 @@ public:
     virtual bool anotherInstanceRunning() = 0;
     virtual int screenWidthTwips() = 0;
     virtual int screenHeightTwips() = 0;
-    virtual int twipsPerPixelX() = 0;
-    virtual int twipsPerPixelY() = 0;
+    virtual double twipsPerPixelX() = 0;
+    virtual double twipsPerPixelY() = 0;
     // Seconds since midnight, with fractions; wraps to 0 at midnight.
     virtual double secondsSinceMidnight() = 0;
     virtual CalendarTime localTime() = 0;
@@ -39,6 +40,8 @@ public:
                                      MessageButtons buttons) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
+    // The system's own words for a status code (5: "Access is denied."), to tell the user why.
+    virtual std::string statusText(std::uint32_t status) = 0;
     // Lets the message loop run once, so windows repaint and clicks arrive.
     virtual void yield() = 0;
     // Ends the process at once: no further unload routine and no open dialog is asked.

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/text_encoding.h"
+
 namespace platform {
 
 class Profile {
@@ -26,6 +28,8 @@ public:
     // file could not be written.
     virtual bool writeString(const std::string& section, const std::string& key,
                              const std::optional<std::string>& value, const std::string& file) = 0;
+    // A UTF-8 text in the program's ANSI code page (Windows-1252 unless the system says otherwise).
+    virtual std::string fromUtf8(const std::string& utf8) { return utf8ToWindows1252(utf8); }
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 // recorded, the clock is set by hand and yields run a hook.
 #include <deque>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -20,8 +21,8 @@ public:
     bool anotherInstanceRunning() override { return otherInstance; }
     int screenWidthTwips() override { return screenWidth; }
     int screenHeightTwips() override { return screenHeight; }
-    int twipsPerPixelX() override { return 15; }
-    int twipsPerPixelY() override { return 15; }
+    double twipsPerPixelX() override { return 15; }
+    double twipsPerPixelY() override { return 15; }
     double secondsSinceMidnight() override { return clock; }
     CalendarTime localTime() override { return calendar; }
     MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
@@ -38,6 +39,11 @@ public:
         auto choice = fileChoices.front();
         fileChoices.pop_front();
         return choice;
+    }
+    std::string statusText(std::uint32_t status) override {
+        if (status == 2) return "The system cannot find the file specified.";
+        if (status == 5) return "Access is denied.";
+        return "Error " + std::to_string(status) + ".";
     }
     void yield() override {
         ++yields;

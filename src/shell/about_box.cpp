@@ -8,7 +8,7 @@ AboutBox::AboutBox(platform::Machine& machine, ui::Window& mainWindow, std::func
     : window("AboutBox", {0, 0, 6000, 4200}, ""),
       markPicture("markPicture", {480, 480, 480, 480}, "#1"),
       productNameLabel("productNameLabel", {1200, 420, 4200, 540}, "Vantrel"),
-      purposeLabel("purposeLabel", {1200, 1000, 4500, 300}, "Registry scanner, startup manager, uninstall manager"),
+      purposeLabel("purposeLabel", {1200, 960, 4500, 540}, "Registry scanner, startup manager, uninstall manager"),
       versionCaption("versionCaption", {1200, 1560, 1000, 300}, "Version"),
       buildCaption("buildCaption", {1200, 1920, 1000, 300}, "Build"),
       webCaption("webCaption", {1200, 2640, 1000, 300}, "Web:"),
@@ -35,6 +35,7 @@ AboutBox::AboutBox(platform::Machine& machine, ui::Window& mainWindow, std::func
     closeTimer.onTick = [this] { closeTimerTick(); };
     // Closing the box by the window system must not leave the main window hidden for good.
     window.onClose = [this] { closeSpotClick(); };
+    window.onCancel = [this] { closeSpotClick(); };
 }
 
 void AboutBox::load() {

@@ -27,7 +27,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
     : machine(machine_),
       store(machine_.registry, machine_.profile, machine_.files),
       backups(machine_, backup::programBackupsFolder(machine_.files)),
-      language(store, machine_.files, [this] { return languageFileName; }),
+      language(store, machine_.files, [this] { return languageFileName; }, &machine_.profile),
       window("MainWindow", {0, 0, kDesignWidth, kDesignHeight}, kProductTitle),
       menuBar("menuBar", {-15, -75, 10530, 1455}),
       uninstallMenuButton("uninstallMenuButton", menuButton(165, 1035), "&Voririruzer Iziv "),
@@ -39,11 +39,11 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       exitMenuButton("exitMenuButton", menuButton(7275, 1035), "       &Exit        "),
       brokenShortcutsButton("brokenShortcutsButton", menuButton(8400, 1035), "Broken ShortCuts"),
       productPicture("productPicture", {9140, 120, 1275, 1215}, "#1"),
-      emblemPicture("emblemPicture", {8400, 420, 615, 615}, "emblem"),
+      emblemPicture("emblemPicture", {8400, 420, 480, 480}, "emblem"),
       bandBelowMenu("bandBelowMenu", {-15, 1380, 10530, 855}),
       spareFrame("spareFrame", {0, 0, 1215, 735}),
       otherSpareFrame("otherSpareFrame", {0, 0, 1215, 735}),
-      pageHeading("pageHeading", {390, 1545, 6000, 285}),
+      pageHeading("pageHeading", {390, 1545, kPageHeadingWidth, 285}),
       spareCaption("spareCaption", {8580, 6480, 1500, 255}),
       searchBox("searchBox", {7545, 1515, 1605, 285}),
       findButton("findButton", {9180, 1515, 1110, 285}, "    Find"),
@@ -53,10 +53,11 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       selectionPicture("selectionPicture", {135, 5895, 240, 240}, "selection"),
       startupList("startupList", {135, 1920, 10200, 3105},
                   {{"Program Name", 2000}, {"Command Line", 4500}, {"Location", 15000}, {"", 0}, {"", 0}, {"", 0}}),
-      categoryList("categoryList", {30, 2055, 8520, 1410}, {{"what to scan", 4410}, {"Description", 7056}}, true),
+      categoryList("categoryList", {30, 2055, 8520, 1410},
+                   {{"what to scan", kCategoryFirstColumn}, {"Description", kCategorySecondColumn}}, true),
       findingsList("findingsList", {30, 3480, 8550, 2400},
                    {{"Invalid Data Location", 10583}, {"Bad Reference value", 7056}, {"", 0}, {"", 0}}, true),
-      statusCaption("statusCaption", {45, 6450, 7530, 300}),
+      statusCaption("statusCaption", {45, 6450, 7530, 240}),
       uninstallButtons("uninstallButtons", {45, 5835, 10300, 765}),
       checkBadEntriesButton("checkBadEntriesButton", pageButton(0), "Check bad entries"),
       refreshProgramsButton("refreshProgramsButton", pageButton(1), "   Refresh"),
@@ -76,6 +77,8 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       deleteFindingsButton("deleteFindingsButton", pageButton(3), "   Delete"),
       refreshScanButton("refreshScanButton", pageButton(4), "   Refresh"),
       statusBar("statusBar", {0, kDesignClientHeight - 345, kDesignClientWidth, 345}, 2),
+      menuSeparator("menuSeparator", {120, 1410, kDesignWidth - 300 - 120, 30}),
+      headerSeparator("headerSeparator", {120, 1860, kDesignWidth - 300 - 120, 30}),
       trayIcon(notifyShell, trayHost, *this, std::move(random), true) {
     buildLayout();
     wireHandlers();
@@ -97,8 +100,9 @@ void MainWindow::buildLayout() {
          Controls{&uninstallMenuButton, &startupMenuButton, &scannerMenuButton, &optionsMenuButton, &helpMenuButton,
                   &aboutMenuButton, &exitMenuButton, &brokenShortcutsButton, &productPicture, &emblemPicture})
         window.add(*control, &menuBar);
+    window.add(menuSeparator);
     for (ui::Control* control : Controls{&bandBelowMenu, &spareFrame, &otherSpareFrame, &pageHeading, &spareCaption,
-                                         &searchBox, &findButton, &programList, &selectedProgramLabel,
+                                         &headerSeparator, &searchBox, &findButton, &programList, &selectedProgramLabel,
                                          &selectionPicture, &startupList, &categoryList, &findingsList, &statusCaption})
         window.add(*control);
 

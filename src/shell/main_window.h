@@ -30,6 +30,9 @@ inline constexpr int kDesignHeight = 7545;
 inline constexpr int kMinimumWidth = 8715;
 inline constexpr int kMinimumHeight = 7455;
 inline constexpr int kSnapWidth = 10600;
+inline constexpr int kPageHeadingWidth = 6000;
+inline constexpr int kCategoryFirstColumn = 4410;
+inline constexpr int kCategorySecondColumn = 7056;
 
 // Which list Find searches: the uninstall page's or the startup page's.
 enum class FindTarget { Programs, StartupEntries };
@@ -145,6 +148,8 @@ public:
     ui::Button refreshScanButton;             // (drawnButton25)
     ui::StatusBar statusBar;                  // panel 1: product text, panel 2: the page's (StatusBar1)
     std::array<int, 2> separatorRightEnds{};  // right ends of the two separator lines (Line1)
+    ui::Line menuSeparator;                   // under the menu bar (Line1, element 0)
+    ui::Line headerSeparator;                 // between the page heading and the page (Line1, element 1)
 
     // Working state carried between operations; row numbers count from 1, 0 is none.
     int selectedRow = 0;           // last row clicked in the program list (SelectedRow, Text1)
@@ -175,7 +180,9 @@ private:
     // Emptied by every page switch to a list page: the three shared one field.
     void clearRowAndValueNames();
     void layOut(int width, int height);
+    void fitCategoryColumns();
 
+    std::string unreadLanguageFile_;  // the stored choice that could not be read at start-up
     std::string uninstallRefreshSignal_ = "0";
     std::string startupRefreshSignal_;
     bool loaded_ = false;

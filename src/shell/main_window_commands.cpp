@@ -24,9 +24,10 @@ void MainWindow::aboutCommand() {
     if (showAbout) showAbout();
 }
 
-// Exit leaves the tray icon to the end of the process, unlike closing the window.
+// The icon goes first, as on closing: a process that ends leaves no ghost icon in the tray.
 void MainWindow::exitCommand() {
     supersedeWalks();
+    trayIcon.Visible(false);
     scanner::saveCategoryTicks(categoryList, store);
     machine.desktop.endProcess();
 }

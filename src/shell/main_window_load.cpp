@@ -2,6 +2,7 @@
 
 #include "scanner/scan_categories.h"
 #include "shell/main_window.h"
+#include "store/text_value.h"
 
 namespace shell {
 
@@ -11,7 +12,16 @@ constexpr int kPositionAboveCentre = 200;
 
 }  // namespace
 
-void MainWindow::readLanguageChoice() { languageFileName = localisation::chooseLanguageFile(store); }
+// A chosen file that is missing, unreadable or not a plain name in the language
+// folder would blank every caption; english.ini stands in and the user is told.
+void MainWindow::readLanguageChoice() {
+    languageFileName = localisation::chooseLanguageFile(store);
+    if (languageFileName == localisation::kDefaultLanguageFile ||
+        localisation::languageFileReadable(machine.files, store::trimSpaces(languageFileName)))
+        return;
+    unreadLanguageFile_ = store::trimSpaces(languageFileName);
+    languageFileName = localisation::kDefaultLanguageFile;
+}
 
 void MainWindow::initialize() {
     readLanguageChoice();
@@ -43,6 +53,9 @@ void MainWindow::load() {
     statusBar.setPanel(1, language.text(88));
     setCaptionsFromLanguage();
     statusBar.setPanel(1, language.text(88));
+    if (!unreadLanguageFile_.empty())
+        statusBar.setPanel(2, "Could not read the language file " + unreadLanguageFile_ + "; " +
+                                  localisation::kDefaultLanguageFile + " is used instead.");
 }
 
 // Every caption and header comes from the language file, empty ones included:

@@ -31,6 +31,7 @@ void MainWindow::showUninstallPage() {
     scannerButtons.hide();
     startupButtons.hide();
     uninstallButtons.show();
+    selectedProgramLabel.show();
     statusCaption.setCaption("");
     if (listInstalledPrograms) listInstalledPrograms();
 }
@@ -56,6 +57,7 @@ void MainWindow::showStartupPage() {
     startupButtons.show();
     uninstallButtons.hide();
     selectedProgramLabel.setCaption("");
+    selectedProgramLabel.hide();  // the uninstall page's own line stays with it
     if (listStartupEntries) listStartupEntries();
 }
 
@@ -81,6 +83,7 @@ void MainWindow::showScannerPage() {
     startupButtons.hide();
     statusCaption.setCaption("");
     selectedProgramLabel.setCaption("");
+    selectedProgramLabel.hide();
 }
 
 void MainWindow::clearRowAndValueNames() {

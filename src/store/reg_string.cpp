@@ -8,7 +8,8 @@ namespace store {
 bool SettingsStore::readString(platform::Key root, const std::string& path, const std::string& name,
                                std::string& text) {
     platform::Key key = 0;
-    if (registry_.openKey(root, path, kRegStringAccess, key) != platform::kSuccess) {
+    // Reading asks only to read: a user without write rights still gets the value.
+    if (registry_.openKey(root, path, platform::kKeyQueryValue, key) != platform::kSuccess) {
         text.clear();
         return false;
     }
@@ -36,13 +37,19 @@ bool SettingsStore::readString(platform::Key root, const std::string& path, cons
 
 bool SettingsStore::saveString(platform::Key root, const std::string& path, const std::string& name,
                                const std::string& text) {
+    return writeString(root, path, name, text) == platform::kSuccess;
+}
+
+Status SettingsStore::writeString(platform::Key root, const std::string& path, const std::string& name,
+                                  const std::string& text) {
     platform::Key key = 0;
-    if (registry_.createKey(root, path, kRegStringAccess, key, nullptr) != platform::kSuccess) return false;
+    const Status created = registry_.createKey(root, path, kRegStringAccess, key, nullptr);
+    if (created != platform::kSuccess) return created;
     const Status status =
         registry_.setValue(key, name, platform::kRegSz, reinterpret_cast<const std::uint8_t*>(text.data()),
                            static_cast<std::uint32_t>(text.size()));
     registry_.closeKey(key);
-    return status == platform::kSuccess;
+    return status;
 }
 
 void SettingsStore::deleteKeyPath(platform::Key root, const std::string& path) {

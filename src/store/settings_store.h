@@ -72,6 +72,9 @@ public:
     bool readString(platform::Key root, const std::string& path, const std::string& name, std::string& text);
     // One REG_SZ text, the key created when missing (SaveRegString).
     bool saveString(platform::Key root, const std::string& path, const std::string& name, const std::string& text);
+    // The same, with the registry's status, for callers that tell the user why a save failed.
+    Status writeString(platform::Key root, const std::string& path, const std::string& name, const std::string& text);
+
     // One value whole, whatever its size: its type and its bytes as stored.
     Status readRawValue(platform::Key root, const std::string& path, const std::string& name, std::uint32_t& type,
                         std::string& data);

@@ -43,6 +43,12 @@ public:
     using Captioned::Captioned;
 };
 
+// A separator: an etched line across its width.
+class Line : public Control {
+public:
+    using Control::Control;
+};
+
 // A picture: an image resource shown at its place, optionally clickable.
 class Picture : public Captioned {
 public:

@@ -8,6 +8,8 @@
 
 namespace ui {
 
+class Button;
+
 enum class WindowState { Normal, Minimized, Maximized };
 
 class Window : public Control {
@@ -34,6 +36,14 @@ public:
         setBounds({left(), top(), width, height});
         if (onResize) onResize();
     }
+    // The inside, where the controls live: the outer size less the frame the
+    // window system draws (none until a renderer reports it).
+    int clientWidth() const { return width() - frameWidth_; }
+    int clientHeight() const { return height() - frameHeight_; }
+    void setFrameSize(int width, int height) {
+        frameWidth_ = width;
+        frameHeight_ = height;
+    }
     // Every control of the window, in creation order (containers before their children).
     const std::vector<Control*>& controls() const { return controls_; }
     void add(Control& control, Control* container = nullptr) {
@@ -56,10 +66,17 @@ public:
     void gotFocus() {
         if (onGotFocus) onGotFocus();
     }
+    // Dialog keys: Enter presses the default button (unless a focused button takes it), Escape cancels.
+    Button* defaultButton = nullptr;
+    std::function<void()> onCancel;
+    void cancel() {
+        if (onCancel) onCancel();
+    }
 
 private:
     std::string title_;
     WindowState state_ = WindowState::Normal;
+    int frameWidth_ = 0, frameHeight_ = 0;
     std::vector<Control*> controls_;
 };
 

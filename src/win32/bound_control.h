@@ -21,6 +21,8 @@ public:
     // WM_COMMAND / WM_NOTIFY reflected from the parent; true when handled.
     virtual bool command(WPARAM, LPARAM) { return false; }
     virtual bool notify(NMHDR*, LRESULT&) { return false; }
+    // A button marked as its window's default, the one Enter presses.
+    virtual void setDefault(bool) {}
 };
 
 // Makes the real control for a button model at `pixels` inside `parent`.

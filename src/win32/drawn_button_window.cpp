@@ -180,7 +180,16 @@ LRESULT DrawnButtonWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (wParam != kHoverTimerId) break;
             b.hoverTimer();
             return 0;
-        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        // A push button to the dialog manager (Enter presses the focused one), keeping the arrows it moves by.
+        case WM_GETDLGCODE:
+            return DLGC_BUTTON | DLGC_WANTARROWS |
+                   (b.hasFocus() || isDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+        case BM_GETSTATE:
+            return (b.drawnDown() ? BST_PUSHED : 0) | (b.hasFocus() ? BST_FOCUS : 0) |
+                   (b.CheckBoxBehaviour() && b.Value() ? BST_CHECKED : 0);
+        case BM_CLICK:
+            if (IsWindowEnabled(hwnd_)) b.accessKeyPressed();
+            return 0;
         case WM_SIZE: b.Resize(LOWORD(lParam), HIWORD(lParam)); return 0;
         case WM_ENABLE:
             if (!syncingEnabled_ && b.Enabled() != (wParam != 0)) b.Enabled(wParam != 0);
@@ -298,10 +307,15 @@ void DrawnButtonWindow::captureMouse() {
     if (hwnd_) SetCapture(hwnd_);
 }
 
+// Across the whole window, as Tab goes: the menu frame is not a world of its own.
 void DrawnButtonWindow::moveFocus(bool forward) {
     if (!hwnd_) return;
-    HWND next = GetNextDlgTabItem(GetParent(hwnd_), hwnd_, forward ? FALSE : TRUE);
+    HWND next = GetNextDlgTabItem(GetAncestor(hwnd_, GA_ROOT), hwnd_, forward ? FALSE : TRUE);
     if (next && next != hwnd_) SetFocus(next);
+}
+
+void DrawnButtonWindow::captionChanged(const std::string& caption) {
+    if (hwnd_) SetWindowTextA(hwnd_, caption.c_str());
 }
 
 // Hidden for a moment, the control lets its parent repaint the spot it covers.
@@ -443,6 +457,13 @@ public:
     }
 
     HWND handle() const override { return window_.window(); }
+    void setDefault(bool isDefault) override { window_.setDefault(isDefault); }
+    // Enter on a dialog reaches the button as the dialog manager's BN_CLICKED.
+    bool command(WPARAM wParam, LPARAM) override {
+        if (HIWORD(wParam) != BN_CLICKED) return false;
+        if (model_.enabled()) model_.click();
+        return true;
+    }
 
     void modelChanged(ui::Change change, int) override {
         controls::DrawnButton& b = window_.button();

@@ -52,6 +52,7 @@ public:
     void useHandCursor() override;
     void captureMouse() override;
     void moveFocus(bool forward) override;
+    void captionChanged(const std::string& caption) override;
     void captureBackground() override;
     void releaseResources() override;
 

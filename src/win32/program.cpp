@@ -62,6 +62,12 @@ void Program::dispatch(MSG& message) {
         HWND top = GetAncestor(message.hwnd, GA_ROOT);
         if (top && routeAccessKey(top, static_cast<char>(message.wParam))) return;
     }
+    // Tab, the arrows, Enter and Escape as in any dialog, in each of our windows.
+    if (message.hwnd && (message.message == WM_KEYDOWN || message.message == WM_CHAR ||
+                         message.message == WM_SYSCHAR)) {
+        HWND top = GetAncestor(message.hwnd, GA_ROOT);
+        if (top && WindowBinder::isBoundWindow(top) && IsDialogMessageA(top, &message)) return;
+    }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }

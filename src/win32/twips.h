@@ -5,10 +5,11 @@
 #include <windows.h>
 
 #include "ui/control.h"
+#include "ui/twips.h"
 
 namespace win32 {
 
-inline constexpr int kTwipsPerInch = 1440;
+using ui::kTwipsPerInch;
 
 // Pixels per logical inch of the screen (96 unless the user scaled the display).
 inline int screenDpi() {

@@ -3,18 +3,24 @@
 
 #include <vector>
 
+#include "ui/twips.h"
 #include "win32/win32_services.h"
 
 namespace win32 {
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
-
-int twipsPerPixel(int logPixelsIndex) {
+int screenDpi(int logPixelsIndex) {
     HDC screen = GetDC(nullptr);
     int dpi = screen ? GetDeviceCaps(screen, logPixelsIndex) : 96;
     if (screen) ReleaseDC(nullptr, screen);
-    return kTwipsPerInch / (dpi > 0 ? dpi : 96);
+    return dpi > 0 ? dpi : 96;
+}
+
+// The window the user is working in asked; its box or dialog holds it (modal, placed over it).
+HWND ownerFor(std::uintptr_t fixedOwner) {
+    if (fixedOwner) return reinterpret_cast<HWND>(fixedOwner);
+    HWND active = GetActiveWindow();
+    return active && IsWindowVisible(active) ? active : nullptr;
 }
 
 UINT iconStyle(platform::MessageIcon icon) {
@@ -47,13 +53,13 @@ bool Win32Desktop::anotherInstanceRunning() {
     return false;
 }
 
-int Win32Desktop::screenWidthTwips() { return GetSystemMetrics(SM_CXSCREEN) * twipsPerPixelX(); }
+int Win32Desktop::screenWidthTwips() { return ui::pixelsToTwips(GetSystemMetrics(SM_CXSCREEN), screenDpi(LOGPIXELSX)); }
 
-int Win32Desktop::screenHeightTwips() { return GetSystemMetrics(SM_CYSCREEN) * twipsPerPixelY(); }
+int Win32Desktop::screenHeightTwips() { return ui::pixelsToTwips(GetSystemMetrics(SM_CYSCREEN), screenDpi(LOGPIXELSY)); }
 
-int Win32Desktop::twipsPerPixelX() { return twipsPerPixel(LOGPIXELSX); }
+double Win32Desktop::twipsPerPixelX() { return ui::twipsPerPixel(screenDpi(LOGPIXELSX)); }
 
-int Win32Desktop::twipsPerPixelY() { return twipsPerPixel(LOGPIXELSY); }
+double Win32Desktop::twipsPerPixelY() { return ui::twipsPerPixel(screenDpi(LOGPIXELSY)); }
 
 double Win32Desktop::secondsSinceMidnight() {
     SYSTEMTIME now;
@@ -70,7 +76,7 @@ platform::CalendarTime Win32Desktop::localTime() {
 platform::MessageAnswer Win32Desktop::messageBox(const std::string& text, const std::string& title,
                                                  platform::MessageIcon icon, platform::MessageButtons buttons) {
     UINT style = iconStyle(icon) | (buttons == platform::MessageButtons::YesNo ? MB_YESNO : MB_OK);
-    int answer = MessageBoxA(reinterpret_cast<HWND>(owner_), text.c_str(), title.empty() ? title_.c_str() : title.c_str(),
+    int answer = MessageBoxA(ownerFor(owner_), text.c_str(), title.empty() ? title_.c_str() : title.c_str(),
                              style);
     if (answer == IDYES) return platform::MessageAnswer::Yes;
     if (answer == IDNO) return platform::MessageAnswer::No;
@@ -84,7 +90,7 @@ std::optional<std::string> Win32Desktop::openFile(const platform::OpenFileReques
     std::string filter = request.filter + '\0' + request.filter + '\0' + '\0';
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = reinterpret_cast<HWND>(owner_);
+    dialog.hwndOwner = ownerFor(owner_);
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
@@ -92,6 +98,15 @@ std::optional<std::string> Win32Desktop::openFile(const platform::OpenFileReques
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&dialog)) return std::nullopt;
     return std::string(path.data());
+}
+
+std::string Win32Desktop::statusText(std::uint32_t status) {
+    char text[512] = {};
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, status, 0, text,
+                                  sizeof text, nullptr);
+    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' ')) --length;
+    if (length == 0) return "Error " + std::to_string(status) + ".";
+    return std::string(text, length);
 }
 
 void Win32Desktop::yield() {

@@ -33,4 +33,17 @@ bool Win32Profile::writeString(const std::string& section, const std::string& ke
                                       file.c_str()) != FALSE;
 }
 
+std::string Win32Profile::fromUtf8(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    if (wide <= 0) return utf8;
+    std::wstring text(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), wide);
+    const int narrow = WideCharToMultiByte(CP_ACP, 0, text.data(), wide, nullptr, 0, "?", nullptr);
+    if (narrow <= 0) return utf8;
+    std::string out(static_cast<std::size_t>(narrow), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), wide, out.data(), narrow, "?", nullptr);
+    return out;
+}
+
 }  // namespace win32

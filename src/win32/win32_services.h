@@ -32,6 +32,7 @@ public:
                              const std::string& file) override;
     bool writeString(const std::string& section, const std::string& key, const std::optional<std::string>& value,
                      const std::string& file) override;
+    std::string fromUtf8(const std::string& utf8) override;  // to the system's ANSI code page
 };
 
 class Win32Files : public platform::Files {
@@ -75,17 +76,18 @@ public:
     bool anotherInstanceRunning() override;
     int screenWidthTwips() override;
     int screenHeightTwips() override;
-    int twipsPerPixelX() override;
-    int twipsPerPixelY() override;
+    double twipsPerPixelX() override;
+    double twipsPerPixelY() override;
     double secondsSinceMidnight() override;
     platform::CalendarTime localTime() override;
     platform::MessageAnswer messageBox(const std::string& text, const std::string& title, platform::MessageIcon icon,
                                        platform::MessageButtons buttons) override;
     std::optional<std::string> openFile(const platform::OpenFileRequest& request) override;
+    std::string statusText(std::uint32_t status) override;
     void yield() override;
     void endProcess() override;
 
-    // The window message boxes and dialogs belong to (0: none).
+    // The window message boxes and dialogs belong to (0: the active window of the thread that asks).
     void setOwner(std::uintptr_t window) { owner_ = window; }
 
 private:

@@ -62,6 +62,7 @@ protected:
     HWND window_;
 };
 
+// An empty label shows nothing at all: no grey box over whatever lies beneath.
 class LabelControl : public WindowedControl {
 public:
     LabelControl(ui::Label& model, HWND parent, const RECT& pixels, int id)
@@ -69,6 +70,8 @@ public:
           model_(model) {}
     void modelChanged(ui::Change change, int) override {
         if (change == ui::Change::Text) SetWindowTextA(window_, model_.caption().c_str());
+        if (change == ui::Change::Text || change == ui::Change::Visible)
+            ShowWindow(window_, model_.visible() && !model_.caption().empty() ? SW_SHOWNA : SW_HIDE);
     }
     bool command(WPARAM wParam, LPARAM) override {
         if (HIWORD(wParam) != STN_CLICKED) return false;
@@ -119,7 +122,8 @@ private:
         if (name.empty()) return;
         HINSTANCE instance = GetModuleHandleA(nullptr);
         UINT type = IMAGE_BITMAP;
-        HANDLE image = LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
+        // Light grey in a bitmap becomes the button face, so the picture sits on the window's own colour.
+        HANDLE image = LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS);
         if (!image) {
             type = IMAGE_ICON;
             image = LoadImageA(instance, name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR);
@@ -235,10 +239,11 @@ private:
                 if (wParam == '\r') return 0;  // a single-line edit would only beep
                 break;
             case WM_GETDLGCODE: {
-                // Enter belongs to the box even under a dialog-style message loop.
+                // Enter belongs to a box that acts on it (the search box); elsewhere it presses the default button.
                 LRESULT code = DefSubclassProc(window, message, wParam, lParam);
                 auto* pending = reinterpret_cast<const MSG*>(lParam);
-                if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+                if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN && box->model_.onEnter)
+                    code |= DLGC_WANTMESSAGE;
                 return code;
             }
             case WM_NCDESTROY:
@@ -260,6 +265,9 @@ public:
         : WindowedControl(createChild("BUTTON", model.caption(), BS_PUSHBUTTON | WS_TABSTOP, 0, model, parent, pixels,
                                       id)),
           model_(model) {}
+    void setDefault(bool isDefault) override {
+        SendMessageA(window_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
     void modelChanged(ui::Change change, int) override {
         if (change == ui::Change::Text) SetWindowTextA(window_, model_.caption().c_str());
     }
@@ -271,6 +279,12 @@ public:
 
 private:
     ui::Button& model_;
+};
+
+class LineControl : public WindowedControl {
+public:
+    LineControl(ui::Line& model, HWND parent, const RECT& pixels, int id)
+        : WindowedControl(createChild("STATIC", "", SS_ETCHEDHORZ, 0, model, parent, pixels, id)) {}
 };
 
 // Docked at the bottom of its window; the panels before the last fit their
@@ -369,10 +383,13 @@ WindowBinder::WindowBinder(ui::Window& window, ButtonFactory buttons, WindowOpti
     if (big) SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     if (small) SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 
+    reportFrameSize();
     model_.observe([this](ui::Change change, int) { applyToWindow(change); });
     for (ui::Control* control : model_.controls())
         if (control) createControl(*control);
     creating_ = false;
+    if (model_.defaultButton)
+        if (BoundControl* button = boundOf(*model_.defaultButton)) button->setDefault(true);
     relayoutDocked();
     if (!model_.enabled()) EnableWindow(window_, FALSE);
     if (model_.visible()) applyWindowVisible();
@@ -395,6 +412,11 @@ WindowBinder::~WindowBinder() {
     }
     if (ownsFont_) DeleteObject(font_);
     if (headingFont_) DeleteObject(headingFont_);
+}
+
+bool WindowBinder::isBoundWindow(HWND window) {
+    char name[32] = {};
+    return GetClassNameA(window, name, sizeof name) && std::string(name) == kWindowClass;
 }
 
 HWND WindowBinder::handleOf(const ui::Control& control) const {
@@ -434,6 +456,8 @@ void WindowBinder::createControl(ui::Control& control) {
             bound = std::make_unique<FrameControl>(*frame, parent, pixels, e->id);
         } else if (auto* label = dynamic_cast<ui::Label*>(&control)) {
             bound = std::make_unique<LabelControl>(*label, parent, pixels, e->id);
+        } else if (auto* line = dynamic_cast<ui::Line*>(&control)) {
+            bound = std::make_unique<LineControl>(*line, parent, pixels, e->id);
         } else if (auto* picture = dynamic_cast<ui::Picture*>(&control)) {
             bound = std::make_unique<PictureControl>(*picture, parent, pixels, e->id, dpi_);
         } else if (auto* button = dynamic_cast<ui::Button*>(&control)) {
@@ -454,8 +478,10 @@ void WindowBinder::createControl(ui::Control& control) {
         // Labels lie beneath the other controls and siblings clip each other,
         // so a label that reaches over a list or a button row never covers it.
         SetWindowLongPtrA(handle, GWL_STYLE, GetWindowLongPtrA(handle, GWL_STYLE) | WS_CLIPSIBLINGS);
-        if (label)
+        if (label) {
             SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            bound->modelChanged(ui::Change::Visible, -1);  // an empty one starts hidden
+        }
         e->bound = std::move(bound);
         byHandle_[handle] = e;
         control.observe([this, e](ui::Change change, int index) { applyToControl(*e, change, index); });
@@ -601,7 +627,13 @@ void WindowBinder::relayoutDocked() {
 }
 
 bool WindowBinder::routeCommand(WPARAM wParam, LPARAM lParam) {
-    if (destroying_ || !lParam) return false;  // menus and accelerators carry no control
+    if (destroying_) return false;
+    // Escape through the dialog manager, which finds no control of ours with the Cancel id.
+    if (LOWORD(wParam) == IDCANCEL && !lParam) {
+        model_.cancel();
+        return true;
+    }
+    if (!lParam) return false;  // menus and accelerators carry no control
     auto found = byHandle_.find(reinterpret_cast<HWND>(lParam));
     if (found == byHandle_.end() || !found->second->bound) return false;
     return found->second->bound->command(wParam, lParam);
@@ -614,8 +646,17 @@ bool WindowBinder::routeNotify(NMHDR* header, LRESULT& result) {
     return found->second->bound->notify(header, result);
 }
 
+// The layout keeps the controls inside the frame the window system draws.
+void WindowBinder::reportFrameSize() {
+    RECT outer, inner;
+    if (!GetWindowRect(window_, &outer) || !GetClientRect(window_, &inner)) return;
+    model_.setFrameSize(pixelsToTwips((outer.right - outer.left) - inner.right, dpi_),
+                        pixelsToTwips((outer.bottom - outer.top) - inner.bottom, dpi_));
+}
+
 void WindowBinder::OnSize(UINT type) {
     if (creating_ || destroying_) return;
+    if (type != SIZE_MINIMIZED) reportFrameSize();
     relayoutDocked();
     if (type == SIZE_MINIMIZED) {
         if (model_.state() != ui::WindowState::Minimized) model_.setState(ui::WindowState::Minimized);
@@ -637,6 +678,8 @@ void WindowBinder::OnSize(UINT type) {
     }
     const auto state = type == SIZE_MAXIMIZED ? ui::WindowState::Maximized : ui::WindowState::Normal;
     if (model_.state() != state) model_.setState(state);
+    // Moved controls leave nothing behind: no ghost column dividers, no second size grip.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void WindowBinder::OnMove() {
@@ -671,10 +714,37 @@ void WindowBinder::OnActivate(WPARAM wParam) {
     if (focus && IsChild(window_, focus)) lastFocus_ = focus;
 }
 
+// The focus goes back where it was, else to the first control Tab reaches; the
+// window keeps it itself (and says so) only when none of its controls can take it.
 void WindowBinder::OnSetFocus() {
     if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window_, lastFocus_) && IsWindowVisible(lastFocus_) &&
-        IsWindowEnabled(lastFocus_))
+        IsWindowEnabled(lastFocus_)) {
         SetFocus(lastFocus_);
+        return;
+    }
+    HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (first && first != window_ && IsChild(window_, first)) {
+        SetFocus(first);
+        return;
+    }
+    model_.gotFocus();
+}
+
+// What the dialog manager asks of a dialog: the next control for Tab, the default button for Enter.
+void WindowBinder::OnNextControl(WPARAM wParam, LPARAM lParam) {
+    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                               : GetNextDlgTabItem(window_, GetFocus(), wParam != 0 ? TRUE : FALSE);
+    if (!next || !IsChild(window_, next)) return;
+    SetFocus(next);
+    // Tabbing into a text box selects its text, as in any dialog.
+    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+}
+
+LRESULT WindowBinder::defaultButtonId() const {
+    if (!model_.defaultButton) return 0;
+    auto found = byModel_.find(model_.defaultButton);
+    if (found == byModel_.end() || !found->second->bound || !found->second->model->enabled()) return 0;
+    return MAKELRESULT(found->second->id, DC_HASDEFID);
 }
 
 void WindowBinder::OnDestroy() {
@@ -720,6 +790,11 @@ LRESULT WindowBinder::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             OnSetFocus();
             return 0;
+        case WM_NEXTDLGCTL:
+            OnNextControl(wParam, lParam);
+            return 0;
+        case DM_GETDEFID:
+            return defaultButtonId();
         default:
             break;
     }

@@ -41,6 +41,8 @@ public:
     WindowBinder& operator=(const WindowBinder&) = delete;
 
     HWND handle() const { return window_; }
+    // One of the top-level windows a binder shows.
+    static bool isBoundWindow(HWND window);
     // The real control of a model; null for timers and controls the window does not list.
     HWND handleOf(const ui::Control& control) const;
     BoundControl* boundOf(const ui::Control& control) const;
@@ -74,12 +76,15 @@ private:
     bool routeCommand(WPARAM wParam, LPARAM lParam);
     bool routeNotify(NMHDR* header, LRESULT& result);
 
+    void reportFrameSize();
     void OnSize(UINT type);
     void OnMove();
     void OnClose();
     void OnTimer(UINT_PTR id);
     void OnActivate(WPARAM wParam);
     void OnSetFocus();
+    void OnNextControl(WPARAM wParam, LPARAM lParam);
+    LRESULT defaultButtonId() const;
     void OnDestroy();
 
     ui::Window& model_;

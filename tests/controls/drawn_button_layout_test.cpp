@@ -31,6 +31,30 @@ TEST_F(ButtonLayoutTest, CaptionAloneIsCentred) {
     EXPECT_EQ(l.captionDown, (Rect{29, 7, 53, 20}));
 }
 
+TEST_F(ButtonLayoutTest, ACaptionThatDoesNotFitEndsInDotsInsteadOfLosingBothEnds) {
+    struct Case {
+        int width, height;
+        const char* caption;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {80, 24, "&Help", "&Help"},                           // fits: as it is
+        {60, 30, "alpha beta gamma", "alpha beta g..."},      // three lines in room for two
+        {60, 18, "&Uninstallation", "&Uninst..."},            // one word wider than the button
+        {76, 18, "Check &bad entries", "Check &bad..."},      // the access key kept while it shows
+        {76, 18, "Check bad &entries", "Check bad..."},       // and no "&" left to mark the dots
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const ButtonLayout l = layout(c.width, c.height, 4, 0, 0, c.caption);
+        EXPECT_EQ(l.shownCaption, c.shown);
+        EXPECT_GE(l.caption.top, 1) << "the first line shows";
+        EXPECT_LE(l.caption.bottom, c.height - 2) << "and the last";
+        EXPECT_GE(l.caption.left, 1);
+        EXPECT_LE(l.caption.right, c.width - 2);
+    }
+}
+
 TEST_F(ButtonLayoutTest, PictureLeftOfCaption) {
     const ButtonLayout l = layout(80, 24, 0, 16, 16);
     EXPECT_EQ(l.caption, (Rect{36, 6, 60, 19}));

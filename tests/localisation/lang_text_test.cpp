@@ -7,6 +7,7 @@
 
 #include "localisation/lang_text.h"
 #include "platform/substitute_machine.h"
+#include "support/refusing_registry.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -101,4 +102,36 @@ TEST_F(LanguageTest, EnglishFile_FindingsCountTextCarriesItsOwnLeadingSpace) {
     ASSERT_GT(text.size(), 1u);
     EXPECT_EQ(text.front(), ' ');
     EXPECT_NE(text[1], ' ');
+}
+
+TEST_F(LanguageTest, AUserWithoutWriteRightsStillGetsTheStoredLanguageAndTicks) {
+    store.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "French.ini");
+    store.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\Halvennic\\timer\\reg", "font", "1");
+    testing_support::ReadOnlyMachineRegistry readOnly(pc.registry);
+    store::SettingsStore userStore(readOnly, pc.profile, pc.files);
+    EXPECT_EQ(localisation::chooseLanguageFile(userStore), "French.ini");
+    std::string tick;
+    EXPECT_TRUE(userStore.readString(platform::kHkeyLocalMachine, "software\\morvalen\\Halvennic\\timer\\reg", "font",
+                                     tick));
+    EXPECT_EQ(tick, "1");
+    EXPECT_FALSE(userStore.saveString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", "x.ini"))
+        << "the stand-in really refuses writing";
+}
+
+TEST_F(LanguageTest, AFileInUtf8ReadsAsUtf8AndOneInTheAnsiCodePageAsItIs) {
+    struct Case {
+        const char* file;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"utf8.ini", "[001]\r\n014=D\xC3\xA9sinstaller\r\n"},
+        {"utf8mark.ini", "\xEF\xBB\xBF[001]\r\n014=D\xC3\xA9sinstaller\r\n"},
+        {"ansi.ini", "[001]\r\n014=D\xE9sinstaller\r\n"},
+    };
+    for (const Case& c : cases) {
+        writeLanguageFile(c.file, c.bytes);
+        EXPECT_EQ(languageOf(c.file).text(14), "D\xE9sinstaller") << c.file;
+    }
+    writeLanguageFile("mixed.ini", "[001]\r\n014=D\xC3\xA9sinstaller\r\n015=D\xE9sinstaller\r\n");
+    EXPECT_EQ(languageOf("mixed.ini").text(14), "D\xC3\xA9sinstaller") << "not a UTF-8 file: every text as it is";
 }

@@ -9,6 +9,7 @@
 
 #include "platform/substitute_machine.h"
 #include "product/version.h"
+#include "support/refusing_registry.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -80,19 +81,28 @@ TEST_F(OptionsDialogTest, Load_ShowsTheStoredChoiceOrEnglishAndTheTextsOfTheLang
     EXPECT_EQ(dialog.fileNameBox.text(), "French.ini");
 }
 
-TEST_F(OptionsDialogTest, Browse_KeepsTheNameOfAnyFileEndingInIni) {
+TEST_F(OptionsDialogTest, Browse_KeepsTheNameOfAnyFileEndingInIniInTheLanguageFolder) {
     dialog.show();
-    browseTo("C:\\x\\French.INI");
+    browseTo("C:\\Vantrel\\lang\\French.INI");
     ASSERT_EQ(pc.desktop.fileRequests.size(), 1u);
     EXPECT_EQ(pc.desktop.fileRequests[0].initialFolder, "C:\\Vantrel\\lang");
     EXPECT_EQ(pc.desktop.fileRequests[0].initialName, "*.ini");
     EXPECT_EQ(pc.desktop.fileRequests[0].filter, "*.ini");
     EXPECT_EQ(dialog.fileNameBox.text(), "French.INI");
-    browseTo(" C:\\a\\b\\frenchini ");
-    EXPECT_EQ(dialog.fileNameBox.text(), "frenchini");
+    browseTo(" c:\\vantrel\\LANG\\frenchini ");
+    EXPECT_EQ(dialog.fileNameBox.text(), "frenchini") << "the folder compared without regard to case";
     browseTo(std::nullopt);
     EXPECT_EQ(dialog.fileNameBox.text(), "frenchini") << "cancelling leaves the box";
     EXPECT_TRUE(pc.desktop.messages.empty());
+}
+
+TEST_F(OptionsDialogTest, Browse_RefusesAFileFromOutsideTheLanguageFolderAndSaysWhere) {
+    dialog.show();
+    browseTo("C:\\x\\French.INI");
+    EXPECT_EQ(dialog.fileNameBox.text(), "english.ini") << "the earlier choice stays";
+    ASSERT_EQ(pc.desktop.messages.size(), 1u);
+    EXPECT_EQ(lastMessage().text, "Please choose a language file from the folder C:\\Vantrel\\lang.");
+    EXPECT_EQ(lastMessage().icon, platform::MessageIcon::Exclamation);
 }
 
 TEST_F(OptionsDialogTest, Browse_RefusesOtherFilesAndEmptiesTheBox) {
@@ -125,9 +135,40 @@ TEST_F(OptionsDialogTest, OK_StoresTheNameAndConfirmsInTheLanguageInUse_NothingW
     EXPECT_FALSE(dialog.window.visible());
 }
 
+TEST_F(OptionsDialogTest, OK_RefusesATypedNameThatIsNoFileOfTheLanguageFolder) {
+    std::filesystem::create_directories(root / "Vantrel" / "lang" / "sub");
+    std::ofstream(root / "Vantrel" / "lang" / "sub" / "deep.ini", std::ios::binary) << "[001]\r\n";
+    dialog.show();
+    for (const std::string typed : {"..\\..\\windows\\win.ini", "C:\\Vantrel\\lang\\french.ini", "sub\\deep.ini",
+                                    "sub/deep.ini", "*.ini", "fren?h.ini", "missing.ini", "sub.ini"}) {
+        SCOPED_TRACE(typed);
+        pc.desktop.messages.clear();
+        dialog.fileNameBox.setText(typed);
+        dialog.okButton.click();
+        EXPECT_TRUE(dialog.window.visible());
+        ASSERT_EQ(pc.desktop.messages.size(), 1u);
+        EXPECT_EQ(lastMessage().text, typed + " is not a language file in the folder C:\\Vantrel\\lang.");
+        EXPECT_FALSE(storedChoice());
+    }
+}
+
+TEST_F(OptionsDialogTest, OK_AFailedSaveIsReportedWithTheSystemsReasonAndTheDialogStays) {
+    testing_support::ReadOnlyMachineRegistry readOnly(pc.registry);
+    store::SettingsStore readOnlyStore(readOnly, pc.profile, pc.files);
+    localisation::OptionsDialog refused(pc.machine(), readOnlyStore, language);
+    refused.show();
+    refused.fileNameBox.setText("french.ini");
+    refused.okButton.click();
+    EXPECT_TRUE(refused.window.visible()) << "the user can try again or cancel";
+    ASSERT_EQ(pc.desktop.messages.size(), 1u) << "and no 'next start' message";
+    EXPECT_EQ(lastMessage().text, "The language choice could not be saved: Access is denied.");
+    EXPECT_EQ(lastMessage().icon, platform::MessageIcon::Critical);
+    EXPECT_FALSE(storedChoice());
+}
+
 TEST_F(OptionsDialogTest, Cancel_AfterBrowsingStoresNothing) {
     dialog.show();
-    browseTo("C:\\x\\French.ini");
+    browseTo("C:\\Vantrel\\lang\\French.ini");
     dialog.cancelButton.click();
     EXPECT_FALSE(storedChoice());
     EXPECT_FALSE(dialog.window.visible());

@@ -8,7 +8,7 @@ const char* const kTickNames[] = {"font", "dll", "app", "help", "icons", "file",
 
 }  // namespace
 
-TEST_F(MainWindowTest, Exit_SavesTheTicksAndEndsWithoutHidingTheTrayIcon) {
+TEST_F(MainWindowTest, Exit_HidesTheTrayIconSavesTheTicksAndEnds) {
     loadWith("keyed.ini");
     auto& f = *form;
     f.window.setState(ui::WindowState::Minimized);
@@ -20,8 +20,8 @@ TEST_F(MainWindowTest, Exit_SavesTheTicksAndEndsWithoutHidingTheTrayIcon) {
     EXPECT_TRUE(pc.desktop.ended);
     for (std::size_t row = 0; row < 7; ++row)
         EXPECT_EQ(storedTick(kTickNames[row]), row == 1 || row == 5 ? "1" : "0") << kTickNames[row];
-    EXPECT_TRUE(f.trayIcon.Visible());
-    EXPECT_EQ(notifyShell.count(controls::kNimDelete), 0);
+    EXPECT_FALSE(f.trayIcon.Visible()) << "no ghost icon stays behind the ended process";
+    EXPECT_EQ(notifyShell.count(controls::kNimDelete), 1);
 }
 
 TEST_F(MainWindowTest, Close_HidesTheTrayIconSavesTheTicksAndEnds) {

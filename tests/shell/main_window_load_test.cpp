@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     EXPECT_EQ(f.startupMenuButton.bounds(), (ui::Rect{1275, 150, 1320, 1245}));
     EXPECT_EQ(f.exitMenuButton.bounds(), (ui::Rect{7275, 165, 1035, 1245}));
     EXPECT_EQ(f.programList.bounds(), (ui::Rect{135, 1920, 10200, 3825}));
-    EXPECT_EQ(f.statusCaption.bounds(), (ui::Rect{45, 6450, 7530, 300}));
+    EXPECT_EQ(f.statusCaption.bounds(), (ui::Rect{45, 6450, 7530, 240})) << "low enough to end above the button row";
     // Page buttons stand left to right in their frame.
     EXPECT_LT(f.startScanButton.left() + f.startScanButton.width(), f.selectAllFindingsButton.left());
     EXPECT_LT(f.deleteFindingsButton.left() + f.deleteFindingsButton.width(), f.refreshScanButton.left());
@@ -128,15 +128,35 @@ TEST_F(MainWindowTest, Load_SetsEveryCaptionHeaderAndPanelFromTheChosenLanguageF
     EXPECT_TRUE(f.loaded());
 }
 
-TEST_F(MainWindowTest, Load_WithAMissingLanguageFileEmptiesEveryCaptionAndHeader) {
-    loadWith("klingon.ini");
+TEST_F(MainWindowTest, Load_AChoiceThatCannotBeReadFallsBackToEnglishAndSaysWhichOnce) {
+    std::filesystem::create_directories(root / "Vantrel" / "lang" / "folder.ini");
+    for (const std::string choice : {"klingon.ini", "..\\..\\windows\\win.ini", "folder.ini", "C:\\x\\english.ini"}) {
+        SCOPED_TRACE(choice);
+        form = std::make_unique<shell::MainWindow>(pc.machine(), notifyShell, trayHost, [] { return 0.5; });
+        loadWith(choice);
+        const auto& f = *form;
+        EXPECT_EQ(f.languageFileName, "english.ini");
+        EXPECT_EQ(f.startupMenuButton.caption(), "&Startup Manager") << "the captions are english.ini's";
+        EXPECT_EQ(f.statusBar.panel(2), "Could not read the language file " + choice + "; english.ini is used instead.");
+        form->showStartupPage();
+        EXPECT_EQ(f.statusBar.panel(2), f.language.text(111)) << "said once; the page's own text follows";
+    }
+}
+
+TEST_F(MainWindowTest, Load_APresentFileWithoutSomeKeysGivesEmptyTextsForThem) {
+    writeFile("Vantrel/lang/sparse.ini", "[001]\r\n002=&Programs\r\n");
+    loadWith("sparse.ini");
     const auto& f = *form;
-    EXPECT_EQ(f.languageFileName, "klingon.ini");
-    for (const auto& row : captionTable(f)) EXPECT_EQ(row.control.caption(), "") << row.control.name();
+    EXPECT_EQ(f.languageFileName, "sparse.ini");
+    EXPECT_EQ(f.uninstallMenuButton.caption(), "&Programs");
+    for (const auto& row : captionTable(f)) {
+        if (&row.control == &f.uninstallMenuButton) continue;
+        EXPECT_EQ(row.control.caption(), "") << row.control.name();
+    }
     for (const auto& header : headerTable(f))
         EXPECT_EQ(header.list.columns()[header.column].header, "") << header.list.name() << " " << header.column;
     EXPECT_EQ(f.statusBar.panel(1), "");
-    EXPECT_EQ(f.statusBar.panel(2), "");
+    EXPECT_EQ(f.statusBar.panel(2), "") << "no message: the file was read";
     ASSERT_EQ(f.categoryList.rowCount(), 7u);
     EXPECT_EQ(f.categoryList.text(0, 0), "Invalid font refrence") << "category captions are not translated";
     EXPECT_EQ(f.categoryList.text(0, 1), "");

@@ -47,7 +47,7 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
     EXPECT_EQ(f.selectedRow, 0);
     EXPECT_EQ(f.scanRowCount, 0);
     EXPECT_EQ(f.statusCaption.caption(), "");
-    expectVisible({&f.findButton, &f.searchBox, &f.programList, &f.uninstallButtons}, true);
+    expectVisible({&f.findButton, &f.searchBox, &f.programList, &f.uninstallButtons, &f.selectedProgramLabel}, true);
     expectVisible({&f.selectionPicture, &f.statusCaption, &f.startupList, &f.categoryList, &f.findingsList,
                    &f.startupButtons, &f.scannerButtons},
                   false);
@@ -85,9 +85,9 @@ TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlac
     EXPECT_EQ(f.startupButtons.left(), 60);
     EXPECT_EQ(f.startupButtons.top(), 5000);
     expectVisible({&f.findButton, &f.searchBox, &f.startupList, &f.startupButtons}, true);
-    expectVisible(
-        {&f.selectionPicture, &f.programList, &f.categoryList, &f.findingsList, &f.uninstallButtons, &f.scannerButtons},
-        false);
+    expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.categoryList, &f.findingsList,
+                   &f.uninstallButtons, &f.scannerButtons},
+                  false);
 }
 
 TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) {
@@ -115,8 +115,8 @@ TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) 
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
     expectVisible({&f.statusCaption, &f.categoryList, &f.findingsList, &f.scannerButtons}, true);
-    expectVisible({&f.selectionPicture, &f.programList, &f.startupList, &f.findButton, &f.searchBox,
-                   &f.uninstallButtons, &f.startupButtons},
+    expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.startupList, &f.findButton,
+                   &f.searchBox, &f.uninstallButtons, &f.startupButtons},
                   false);
 }
 

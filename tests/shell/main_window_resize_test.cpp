@@ -2,12 +2,13 @@
 
 using main_window_test::MainWindowTest;
 
-TEST_F(MainWindowTest, Resize_NarrowWindowSnapsTo10600WideWithFindingsHeight2400) {
+TEST_F(MainWindowTest, Resize_NarrowWindowSnapsTo10600WideAndKeepsTheFindingsHeightOfItsLayout) {
     auto& f = *form;
     f.window.resizeTo(8000, 8000);
     EXPECT_EQ(f.window.width(), 10600);
     EXPECT_EQ(f.window.height(), 8000);
-    EXPECT_EQ(f.findingsList.height(), 2400);
+    // 8000 high less the category list, button row, status bar, band, menu bar and 600.
+    EXPECT_EQ(f.findingsList.height(), 2570) << "not cut short to 2400 until the next resize";
     EXPECT_EQ(f.programList.width(), 10600 - 100) << "the snapped width is laid out";
 
     f.window.resizeTo(8714, 8000);
@@ -61,7 +62,7 @@ TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
     EXPECT_EQ(f.categoryList.height(), 1410);
     EXPECT_EQ(f.findingsList.width(), 11900);
     EXPECT_EQ(f.findingsList.height(), 9000 - 1410 - 765 - statusBar - frame1 - f.menuBar.height() - 600);
-    EXPECT_EQ(f.statusCaption.top(), f.scannerButtons.top() - 200);
+    EXPECT_EQ(f.statusCaption.top(), f.scannerButtons.top() - 240) << "its line ends where the button row starts";
     EXPECT_EQ(f.productPicture.left(), f.menuBar.left() + 11900 - image1 - 100);
     EXPECT_EQ(f.emblemPicture.left(), f.menuBar.left() + 11900 - image4 - 1500);
     EXPECT_FALSE(f.trayIcon.Visible()) << "only minimising shows the tray icon";
@@ -76,7 +77,7 @@ TEST_F(MainWindowTest, Resize_AStepThatWouldGiveANegativeSizeLeavesTheControlAsI
     EXPECT_EQ(f.startupList.height(), 3000);
     EXPECT_EQ(f.findingsList.height(), 2400) << "unchanged from design";
     EXPECT_EQ(f.programList.width(), 10500) << "the steps after still run";
-    EXPECT_EQ(f.statusCaption.top(), f.scannerButtons.top() - 200);
+    EXPECT_EQ(f.statusCaption.top(), f.scannerButtons.top() - 240) << "its line ends where the button row starts";
 }
 
 TEST_F(MainWindowTest, Resize_AWindowSystemThatKeepsTheWindowNarrowDoesNotLoopForever) {
@@ -115,4 +116,42 @@ TEST_F(MainWindowTest, Tray_DoubleClickMaximisesTheWindow) {
     f.trayIcon.MouseMove(515 * 15);  // the shell's WM_LBUTTONDBLCLK, carried in x
     EXPECT_EQ(f.window.state(), ui::WindowState::Maximized);
     EXPECT_TRUE(f.trayIcon.Visible());
+}
+
+TEST_F(MainWindowTest, Resize_AtEveryWidthTheButtonsHeadingPicturesAndColumnsFit) {
+    auto& f = *form;
+    for (int width : {8715, 9500, 10500, 14000}) {
+        SCOPED_TRACE(width);
+        f.window.resizeTo(width, 7455);
+        for (const ui::Frame* frame : {&f.uninstallButtons, &f.startupButtons, &f.scannerButtons})
+            for (const ui::Button* button : {&f.uninstallButton, &f.enableStartupButton, &f.refreshScanButton})
+                if (button->container() == frame) {
+                    EXPECT_LE(button->left() + button->width(), frame->width()) << button->name() << " whole";
+                }
+        EXPECT_GE(f.checkBadEntriesButton.width(), 1200) << "still a button to click";
+        EXPECT_LT(f.pageHeading.left() + f.pageHeading.width(), f.searchBox.left());
+        const int menuRight = f.exitMenuButton.left() + f.exitMenuButton.width();
+        for (const ui::Picture* picture : {&f.emblemPicture, &f.productPicture})
+            if (picture->visible()) {
+                EXPECT_GT(picture->left(), menuRight) << picture->name() << " beside the menu";
+            }
+        const auto& columns = f.categoryList.columns();
+        EXPECT_LE(columns[0].width + columns[1].width, f.categoryList.width() - 255) << "no horizontal scroll bar";
+        EXPECT_GT(columns[1].width, columns[0].width) << "the description keeps the wider share";
+    }
+    f.window.resizeTo(10500, 7545);
+    EXPECT_EQ(f.checkBadEntriesButton.bounds(), (ui::Rect{120, 135, 1890, 495})) << "the design size keeps its buttons";
+    EXPECT_TRUE(f.emblemPicture.visible());
+    EXPECT_TRUE(f.productPicture.visible());
+    f.window.resizeTo(8715, 7545);
+    EXPECT_FALSE(f.productPicture.visible()) << "no room beside the Exit button";
+}
+
+TEST_F(MainWindowTest, Resize_ListsEndInsideTheWindowsFrame) {
+    auto& f = *form;
+    f.window.setFrameSize(120, 495);
+    f.window.resizeTo(10500, 7545);
+    for (const ui::ListView* list : {&f.programList, &f.startupList, &f.categoryList, &f.findingsList})
+        EXPECT_LE(list->left() + list->width(), 10500 - 120) << list->name();
+    EXPECT_EQ(f.programList.width(), 10500 - 120 - 1);
 }

@@ -7,44 +7,11 @@
 #include <algorithm>
 
 #include "store/settings_store.h"
-#include "ui_win32/ui_desktop.h"
-#include "win32/program.h"
+#include "ui_win32/program_ui.h"
 
 namespace {
 
-class MainWindowUi : public ::testing::Test {
-protected:
-    MainWindowUi() : program(pc.machine) {}
-
-    // Runs the start-up up to the main window, as the splash timer ends it.
-    void startToMainWindow() {
-        ASSERT_TRUE(program.start());
-        ASSERT_TRUE(app().aboutBox()->window.visible());
-        pc.desktop.clock += 6;
-        ASSERT_TRUE(ui_test::pumpUntil([&] { return main().window.visible(); }, 3000));
-        ui_test::pump(100);
-    }
-    shell::Application& app() { return program.application(); }
-    shell::MainWindow& main() { return *app().mainWindow(); }
-    HWND handle(const ui::Control& control) { return program.binderOf(main().window)->handleOf(control); }
-    // A press and release in the middle of a control, as the mouse makes them.
-    void clickOn(HWND control) {
-        RECT r;
-        GetClientRect(control, &r);
-        LPARAM middle = MAKELPARAM(r.right / 2, r.bottom / 2);
-        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-        SendMessageA(control, WM_LBUTTONUP, 0, middle);
-        ui_test::pump(100);
-    }
-    RECT windowRect(HWND window) {
-        RECT r;
-        GetWindowRect(window, &r);
-        return r;
-    }
-
-    ui_test::UiMachine pc;
-    win32::Program program;
-};
+class MainWindowUi : public ui_test::ProgramUi {};
 
 }  // namespace
 
@@ -53,16 +20,26 @@ TEST_F(MainWindowUi, AfterTheSplashTheMainWindowShowsCentredOnTheUninstallPage) 
     EXPECT_FALSE(app().aboutBox()->window.visible());
     HWND window = program.handleOf(main().window);
     ASSERT_TRUE(IsWindowVisible(window));
-    const RECT r = windowRect(window);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    EXPECT_NEAR(r.left, (screenWidth - width) / 2, 1);
-    EXPECT_NEAR(r.top, (screenHeight - height) / 2 - 200 / 15, 1);  // 200 twips above the centre at 96 DPI
+    expectPlacedOnScreen(window, 200);
     EXPECT_TRUE(IsWindowVisible(handle(main().programList)));
     EXPECT_FALSE(IsWindowVisible(handle(main().startupList)));
     char title[64];
     GetWindowTextA(window, title, sizeof title);
     EXPECT_STREQ(title, "Vantrel 2003");
+}
+
+TEST_F(MainWindowUi, TheAboutBoxAndTheOptionsDialogSitAtTheirPlacesOnTheScreen) {
+    ASSERT_TRUE(program.start());
+    HWND about = program.handleOf(app().aboutBox()->window);
+    ASSERT_TRUE(IsWindowVisible(about));
+    expectPlacedOnScreen(about, 200);
+    pc.desktop.clock += 6;
+    ASSERT_TRUE(ui_test::pumpUntil([&] { return main().window.visible(); }, 3000));
+    clickOn(handle(main().optionsMenuButton));
+    ASSERT_NE(app().optionsDialog(), nullptr);
+    HWND options = program.handleOf(app().optionsDialog()->window);
+    ASSERT_TRUE(IsWindowVisible(options));
+    expectPlacedOnScreen(options, 1000);
 }
 
 TEST_F(MainWindowUi, MenuClicksSwitchPages) {
@@ -81,14 +58,14 @@ TEST_F(MainWindowUi, ResizingBelowTheMinimumSnapsBack) {
     startToMainWindow();
     HWND window = program.handleOf(main().window);
     const RECT before = windowRect(window);
-    MoveWindow(window, before.left, before.top, 8000 / 15, before.bottom - before.top, TRUE);
+    MoveWindow(window, before.left, before.top, pixels(8000), before.bottom - before.top, TRUE);
     ui_test::pump(200);
     RECT after = windowRect(window);
-    EXPECT_NEAR(after.right - after.left, 10600 / 15.0, 1);
-    MoveWindow(window, after.left, after.top, after.right - after.left, 7000 / 15, TRUE);
+    EXPECT_NEAR(after.right - after.left, pixels(10600), 1);
+    MoveWindow(window, after.left, after.top, after.right - after.left, pixels(7000), TRUE);
     ui_test::pump(200);
     after = windowRect(window);
-    EXPECT_NEAR(after.bottom - after.top, 7455 / 15.0, 1);
+    EXPECT_NEAR(after.bottom - after.top, pixels(7455), 1);
 }
 
 TEST_F(MainWindowUi, AltAndTheMarkedLetterRunTheMenuCommand) {
@@ -111,6 +88,9 @@ TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
     win32::WindowBinder* dialog = program.binderOf(options->window);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(IsWindowVisible(dialog->handle()));
+    // A name is taken only when its file is in the language folder.
+    const std::string folder = pc.real.files.programFolder() + "\\lang\\";
+    ASSERT_TRUE(CopyFileA((folder + "english.ini").c_str(), (folder + "French.ini").c_str(), FALSE));
     SetWindowTextA(dialog->handleOf(options->fileNameBox), "French.ini");
     ui_test::pump(50);
     EXPECT_EQ(options->fileNameBox.text(), "French.ini");
@@ -124,6 +104,7 @@ TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
         main().store.readString(platform::kHkeyLocalMachine, "software\\morvalen\\brevisk", "language", stored));
     EXPECT_EQ(stored, "French.ini");
     main().store.deleteValue("HKLM", "software\\morvalen\\brevisk", "language");
+    DeleteFileA((folder + "French.ini").c_str());
 }
 
 TEST_F(MainWindowUi, TheBackupsDialogRestoresAndDeletesTheChosenSet) {

@@ -15,8 +15,8 @@ public:
     bool anotherInstanceRunning() override { return false; }
     int screenWidthTwips() override { return real_.screenWidthTwips(); }
     int screenHeightTwips() override { return real_.screenHeightTwips(); }
-    int twipsPerPixelX() override { return real_.twipsPerPixelX(); }
-    int twipsPerPixelY() override { return real_.twipsPerPixelY(); }
+    double twipsPerPixelX() override { return real_.twipsPerPixelX(); }
+    double twipsPerPixelY() override { return real_.twipsPerPixelY(); }
     double secondsSinceMidnight() override { return clock; }
     platform::CalendarTime localTime() override { return real_.localTime(); }
     platform::MessageAnswer messageBox(const std::string& text, const std::string&, platform::MessageIcon,
@@ -36,6 +36,7 @@ public:
         fileChoices.pop_front();
         return choice;
     }
+    std::string statusText(std::uint32_t status) override { return real_.statusText(status); }
     void yield() override { real_.yield(); }
     void endProcess() override { ended = true; }
 

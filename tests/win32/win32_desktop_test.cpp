@@ -24,8 +24,20 @@ TEST(Win32Desktop, ScreenAndClockInTheProgramsUnits) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    EXPECT_EQ(desktop.twipsPerPixelX(), 1440 / dpi);
-    EXPECT_EQ(desktop.screenWidthTwips(), GetSystemMetrics(SM_CXSCREEN) * (1440 / dpi));
+    // The prefixes the tests run in: 96 DPI, and 192 DPI (200 per cent).
+    struct Scale {
+        int dpi;
+        double twipsPerPixel;
+    };
+    const Scale scales[] = {{96, 15.0}, {120, 12.0}, {144, 10.0}, {168, 1440.0 / 168}, {192, 7.5}};
+    const Scale* scale = nullptr;
+    for (const Scale& s : scales)
+        if (s.dpi == dpi) scale = &s;
+    ASSERT_NE(scale, nullptr) << "a display scale the table does not know: " << dpi;
+    EXPECT_DOUBLE_EQ(desktop.twipsPerPixelX(), scale->twipsPerPixel);
+    EXPECT_DOUBLE_EQ(desktop.twipsPerPixelY(), scale->twipsPerPixel);
+    EXPECT_NEAR(desktop.screenWidthTwips(), GetSystemMetrics(SM_CXSCREEN) * scale->twipsPerPixel, 0.5);
+    EXPECT_NEAR(desktop.screenHeightTwips(), GetSystemMetrics(SM_CYSCREEN) * scale->twipsPerPixel, 0.5);
     const double now = desktop.secondsSinceMidnight();
     EXPECT_GE(now, 0.0);
     EXPECT_LT(now, 86400.0);

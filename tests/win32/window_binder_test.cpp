@@ -249,6 +249,31 @@ TEST_F(WindowBinderTest, FocusRequestedByTheModelGoesToTheControl) {
     EXPECT_EQ(GetFocus(), of(form_.textBox));
 }
 
+TEST_F(WindowBinderTest, TheWindowKeepsTheFocusItselfOnlyWhenNoControlCanTakeIt) {
+    int gotFocus = 0;
+    form_.window.onGotFocus = [&] { ++gotFocus; };
+    form_.window.show();
+    SetFocus(window());
+    EXPECT_TRUE(IsChild(window(), GetFocus())) << "the focus went on to a control";
+    EXPECT_EQ(gotFocus, 0);
+
+    for (ui::Control* control : form_.window.controls()) control->setEnabled(false);
+    SetFocus(nullptr);
+    SetFocus(window());
+    EXPECT_EQ(GetFocus(), window());
+    EXPECT_EQ(gotFocus, 1) << "with every control disabled the window says it has the focus";
+}
+
+TEST_F(WindowBinderTest, AnEmptyLabelDrawsNothingUntilItHasAText) {
+    form_.window.show();
+    form_.outsideLabel.setCaption("");
+    EXPECT_FALSE(IsWindowVisible(of(form_.outsideLabel))) << "no grey box over what lies beneath";
+    form_.outsideLabel.setCaption("Back");
+    EXPECT_TRUE(IsWindowVisible(of(form_.outsideLabel)));
+    form_.outsideLabel.hide();
+    EXPECT_FALSE(IsWindowVisible(of(form_.outsideLabel)));
+}
+
 TEST_F(WindowBinderTest, GivesEveryControlTheMessageFont) {
     HFONT font = binder_->font();
     ASSERT_NE(font, nullptr);
