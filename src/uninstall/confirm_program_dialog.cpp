@@ -5,6 +5,7 @@ namespace {
 
 constexpr int kRaiseTwips = 200;  // above the screen's centre
 constexpr const char* kTitle = "Vantrel 2003";
+constexpr int kWatchIntervalMs = 500;
 
 }  // namespace
 
@@ -14,12 +15,14 @@ ConfirmProgramDialog::ConfirmProgramDialog(platform::Desktop& desktop, const loc
       questionLabel("questionLabel", {240, 660, 4920, 720}, "Are you sure you want to uninstall the selected program??"),
       okButton("okButton", {2400, 1500, 1320, 420}, "        OK"),
       cancelButton("cancelButton", {3840, 1500, 1320, 420}, "     Cancel"),
+      uninstallerWatch("uninstallerWatch", kWatchIntervalMs),
       desktop_(desktop),
       language_(language) {
     programLabel.setHeading(true);
     for (ui::Control* control : {static_cast<ui::Control*>(&programLabel), static_cast<ui::Control*>(&questionLabel),
                                  static_cast<ui::Control*>(&okButton), static_cast<ui::Control*>(&cancelButton)})
         window.add(*control);
+    window.add(uninstallerWatch);
     okButton.onClick = [this] { ok(); };
     cancelButton.onClick = [this] { cancel(); };
     window.onClose = [this] { cancel(); };

@@ -36,6 +36,8 @@ public:
     ui::Label questionLabel;  // (Label4)
     ui::Button okButton;      // (cButton5)
     ui::Button cancelButton;  // (drawnButton1)
+    // Looks now and then whether an uninstaller started from here has ended.
+    ui::Timer uninstallerWatch;
 
 private:
     void open(const ListedProgram& program, ConfirmMode mode, int questionKey);

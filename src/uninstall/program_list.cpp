@@ -70,7 +70,7 @@ void ProgramList::list() {
         if (shownName.empty()) continue;
         ui::Row row;
         row.texts = {shownName, store::trimSpaces(textOf(commandValue).value_or("")), name};
-        row.smallIcon = kProgramPicture;
+        row.smallIcon += kProgramPicture;
         if (commandValue && commandValue->type == platform::kRegExpandSz) expandable.push_back(lowerCase(name));
         rows.push_back(std::move(row));
     }

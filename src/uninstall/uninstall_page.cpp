@@ -34,6 +34,7 @@ ConfirmProgramDialog& UninstallTool::makeConfirmDialog() {
         confirmDialog_ = std::make_unique<ConfirmProgramDialog>(machine_.desktop, language_);
         confirmDialog_->runUninstaller = [this](const ListedProgram& program) { startUninstaller(program); };
         confirmDialog_->removeEntry = [this](const ListedProgram& program) { removeEntry(program); };
+        confirmDialog_->uninstallerWatch.onTick = [this] { checkUninstallers(); };
         if (windowMade) windowMade(confirmDialog_->window);
     }
     return *confirmDialog_;
@@ -71,10 +72,31 @@ void UninstallTool::startUninstaller(const ListedProgram& program) {
     const std::string command = program.expandable ? expandReferences(program.command, environment) : program.command;
     const std::string line = commandLineToStart(command, machine_.files);
     // Uninstallers ask questions, so they get a window the user can see.
-    const platform::Status status = line.empty() ? platform::kFileNotFound
-                                                 : machine_.processes.start(line, platform::ShowState::Normal);
-    if (status != platform::kSuccess)
+    platform::Processes::ProcessId id = 0;
+    const platform::Status status =
+        line.empty() ? platform::kFileNotFound : machine_.processes.startWatched(line, platform::ShowState::Normal, id);
+    if (status != platform::kSuccess) {
         tell(language_.text(164) + "\r" + line + "\r" + platform::describeStatus(status));
+        return;
+    }
+    uninstallers_.push_back(id);
+    makeConfirmDialog().uninstallerWatch.start();
+}
+
+void UninstallTool::checkUninstallers() {
+    bool ended = false;
+    for (auto it = uninstallers_.begin(); it != uninstallers_.end();) {
+        if (!machine_.processes.hasEnded(*it)) {
+            ++it;
+            continue;
+        }
+        machine_.processes.forget(*it);
+        it = uninstallers_.erase(it);
+        ended = true;
+    }
+    if (uninstallers_.empty() && confirmDialog_) confirmDialog_->uninstallerWatch.stop();
+    // Another page on show lists the programs afresh when the user comes back anyway.
+    if (ended && programs.page().programList.visible() && !programs.busy() && rebuild) rebuild();
 }
 
 void UninstallTool::removeEntry(const ListedProgram& program) {

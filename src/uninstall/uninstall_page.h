@@ -32,6 +32,8 @@ public:
     // What the confirmation dialog's OK does.
     void startUninstaller(const ListedProgram& program);
     void removeEntry(const ListedProgram& program);
+    // The watch's tick: once an uninstaller has ended, the page on show lists afresh.
+    void checkUninstallers();
 
     // Rebuilds the list after a change (the main window's refresh signal).
     std::function<void()> rebuild;
@@ -58,6 +60,7 @@ private:
     const localisation::Language& language_;
     std::unique_ptr<ConfirmProgramDialog> confirmDialog_;
     std::unique_ptr<ProgramInfoDialog> programInfoDialog_;
+    std::vector<platform::Processes::ProcessId> uninstallers_;  // started and not seen ending yet
 };
 
 }  // namespace uninstall

@@ -1,4 +1,7 @@
 // The uninstall page on a real registry and file system (under Wine) and on the substitutes.
+#include <chrono>
+#include <thread>
+
 #include "uninstall_machine/uninstall_fixture.h"
 
 namespace uninstall_test {
@@ -90,6 +93,19 @@ TEST_F(UninstallMachineTest, Uninstall_StartsTheListedCommandInANormalWindowAndT
         EXPECT_EQ(recorded.starts[0].show, ShowState::Normal);
         recorded.startOutcome = kFileNotFound;
     }
+    auto& watch = tool.confirmDialog()->uninstallerWatch;
+    EXPECT_TRUE(watch.running());
+    if (tm->isSubstitute()) {
+        watch.tick();
+        EXPECT_EQ(rebuilds, 0) << "still running";
+        dynamic_cast<RecordedProcesses&>(m.processes).endAll();
+    }
+    for (int waited = 0; waited < 5000 && rebuilds == 0; waited += 50) {
+        watch.tick();
+        if (rebuilds == 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_EQ(rebuilds, 1) << "the ended uninstaller's list is read afresh";
+    EXPECT_FALSE(watch.running());
     select("Gone App");
     tool.uninstallSelected();
     tool.confirmDialog()->ok();
