@@ -1,5 +1,6 @@
 #include "uninstall/entry_values.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -16,22 +17,22 @@ struct HeldKey {
 
 constexpr std::uint32_t kNameCharacters = 16384;  // the registry's own limit for value names
 
+constexpr std::uint32_t kFirstTry = 1024;  // most values fit, so most reads are one call
+
 std::optional<std::string> queryWhole(platform::Registry& registry, platform::Key key, const std::string& name,
                                       std::uint32_t& type) {
-    std::uint32_t size = 0;
-    if (registry.queryValue(key, name, &type, nullptr, &size) != platform::kSuccess) return std::nullopt;
-    // The value may grow between the two calls; ask again with the new size.
+    std::string data(kFirstTry, '\0');
+    std::uint32_t size = kFirstTry;
+    // The value may grow between two calls; ask again with the new size.
     for (int attempt = 0; attempt < 4; ++attempt) {
-        std::string data(size, '\0');
-        std::uint32_t got = size;
         const platform::Status status =
-            registry.queryValue(key, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &got);
+            registry.queryValue(key, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
         if (status == platform::kSuccess) {
-            data.resize(got);
+            data.resize(std::min<std::size_t>(size, data.size()));
             return data;
         }
         if (status != platform::kMoreData) return std::nullopt;
-        size = got;
+        data.assign(size, '\0');
     }
     return std::nullopt;
 }
@@ -52,13 +53,22 @@ std::uint64_t littleEndian(const std::string& data, std::size_t bytes) {
 
 std::optional<RegistryValue> readValue(platform::Registry& registry, platform::Key root, const std::string& path,
                                        const std::string& name) {
+    return readValues(registry, root, path, {name}).front();
+}
+
+std::vector<std::optional<RegistryValue>> readValues(platform::Registry& registry, platform::Key root,
+                                                     const std::string& path, const std::vector<std::string>& names) {
+    std::vector<std::optional<RegistryValue>> values(names.size());
     HeldKey open{registry};
-    if (registry.openKey(root, path, platform::kKeyQueryValue, open.key) != platform::kSuccess) return std::nullopt;
-    RegistryValue value{name, platform::kRegNone, {}};
-    auto data = queryWhole(registry, open.key, name, value.type);
-    if (!data) return std::nullopt;
-    value.data = std::move(*data);
-    return value;
+    if (registry.openKey(root, path, platform::kKeyQueryValue, open.key) != platform::kSuccess) return values;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        RegistryValue value{names[i], platform::kRegNone, {}};
+        if (auto data = queryWhole(registry, open.key, names[i], value.type)) {
+            value.data = std::move(*data);
+            values[i] = std::move(value);
+        }
+    }
+    return values;
 }
 
 std::vector<RegistryValue> readAllValues(platform::Registry& registry, platform::Key root, const std::string& path) {

@@ -21,6 +21,9 @@ struct RegistryValue {
 // One value of `path`; nothing when the key or value cannot be read.
 std::optional<RegistryValue> readValue(platform::Registry& registry, platform::Key root, const std::string& path,
                                        const std::string& name);
+// Several values of `path` through one open key, in the order of `names`.
+std::vector<std::optional<RegistryValue>> readValues(platform::Registry& registry, platform::Key root,
+                                                     const std::string& path, const std::vector<std::string>& names);
 // Every value of `path` in enumeration order; empty when the key cannot be read.
 std::vector<RegistryValue> readAllValues(platform::Registry& registry, platform::Key root, const std::string& path);
 

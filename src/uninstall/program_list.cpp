@@ -5,6 +5,7 @@
 
 #include "store/text_value.h"
 #include "uninstall/entry_values.h"
+#include "uninstall/message_pacer.h"
 
 namespace uninstall {
 namespace {
@@ -17,6 +18,22 @@ std::string lowerCase(const std::string& text) {
     for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return result;
 }
+
+// The enumeration hands names back only at its end; its progress calls are where
+// a long one lets the message loop run.
+class PacedProgress : public store::EnumerationProgress {
+public:
+    PacedProgress(store::EnumerationProgress& shown, MessagePacer& pacer) : shown_(shown), pacer_(pacer) {}
+    void showName(const std::string& name) override {
+        shown_.showName(name);
+        pacer_.step();
+    }
+    bool stopRequested() const override { return shown_.stopRequested(); }
+
+private:
+    store::EnumerationProgress& shown_;
+    MessagePacer& pacer_;
+};
 
 }  // namespace
 
@@ -48,24 +65,27 @@ void ProgramList::list() {
     page_.uninstallKeyMode = 0;
     std::string items;
     std::vector<std::string> names;
-    store::Status status = store_.enumerateSubkeys(keys_.rootWord, keys_.primary, items, names, progress_);
+    MessagePacer pacer(machine_.desktop);
+    PacedProgress paced(progress_, pacer);
+    store::Status status = store_.enumerateSubkeys(keys_.rootWord, keys_.primary, items, names, paced);
     page_.uninstallKeyMode = status;
     if (status == platform::kFileNotFound) {
         items.clear();
-        store_.enumerateSubkeys(keys_.rootWord, keys_.fallback, items, names, progress_);
+        store_.enumerateSubkeys(keys_.rootWord, keys_.fallback, items, names, paced);
         page_.uninstallKeyMode = kFallbackKeyMode;
     }
     const std::string& key = listedKey();
 
     std::vector<ui::Row> rows;
     std::vector<std::string> expandable;
+    if (page_.generation() != startedIn) return;
     for (const std::string& name : names) {
-        machine_.desktop.yield();
-        if (page_.generation() != startedIn) return;
+        if (pacer.step() && page_.generation() != startedIn) return;
         // Each entry's values come afresh: a missing one is empty, never the one before.
         const std::string path = key + "\\" + name;
-        const auto displayName = textOf(readValue(machine_.registry, keys_.root, path, kDisplayNameValue));
-        const auto commandValue = readValue(machine_.registry, keys_.root, path, kCommandValue);
+        const auto values = readValues(machine_.registry, keys_.root, path, {kDisplayNameValue, kCommandValue});
+        const auto displayName = textOf(values[0]);
+        const auto& commandValue = values[1];
         const std::string shownName = store::trimSpaces(displayName.value_or(""));
         if (shownName.empty()) continue;
         ui::Row row;

@@ -152,7 +152,7 @@ TEST_F(UninstallPage, WhileTheListingWalksThePageButtonsRestAndAPageSwitchStopsI
     int yields = 0;
     pc.desktop.onYield = [&] {
         disabledDuringWalk = !form->programInfoButton.enabled() && !form->uninstallButton.enabled();
-        if (++yields == 2) form->showStartupPage();
+        if (++yields == 1) form->showStartupPage();
     };
     start();
     EXPECT_TRUE(disabledDuringWalk);
