@@ -50,6 +50,11 @@ public:
     void close() {
         if (onClose) onClose();
     }
+    // Enter and Escape anywhere in a dialog: its OK and its Cancel. Enter on one of
+    // the dialog's buttons presses that button. Windows without them keep the keys.
+    std::function<void()> onEnter;
+    std::function<void()> onEscape;
+    bool takesDialogKeys() const { return onEnter || onEscape; }
     // The window itself took the input focus (the platform does this only when
     // none of its controls can take it).
     std::function<void()> onGotFocus;

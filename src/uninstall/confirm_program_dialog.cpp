@@ -26,6 +26,8 @@ ConfirmProgramDialog::ConfirmProgramDialog(platform::Desktop& desktop, const loc
     okButton.onClick = [this] { ok(); };
     cancelButton.onClick = [this] { cancel(); };
     window.onClose = [this] { cancel(); };
+    window.onEnter = [this] { ok(); };
+    window.onEscape = [this] { cancel(); };
 }
 
 void ConfirmProgramDialog::openForUninstall(const ListedProgram& program) {

@@ -58,6 +58,8 @@ ProgramInfoDialog::ProgramInfoDialog(platform::Machine& machine, backup::Backups
     okButton.onClick = [this] { ok(); };
     cancelButton.onClick = [this] { cancel(); };
     window.onClose = [this] { cancel(); };
+    window.onEnter = [this] { ok(); };
+    window.onEscape = [this] { cancel(); };
 }
 
 void ProgramInfoDialog::load() {

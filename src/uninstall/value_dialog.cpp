@@ -28,6 +28,8 @@ ValueDialog::ValueDialog(platform::Desktop& desktop, const localisation::Languag
     nameBox.onEnter = [this] { save(); };
     dataBox.onEnter = [this] { save(); };
     window.onClose = [this] { close(); };
+    window.onEnter = [this] { save(); };
+    window.onEscape = [this] { close(); };
 }
 
 void ValueDialog::load() {

@@ -62,6 +62,12 @@ void Program::dispatch(MSG& message) {
         HWND top = GetAncestor(message.hwnd, GA_ROOT);
         if (top && routeAccessKey(top, static_cast<char>(message.wParam))) return;
     }
+    // Enter and Escape reach a dialog before the focused control turns them into characters.
+    if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        HWND top = GetAncestor(message.hwnd, GA_ROOT);
+        if (top && SendMessageA(top, kDialogKeyMessage, message.wParam, reinterpret_cast<LPARAM>(message.hwnd)))
+            return;
+    }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }

@@ -720,10 +720,28 @@ LRESULT WindowBinder::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             OnSetFocus();
             return 0;
+        case kDialogKeyMessage:
+            return OnDialogKey(wParam, reinterpret_cast<HWND>(lParam)) ? 1 : 0;
         default:
             break;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+bool WindowBinder::OnDialogKey(WPARAM key, HWND focused) {
+    if (!model_.takesDialogKeys()) return false;
+    if (key == VK_ESCAPE) {
+        if (model_.onEscape) model_.onEscape();
+        return true;
+    }
+    const auto found = byHandle_.find(focused);
+    if (found != byHandle_.end())
+        if (auto* button = dynamic_cast<ui::Button*>(found->second->model)) {
+            button->click();
+            return true;
+        }
+    if (model_.onEnter) model_.onEnter();
+    return true;
 }
 
 HFONT WindowBinder::headingFont() {

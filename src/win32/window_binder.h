@@ -29,6 +29,10 @@ struct WindowOptions {
     HICON icon = nullptr;  // null: the program's icon resource 1, else the system's
 };
 
+// Sent to a top-level window for Enter or Escape pressed in it (wParam the key,
+// lParam the focused control); nonzero when the window took the key.
+inline constexpr UINT kDialogKeyMessage = WM_APP + 0x40;
+
 // Makes standard push buttons; the owner-drawn button replaces it.
 ButtonFactory standardButtonFactory();
 
@@ -80,6 +84,7 @@ private:
     void OnTimer(UINT_PTR id);
     void OnActivate(WPARAM wParam);
     void OnSetFocus();
+    bool OnDialogKey(WPARAM key, HWND focused);
     void OnDestroy();
 
     ui::Window& model_;

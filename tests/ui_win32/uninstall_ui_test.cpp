@@ -145,4 +145,34 @@ TEST_F(UninstallUi, PickSortLookAndRemoveActOnTheProgramTheUserPicked) {
     EXPECT_TRUE(planted("VantrelUi1"));
 }
 
+TEST_F(UninstallUi, TheConfirmationAnswersEscapeAndEnterFromTheKeyboard) {
+    startToMainWindow();
+    HWND list = handle(main().window, main().programList);
+    clickRow(list, rowShowing(list, "Vantrel UI Alpha"));
+    auto press = [&](WPARAM key) {
+        HWND focus = GetFocus();
+        ASSERT_NE(focus, nullptr);
+        PostMessageA(focus, WM_KEYDOWN, key, 0);
+        ui_test::pump(150);
+    };
+    clickOn(handle(main().window, main().removeEntryButton));
+    auto* confirm = main().uninstallTool->confirmDialog();
+    ASSERT_NE(confirm, nullptr);
+    ASSERT_TRUE(IsWindowVisible(program.handleOf(confirm->window)));
+    press(VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(program.handleOf(confirm->window)));
+    EXPECT_TRUE(planted("VantrelUi3"));
+
+    clickOn(handle(main().window, main().removeEntryButton));
+    SetFocus(handle(confirm->window, confirm->cancelButton));
+    press(VK_RETURN);
+    EXPECT_FALSE(IsWindowVisible(program.handleOf(confirm->window))) << "Enter pressed the focused Cancel";
+    EXPECT_TRUE(planted("VantrelUi3"));
+
+    clickOn(handle(main().window, main().removeEntryButton));
+    SetFocus(handle(confirm->window, confirm->programLabel));
+    press(VK_RETURN);
+    EXPECT_FALSE(planted("VantrelUi3")) << "Enter elsewhere is OK";
+}
+
 }  // namespace
