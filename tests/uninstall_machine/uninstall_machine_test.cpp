@@ -42,13 +42,15 @@ TEST_F(UninstallMachineTest, RemoveEntry_DeletesExactlyTheListedKeyWithItsSubkey
     entry("Keep", "Keep Me", "keep.exe");
     tool.programs.list();
     const std::string withoutTarget = exported();
-    entry("Target", "Target App", "\"C:\\target\\un.exe\"");
-    text("Uninstall\\Target\\Parts\\Deeper", "Piece", "1");
+    // Blanks around the name are part of it: the trimmed name is another key.
+    entry(" Target ", "Target App", "\"C:\\target\\un.exe\"");
+    text("Uninstall\\ Target \\Parts\\Deeper", "Piece", "1");
     tool.programs.list();
     const std::string before = exported();
     select("Target App");
     tool.removeSelected();
     ASSERT_NE(tool.confirmDialog(), nullptr);
+    EXPECT_EQ(tool.confirmDialog()->program().keyName, " Target ");
     EXPECT_EQ(tool.confirmDialog()->mode(), uninstall::ConfirmMode::RemoveEntry);
     tool.confirmDialog()->ok();
     EXPECT_EQ(exported(), withoutTarget);
