@@ -95,8 +95,8 @@ void ProgramInfoDialog::show(const std::string& programName, platform::Key root,
     };
     publisherText.setCaption(shown("Publisher"));
     homePageText.setCaption(shown("URLInfoAbout"));
+    // A key holds a handful of values: no yield here, so no click can refill the list under this loop.
     for (const RegistryValue& value : readAllValues(machine_.registry, root, path)) {
-        machine_.desktop.yield();
         entries_.push_back({value.name, value.type, readableText(value), false});
         onFill_.push_back(value.name);
         showEntry(entries_.size() - 1);
@@ -203,15 +203,14 @@ void ProgramInfoDialog::ok() {
         failures += "\r" + name + ": " + platform::describeStatus(status);
     };
     // Deletions first, so a value deleted and added again under its name stays.
+    // No yields either: a second OK must not run inside this one.
     for (const std::string& name : deletable) {
-        machine_.desktop.yield();
         if (auto status = uninstall::deleteValue(machine_.registry, root_, path_, name)) failed(name, status);
     }
     for (const Entry& entry : entries_) {
         if (!entry.changed ||
             std::none_of(writable.begin(), writable.end(), [&](auto& n) { return n == entry.name; }))
             continue;
-        machine_.desktop.yield();
         const RegistryValue value{entry.name, entry.type, encodeText(entry.type, entry.text).value_or("")};
         if (auto status = writeValue(machine_.registry, root_, path_, value)) failed(entry.name, status);
     }

@@ -3,6 +3,7 @@
 #include "backup/backups_dialog.h"
 #include "platform/status_text.h"
 #include "store/text_value.h"
+#include "uninstall/message_pacer.h"
 #include "uninstall/uninstall_command.h"
 
 namespace uninstall {
@@ -130,9 +131,9 @@ std::vector<std::string> UninstallTool::askAboutBadEntries(std::uint64_t started
         rows.push_back({page.programList.text(i, kNameColumn), page.programList.text(i, kKeyNameColumn)});
     const std::string listedKey = programs.listedKey();
     std::vector<std::string> chosen;
+    MessagePacer pacer(machine_.desktop);
     for (const Listed& row : rows) {
-        machine_.desktop.yield();
-        if ((stopped = page.generation() != startedIn)) return chosen;
+        if (pacer.step() && (stopped = page.generation() != startedIn)) return chosen;
         const auto value = readValue(machine_.registry, programs.keys().root, listedKey + "\\" + row.keyName,
                                      "UninstallString");
         std::string command = textOf(value).value_or("");
@@ -174,7 +175,6 @@ void UninstallTool::hideEntries(const std::vector<std::string>& keyNames) {
         return;
     }
     for (const Place& place : places) {
-        machine_.desktop.yield();
         uninstall::deleteValue(machine_.registry, keys.root, place.path, place.name);
     }
     tell(backup::leftAloneMessage(set.problems(), language_));

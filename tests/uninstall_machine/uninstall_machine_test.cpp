@@ -136,10 +136,11 @@ TEST_F(UninstallMachineTest, BadEntryCheck_AsksOnlyAboutQuotedUninstallersThatAr
         {"A7", "\"" + s + "\\noextension\"", 0},
         {"A8", s + "\\gone.exe /x", 0},
         {"A9", "\"" + s + "\\one.exe\" \"" + s + "\\two.dll\"", 2},
+        {"B1", "\"" + s + "\\bad|name<.exe\"", 0},  // a path the system calls malformed
     };
     for (const auto& c : cases) entry(c.keyName, std::string("Program ") + c.keyName, c.command);
     tool.programs.list();
-    ASSERT_EQ(programList.rowCount(), 9u);
+    ASSERT_EQ(programList.rowCount(), 10u);
     desktop.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
     tool.checkBadEntries();
 
@@ -154,7 +155,7 @@ TEST_F(UninstallMachineTest, BadEntryCheck_AsksOnlyAboutQuotedUninstallersThatAr
     EXPECT_FALSE(value("Uninstall\\A1", "UninstallString"));
     EXPECT_TRUE(value("Uninstall\\A9", "DisplayName"));
     EXPECT_EQ(rebuilds, 1);
-    EXPECT_EQ(programList.rowCount(), 8u) << "the hidden entry is no longer listed";
+    EXPECT_EQ(programList.rowCount(), 9u) << "the hidden entry is no longer listed";
     const auto sets = backups.list();
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0].entries, 2u);
