@@ -186,6 +186,11 @@ TEST_F(UninstallMachineTest, ProgramInfo_OkWritesOnlyWhatTheUserChangedAndKeepsE
     };
     EXPECT_EQ(info.valueList.text(rowOf("EstimatedSize"), 1), "16");
     EXPECT_EQ(info.valueList.text(rowOf("Blob"), 1), "01 ff 00");
+    info.valueList.clickRow(rowOf("Blob"));
+    info.editValue();
+    EXPECT_EQ(info.valueDialog(), nullptr) << "raw bytes are not offered for editing as text";
+    EXPECT_EQ(desktop.messages.size(), 1u);
+    desktop.messages.clear();
     EXPECT_TRUE(info.takeValue(std::string("EstimatedSize"), "EstimatedSize", "many")) << "no number for a number";
     EXPECT_FALSE(info.takeValue(std::string("EstimatedSize"), "EstimatedSize", "4096"));
     EXPECT_FALSE(info.takeValue(std::string("Old Name"), "New Name", "renamed"));
