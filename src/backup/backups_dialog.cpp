@@ -30,6 +30,9 @@ BackupsDialog::BackupsDialog(platform::Machine& machine, Backups& backups, const
     deleteButton.onClick = [this] { deleteSelected(); };
     closeButton.onClick = [this] { unload(); };
     window.onClose = [this] { unload(); };
+    // Enter and Escape only close: a restore or a delete is always chosen on purpose.
+    window.defaultButton = &closeButton;
+    window.onCancel = [this] { unload(); };
 }
 
 void BackupsDialog::load() {

@@ -40,9 +40,10 @@ OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& s
     window.add(browseButton, &languageFrame);
     window.add(webCaption);
     window.add(webAddressLink);
+    // Left to right along the bottom, so Tab meets the buttons in the order they stand.
+    window.add(backupsButton);
     window.add(okButton);
     window.add(cancelButton);
-    window.add(backupsButton);
     backupsButton.onClick = [this] {
         if (showBackups) showBackups();
     };

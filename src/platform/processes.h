@@ -1,5 +1,6 @@
 #pragma once
 // Starting other programs without waiting for them.
+#include <cstdint>
 #include <string>
 
 #include "platform/status.h"
@@ -18,6 +19,17 @@ public:
     // ExpandEnvironmentStringsA: each %NAME% of this process's environment replaced;
     // a reference to a name that is not set stays as written.
     virtual std::string expandEnvironment(const std::string& text) = 0;
+
+    // A start the caller watches: `id` names the program until it is forgotten.
+    // Services that cannot watch start it plainly and report it ended at once.
+    using ProcessId = std::uint64_t;
+    virtual Status startWatched(const std::string& commandLine, ShowState show, ProcessId& id) {
+        id = 0;
+        return start(commandLine, show);
+    }
+    // Asks without waiting; an unknown id has ended.
+    virtual bool hasEnded(ProcessId) { return true; }
+    virtual void forget(ProcessId) {}
 };
 
 }  // namespace platform

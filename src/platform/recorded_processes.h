@@ -1,6 +1,7 @@
 #pragma once
 // Process starts recorded instead of made, with an outcome a test sets.
 #include <cctype>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,7 +45,19 @@ public:
     std::vector<std::pair<std::string, std::string>> environment = {
         {"SystemRoot", "C:\\WINDOWS"}, {"windir", "C:\\WINDOWS"}, {"ProgramFiles", "C:\\Program Files"},
         {"SystemDrive", "C:"}};
+    // Watched starts run until a test ends them.
+    Status startWatched(const std::string& commandLine, ShowState show, ProcessId& id) override {
+        const Status status = start(commandLine, show);
+        id = status == kSuccess ? starts.size() : 0;
+        if (id) running.insert(id);
+        return status;
+    }
+    bool hasEnded(ProcessId id) override { return running.count(id) == 0; }
+    void forget(ProcessId id) override { running.erase(id); }
+    void endAll() { running.clear(); }
+
     std::vector<Start> starts;
+    std::set<ProcessId> running;  // ids are 1-based positions in `starts`
     std::vector<std::string> addresses;
     Status startOutcome = kSuccess;
     Status addressOutcome = kSuccess;

@@ -88,6 +88,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                                  selectAllFindingsButton, selectNoFindingsButton, deleteFindingsButton,
                                  refreshScanButton, scanRowCount},
         [this] { return generation_; });
+    wireUninstallTool();
 }
 
 // The icon must not outlive the window in the notification area.

@@ -17,6 +17,7 @@
 #include "ui/list_view.h"
 #include "ui/simple_controls.h"
 #include "ui/window.h"
+#include "uninstall/uninstall_page.h"
 
 namespace shell {
 
@@ -171,9 +172,14 @@ public:
     void DblClick() override;
     controls::NotificationIcon trayIcon;  // (TrayArea1)
 
+    // The uninstall page's listing and commands, over the controls and fields above.
+    std::unique_ptr<uninstall::UninstallTool> uninstallTool;
+
 private:
     void buildLayout();
     void wireHandlers();
+    void wireUninstallTool();
+    void findInShownList();
     void setCaptionsFromLanguage();
     void readLanguageChoice();
     void supersedeWalks() { ++generation_; }

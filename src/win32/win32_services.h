@@ -1,5 +1,7 @@
 #pragma once
 // The real Windows services: thin wrappers over the ANSI Win32 functions.
+#include <map>
+
 #include "platform/machine.h"
 
 namespace win32 {
@@ -55,6 +57,15 @@ public:
     platform::Status start(const std::string& commandLine, platform::ShowState show) override;
     platform::Status openAddress(const std::string& address) override;
     std::string expandEnvironment(const std::string& text) override;
+    platform::Status startWatched(const std::string& commandLine, platform::ShowState show, ProcessId& id) override;
+    bool hasEnded(ProcessId id) override;
+    void forget(ProcessId id) override;
+    ~Win32Processes() override;
+
+private:
+    platform::Status create(const std::string& commandLine, platform::ShowState show, void*& process);
+    std::map<ProcessId, void*> watched_;  // process handles
+    ProcessId nextId_ = 1;
 };
 
 // Uses the shell's IShellLinkA and IPersistFile; COM must be initialised on

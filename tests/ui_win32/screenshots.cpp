@@ -1,6 +1,7 @@
 // Starts the program on real windows and saves a picture of each window a
 // user meets: the splash, the main window on its three pages, the about box,
-// the options dialog and the Backups dialog. scripts/screenshots runs it under Xvfb.
+// the options dialog, the Backups dialog and the uninstall page's dialogs.
+// scripts/screenshots runs it under Xvfb.
 #include <cstdio>
 #include <string>
 
@@ -18,10 +19,39 @@ bool save(HWND window, const std::string& folder, const char* name) {
     return saved;
 }
 
+constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+const char* const kSamplePrograms[][4] = {
+    {"VantrelShotViewer", "Image Viewer 4", "\"C:\\Program Files\\Image Viewer\\uninstall.exe\"", "Example Imaging"},
+    {"VantrelShotMail", "Mail Checker", "MsiExec.exe /X{6B3F0C2E-1D7A-4C59-9E2B-8A4F00C1D2E3}", "Example Mail"},
+    {"VantrelShotTool", "Stale Tool 1.0", "C:\\Program Files\\Stale Tool\\remove.exe", "Example Tools"},
+};
+
+// Sample programs in the Uninstall key of the screenshot prefix; false removes them.
+void plantSamplePrograms(bool plant) {
+    for (const auto& sample : kSamplePrograms) {
+        const std::string path = std::string(kUninstallKey) + sample[0];
+        if (!plant) {
+            RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str());
+            continue;
+        }
+        HKEY key;
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
+            continue;
+        const char* const names[] = {"DisplayName", "UninstallString", "Publisher"};
+        for (int i = 0; i < 3; ++i)
+            RegSetValueExA(key, names[i], 0, REG_SZ, reinterpret_cast<const BYTE*>(sample[i + 1]),
+                           static_cast<DWORD>(std::string(sample[i + 1]).size() + 1));
+        const DWORD size = 2560;
+        RegSetValueExA(key, "EstimatedSize", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&size), sizeof size);
+        RegCloseKey(key);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : ".";
+    plantSamplePrograms(true);
     ui_test::UiMachine pc;
     win32::Program program(pc.machine);
     if (!program.start()) return 1;
@@ -33,6 +63,19 @@ int main(int argc, char** argv) {
     ok = ui_test::pumpUntil([&] { return main.window.visible(); }, 3000) && ok;
     HWND mainWindow = program.handleOf(main.window);
     ok = save(mainWindow, folder, "main-uninstall") && ok;
+    main.programList.clickRow(0);
+    ok = save(mainWindow, folder, "main-uninstall-programs") && ok;
+    main.uninstallButton.click();
+    if (auto* confirm = main.uninstallTool->confirmDialog()) {
+        ok = save(program.handleOf(confirm->window), folder, "confirm-program") && ok;
+        confirm->cancel();
+    }
+    main.programInfoButton.click();
+    if (auto* info = main.uninstallTool->programInfoDialog()) {
+        ok = save(program.handleOf(info->window), folder, "program-info") && ok;
+        info->cancel();
+    }
+    plantSamplePrograms(false);
     main.startupMenuButton.click();
     ok = save(mainWindow, folder, "main-startup") && ok;
     main.scannerMenuButton.click();
