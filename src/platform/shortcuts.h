@@ -28,6 +28,12 @@ public:
     virtual Status read(const std::string& path, ShellLink& link) = 0;
     // Writes a link; an empty working folder, arguments or icon path is left unset.
     virtual Status write(const std::string& path, const ShellLink& link) = 0;
+    // The Startup folder the shell reports for the user or for all users
+    // (CSIDL_STARTUP / CSIDL_COMMON_STARTUP); empty when it reports none.
+    virtual std::string startupFolder(bool allUsers) {
+        (void)allUsers;
+        return {};
+    }
 };
 
 }  // namespace platform

@@ -79,6 +79,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       trayIcon(notifyShell, trayHost, *this, std::move(random), true) {
     buildLayout();
     wireHandlers();
+    wireStartupTool();
 }
 
 // The icon must not outlive the window in the notification area.

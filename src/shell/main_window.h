@@ -12,6 +12,7 @@
 #include "controls/notification_icon.h"
 #include "localisation/lang_text.h"
 #include "platform/machine.h"
+#include "startup/startup_page.h"
 #include "store/settings_store.h"
 #include "ui/list_view.h"
 #include "ui/simple_controls.h"
@@ -162,10 +163,13 @@ public:
     // controls::TrayEvents: a double click on the icon brings the window back maximised.
     void DblClick() override;
     controls::NotificationIcon trayIcon;  // (TrayArea1)
+    // The startup page's listing, its commands and its Add/Edit dialog.
+    std::unique_ptr<startup::StartupPage> startupTool;
 
 private:
     void buildLayout();
     void wireHandlers();
+    void wireStartupTool();
     void setCaptionsFromLanguage();
     void readLanguageChoice();
     void supersedeWalks() { ++generation_; }

@@ -61,6 +61,7 @@ class Win32Shortcuts : public platform::Shortcuts {
 public:
     platform::Status read(const std::string& path, platform::ShellLink& link) override;
     platform::Status write(const std::string& path, const platform::ShellLink& link) override;
+    std::string startupFolder(bool allUsers) override;
 };
 
 class Win32Desktop : public platform::Desktop {
@@ -83,6 +84,7 @@ public:
     std::optional<std::string> openFile(const platform::OpenFileRequest& request) override;
     void yield() override;
     void endProcess() override;
+    std::string userName() override;
 
     // The window message boxes and dialogs belong to (0: none).
     void setOwner(std::uintptr_t window) { owner_ = window; }

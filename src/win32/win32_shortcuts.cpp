@@ -173,3 +173,13 @@ Status Win32Shortcuts::write(const std::string& path, const platform::ShellLink&
 }
 
 }  // namespace win32
+
+namespace win32 {
+
+std::string Win32Shortcuts::startupFolder(bool allUsers) {
+    char path[MAX_PATH] = {};
+    const int folder = allUsers ? CSIDL_COMMON_STARTUP : CSIDL_STARTUP;
+    return SUCCEEDED(SHGetFolderPathA(nullptr, folder, nullptr, 0, path)) ? std::string(path) : std::string();
+}
+
+}  // namespace win32

@@ -1,4 +1,6 @@
 // What a set writes, how it is named, and what happens when it cannot be written or read back.
+#include <algorithm>
+
 #include "backup/backup_fixture.h"
 #include "backup/set_folder.h"
 
@@ -91,13 +93,16 @@ TEST_F(BackupTest, ADamagedSetIsRefusedWithItsLineAndChangesNothing) {
     const std::string reg = readText(folder + "\\registry.reg"), contents = readText(folder + "\\contents.txt");
     removeValue(key + "\\Run", "app");
     const std::string changed = exported();
+    const std::size_t otherAt = reg.find("\"other\"");
+    std::string otherLine = "line ";
+    otherLine += std::to_string(std::count(reg.begin(), reg.begin() + static_cast<std::ptrdiff_t>(otherAt), '\n') + 1);
     const struct {
         const char* file;
         std::string text;
-        const char* words;
+        std::string words;
     } damages[] = {
         {"registry.reg", reg.substr(0, reg.find("\"other\"")), "cut short"},
-        {"registry.reg", std::string(reg).replace(reg.find("\"other\""), 7, "other"), "line 7"},
+        {"registry.reg", std::string(reg).replace(otherAt, 7, "other"), otherLine},
         {"contents.txt", contents.substr(0, contents.size() - 12), "incomplete"},
         {"contents.txt", "something else", "not the contents"},
     };
