@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <initializer_list>
+#include <string_view>
 
 #include "store/text_value.h"
 
@@ -46,6 +48,13 @@ std::string defaultUserName(store::SettingsStore& store) {
         name = registryText(store, platform::kHkeyLocalMachine,
                             "Software\\Microsoft\\Windows nt\\CurrentVersion\\winlogon", "defaultusername");
     return name;
+}
+
+// Pieces appended one by one: GCC 12 sees false overlaps in chained + at -O2.
+std::string joined(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces) text += piece;
+    return text;
 }
 
 std::string withoutTrailingBackslash(std::string path) {
@@ -121,7 +130,7 @@ StartupPlaces findStartupPlaces(platform::Machine& machine, store::SettingsStore
         places.ntFamily = true;
     }
     places.windowsFolder = withoutTrailingBackslash(places.windowsFolder);
-    places.winIni = places.windowsFolder + "\\win.ini";
+    places.winIni = joined({places.windowsFolder, "\\win.ini"});
     places.userName = registryUserName(store);
     if (places.userName.empty()) places.userName = store::trimSpaces(machine.desktop.userName());
 
@@ -130,25 +139,29 @@ StartupPlaces findStartupPlaces(platform::Machine& machine, store::SettingsStore
     if (places.ntFamily) {
         std::string user = defaultUserName(store);
         if (user.empty()) user = places.userName;
-        const std::string settings = drive.empty() ? std::string() : drive + "Documents and Settings\\";
+        const std::string settings = drive.empty() ? std::string() : joined({drive, "Documents and Settings\\"});
         places.allUsersFolder =
-            fixedOrShell(files, settings.empty() ? "" : settings + "All Users\\Start Menu\\Programs\\Startup",
+            fixedOrShell(files, settings.empty() ? "" : joined({settings, "All Users\\Start Menu\\Programs\\Startup"}),
                          machine.shortcuts.startupFolder(true));
         places.userFolder =
-            fixedOrShell(files, settings.empty() || user.empty() ? "" : settings + user + "\\Start Menu\\programs\\startup",
+            fixedOrShell(files,
+                         settings.empty() || user.empty()
+                             ? ""
+                             : joined({settings, user, "\\Start Menu\\programs\\startup"}),
                          machine.shortcuts.startupFolder(false));
         addFolder(files, places.listedFolders, places.allUsersFolder);
         addFolder(files, places.listedFolders, places.userFolder);
     } else if (!windows.empty()) {
-        const std::string shared = windows + "\\Start Menu\\programs\\startup";
-        const std::string own = places.userName.empty() ? "" : windows + "\\" + places.userName + "\\programs\\startup";
+        const std::string shared = joined({windows, "\\Start Menu\\programs\\startup"});
+        const std::string own =
+            places.userName.empty() ? "" : joined({windows, "\\", places.userName, "\\programs\\startup"});
         places.allUsersFolder = fixedOrShell(files, shared, machine.shortcuts.startupFolder(true));
         places.userFolder = fixedOrShell(files, own, "");
         if (places.userFolder.empty()) places.userFolder = places.allUsersFolder;
         addFolder(files, places.listedFolders, own);
         addFolder(files, places.listedFolders, places.allUsersFolder);
     }
-    places.parkingFolder = files.programFolder() + "\\startupfolder";
+    places.parkingFolder = joined({files.programFolder(), "\\startupfolder"});
     return places;
 }
 
