@@ -10,6 +10,7 @@ using platform::Registry;
 using platform::Status;
 
 constexpr std::uint32_t kLongestValueName = 16384;  // the registry's limit, with its zero
+constexpr std::size_t kFirstDataBuffer = 4096;       // a longer value grows it
 
 class OpenedKey {
 public:
@@ -34,7 +35,8 @@ std::string upToZero(const std::string& data) { return data.substr(0, data.find(
 
 }  // namespace
 
-Status valueNames(Registry& registry, Key root, const std::string& path, std::vector<std::string>& names) {
+Status valueNames(Registry& registry, Key root, const std::string& path, std::vector<std::string>& names,
+                  const std::function<bool()>& afterEach) {
     OpenedKey opened(registry, root, path, platform::kKeyQueryValue);
     if (opened.status() != platform::kSuccess) return opened.status();
     std::vector<char> buffer(kLongestValueName);
@@ -45,6 +47,30 @@ Status valueNames(Registry& registry, Key root, const std::string& path, std::ve
         if (status == platform::kNoMoreItems) break;
         if (status != platform::kSuccess) return status;
         if (length > 0) names.emplace_back(buffer.data(), length);
+        if (afterEach && !afterEach()) break;
+    }
+    return platform::kSuccess;
+}
+
+Status readAllValues(Registry& registry, Key root, const std::string& path, std::vector<NamedValue>& values,
+                     const std::function<bool()>& afterEach) {
+    OpenedKey opened(registry, root, path, platform::kKeyQueryValue);
+    if (opened.status() != platform::kSuccess) return opened.status();
+    std::vector<char> name(kLongestValueName);
+    std::string data(kFirstDataBuffer, '\0');
+    for (std::uint32_t index = 0;;) {
+        std::uint32_t length = kLongestValueName, type = 0, size = static_cast<std::uint32_t>(data.size());
+        Status status = registry.enumValue(opened.key(), index, name.data(), &length, &type,
+                                           reinterpret_cast<std::uint8_t*>(data.data()), &size);
+        if (status == platform::kMoreData && size > data.size()) {
+            data.resize(size);  // the same index again, with room for its data
+            continue;
+        }
+        if (status == platform::kNoMoreItems) break;
+        if (status != platform::kSuccess) return status;
+        if (length > 0) values.push_back({std::string(name.data(), length), {type, data.substr(0, size)}});
+        ++index;
+        if (afterEach && !afterEach()) break;
     }
     return platform::kSuccess;
 }

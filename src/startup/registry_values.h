@@ -4,6 +4,7 @@
 // (a parked entry must come back as it was), which the settings store's
 // text-only operations cannot give.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,18 @@ struct RawValue {
 };
 
 // Every value name of the key, untrimmed, in the registry's order, the default
-// value's empty name left out. kFileNotFound when the key is missing.
+// value's empty name left out. kFileNotFound when the key is missing. `afterEach`
+// runs after each name (a long key must not keep the message loop waiting); false ends the walk.
 platform::Status valueNames(platform::Registry& registry, platform::Key root, const std::string& path,
-                            std::vector<std::string>& names);
+                            std::vector<std::string>& names, const std::function<bool()>& afterEach = {});
+struct NamedValue {
+    std::string name;
+    RawValue value;
+};
+// Every value of the key with its data, in one walk of the open key; the default
+// value left out. `afterEach` as for valueNames.
+platform::Status readAllValues(platform::Registry& registry, platform::Key root, const std::string& path,
+                               std::vector<NamedValue>& values, const std::function<bool()>& afterEach = {});
 platform::Status readRawValue(platform::Registry& registry, platform::Key root, const std::string& path,
                               const std::string& name, RawValue& value);
 // Creates the key when missing.

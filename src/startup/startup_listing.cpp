@@ -1,5 +1,7 @@
 #include "startup/startup_listing.h"
 
+#include <algorithm>
+
 #include "startup/registry_values.h"
 #include "store/text_value.h"
 
@@ -15,18 +17,19 @@ std::string commandOf(platform::Registry& registry, platform::Key root, const st
 
 bool listKey(platform::Machine& machine, Source source, bool active, platform::Key root, const std::string& path,
              std::vector<StartupEntry>& entries, const KeepGoing& keepGoing) {
-    std::vector<std::string> names;
-    valueNames(machine.registry, root, path, names);
-    for (const std::string& name : names) {
-        if (store::trimSpaces(name).empty()) continue;
+    std::vector<NamedValue> values;
+    bool going = true;
+    readAllValues(machine.registry, root, path, values, [&] { return going = keepGoing(); });
+    if (!going) return false;
+    for (NamedValue& value : values) {
+        if (store::trimSpaces(value.name).empty()) continue;
         StartupEntry entry;
         entry.source = source;
         entry.active = active;
-        entry.name = name;
+        entry.name = std::move(value.name);
         entry.keyPath = path;
-        entry.command = commandOf(machine.registry, root, path, name);
+        entry.command = valueText(value.value);
         entries.push_back(std::move(entry));
-        if (!keepGoing()) return false;
     }
     return true;
 }
@@ -54,6 +57,23 @@ void addWinIniEntry(platform::Profile& profile, const StartupPlaces& places, Sou
 }
 
 }  // namespace
+
+LoopService::LoopService(platform::Desktop& desktop, std::function<bool()> stillCurrent,
+                         std::chrono::milliseconds interval)
+    : desktop_(desktop),
+      stillCurrent_(std::move(stillCurrent)),
+      interval_(interval),
+      lastService_(std::chrono::steady_clock::now()) {}
+
+bool LoopService::operator()() {
+    const auto now = std::chrono::steady_clock::now();
+    if (served_ && now - lastService_ < interval_) return true;
+    longestWait_ = std::max<std::chrono::duration<double>>(longestWait_, now - lastService_);
+    served_ = true;
+    desktop_.yield();
+    lastService_ = std::chrono::steady_clock::now();
+    return stillCurrent_();
+}
 
 std::vector<std::string> parkedCopies(platform::Files& files, const std::string& parkingFolder,
                                       const std::string& name) {
@@ -97,7 +117,10 @@ bool listParkedEntries(platform::Machine& machine, const StartupPlaces& places, 
     addWinIniEntry(machine.profile, places, Source::WinIniRun, false, entries);
     addWinIniEntry(machine.profile, places, Source::WinIniLoad, false, entries);
     std::vector<std::string> names;
-    valueNames(machine.registry, platform::kHkeyLocalMachine, kParkedFolderKey, names);
+    bool going = true;
+    valueNames(machine.registry, platform::kHkeyLocalMachine, kParkedFolderKey, names,
+               [&] { return going = keepGoing(); });
+    if (!going) return false;
     for (const std::string& name : names) {
         if (store::trimSpaces(name).empty()) continue;
         StartupEntry entry;

@@ -4,6 +4,16 @@
 #include "store/text_value.h"
 
 namespace startup {
+namespace {
+
+// Built piece by piece: GCC 12 sees false overlaps in chained + at -O2.
+std::string twoLines(std::string first, const std::string& second) {
+    first += '\r';
+    first += second;
+    return first;
+}
+
+}  // namespace
 
 // The page's buttons do nothing while a walk runs, and show it.
 class StartupPage::BusyGuard {
@@ -38,19 +48,16 @@ StartupPage::StartupPage(StartupPageParts parts, ChangeServices services)
 void StartupPage::list() {
     BusyGuard guard(*this);
     const std::uint64_t startedIn = parts_.generation();
-    platform::Desktop& desktop = services_.machine.desktop;
-    auto keepGoing = [&] {
-        desktop.yield();
-        return parts_.generation() == startedIn;
-    };
+    LoopService keepGoing(services_.machine.desktop, [&] { return parts_.generation() == startedIn; });
     parts_.list.clear();
     const StartupPlaces places = findStartupPlaces(services_.machine, services_.store);
     parts_.logonUserName = places.userName;
     std::vector<StartupEntry> found;
     // A listing that was superseded leaves the list to the one that superseded it.
-    if (!listActiveEntries(services_.machine, places, found, keepGoing)) return;
+    const KeepGoing serve = [&] { return keepGoing(); };
+    if (!listActiveEntries(services_.machine, places, found, serve)) return;
     const std::size_t active = found.size();
-    if (!listParkedEntries(services_.machine, places, found, keepGoing)) return;
+    if (!listParkedEntries(services_.machine, places, found, serve)) return;
     entries_ = std::move(found);
     parts_.activeRowCount = static_cast<int>(active);
     fillList();
@@ -70,7 +77,7 @@ void StartupPage::fillList() {
                      entry.folder,
                      std::to_string(static_cast<int>(entry.source)),
                      std::to_string(i)};
-        row.smallIcon = entry.active ? kActivePicture : kParkedPicture;
+        row.smallIcon = std::string(entry.active ? kActivePicture : kParkedPicture);
         list.addRow(std::move(row));
     }
 }
@@ -119,7 +126,7 @@ void StartupPage::columnClicked(std::size_t column) {
 bool StartupPage::checkChoice(const std::string& noneText, int wrongStateText, bool wantActive) {
     platform::Desktop& desktop = services_.machine.desktop;
     if (!chosen_) {
-        desktop.messageBox(services_.language.text(90) + "\r" + noneText, "No application", platform::MessageIcon::None,
+        desktop.messageBox(twoLines(services_.language.text(90), noneText), "No application", platform::MessageIcon::None,
                            platform::MessageButtons::Ok);
         return false;
     }
@@ -164,7 +171,7 @@ void StartupPage::deleteSelected() {
         for (const StartupEntry& entry : marked) {
             services_.machine.desktop.yield();
             const auto answer = services_.machine.desktop.messageBox(
-                services_.language.text(91) + "\r" + store::trimSpaces(entry.name), "Delete",
+                twoLines(services_.language.text(91), store::trimSpaces(entry.name)), "Delete",
                 platform::MessageIcon::Critical, platform::MessageButtons::YesNo);
             if (answer != platform::MessageAnswer::Yes) break;
             deleteEntry(services_, entry);

@@ -31,6 +31,8 @@ public:
     ComScope& operator=(const ComScope&) = delete;
     bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
     HRESULT result() const { return result_; }
+    // COM was there before this call, so it stays after it.
+    bool lasting() const { return result_ == S_FALSE || result_ == RPC_E_CHANGED_MODE; }
 
 private:
     HRESULT result_;
@@ -90,8 +92,10 @@ std::string fieldText(char (&buffer)[kFieldBuffer]) {
     return std::string(buffer);
 }
 
-Status createLink(ComPtr<IShellLinkA>& link, ComPtr<IPersistFile>& file) {
-    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid());
+Status createLink(ComPtr<IShellLinkA>& link, ComPtr<IPersistFile>& file, IClassFactory* factory) {
+    HRESULT hr = factory ? factory->CreateInstance(nullptr, IID_IShellLinkA, link.putVoid())
+                         : CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                            link.putVoid());
     if (FAILED(hr)) return statusOf(hr);
     hr = link->QueryInterface(IID_IPersistFile, file.putVoid());
     if (FAILED(hr)) return statusOf(hr);
@@ -100,12 +104,33 @@ Status createLink(ComPtr<IShellLinkA>& link, ComPtr<IPersistFile>& file) {
 
 }  // namespace
 
+// Looking the class up costs about a millisecond under Wine, so a listing of
+// many shortcuts keeps its factory while the thread's COM lasts.
+void* Win32Shortcuts::factoryFor(bool comLasts) {
+    const DWORD thread = GetCurrentThreadId();
+    if (!comLasts) return nullptr;
+    if (factory_ && factoryThread_ == thread) return factory_;
+    if (factory_) return nullptr;
+    void* made = nullptr;
+    if (FAILED(CoGetClassObject(CLSID_ShellLink, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, &made)))
+        return nullptr;
+    factory_ = made;
+    factoryThread_ = thread;
+    return factory_;
+}
+
+Win32Shortcuts::~Win32Shortcuts() {
+    // Released only on its own thread, where its apartment may still be alive.
+    if (factory_ && factoryThread_ == GetCurrentThreadId()) static_cast<IClassFactory*>(factory_)->Release();
+}
+
 Status Win32Shortcuts::read(const std::string& path, platform::ShellLink& link) {
     ComScope com;
     if (!com.usable()) return statusOf(com.result());
     ComPtr<IShellLinkA> shellLink;
     ComPtr<IPersistFile> file;
-    if (Status status = createLink(shellLink, file); status != platform::kSuccess) return status;
+    auto* factory = static_cast<IClassFactory*>(factoryFor(com.lasting()));
+    if (Status status = createLink(shellLink, file, factory); status != platform::kSuccess) return status;
 
     std::wstring widePath = wide(path);
     HRESULT hr = file->Load(widePath.c_str(), STGM_READ);
@@ -145,7 +170,8 @@ Status Win32Shortcuts::write(const std::string& path, const platform::ShellLink&
     if (!com.usable()) return statusOf(com.result());
     ComPtr<IShellLinkA> shellLink;
     ComPtr<IPersistFile> file;
-    if (Status status = createLink(shellLink, file); status != platform::kSuccess) return status;
+    auto* factory = static_cast<IClassFactory*>(factoryFor(com.lasting()));
+    if (Status status = createLink(shellLink, file, factory); status != platform::kSuccess) return status;
 
     // A target that does not exist yet is S_FALSE: the link is still made.
     HRESULT hr = shellLink->SetPath(link.target.c_str());
