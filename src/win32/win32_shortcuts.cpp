@@ -16,6 +16,8 @@ using platform::Status;
 
 // The program's buffers for every field of a link.
 constexpr int kFieldBuffer = 255;
+// The target alone gets the shell's whole path length (259 characters and the zero).
+constexpr int kTargetBuffer = MAX_PATH;
 constexpr DWORD kUncPriority = 2;  // SLGP_UNCPRIORITY: the network form, no resolving
 constexpr DWORD kResolveUpdate = 4;  // SLR_UPDATE
 
@@ -137,11 +139,14 @@ Status Win32Shortcuts::read(const std::string& path, platform::ShellLink& link) 
     if (FAILED(hr)) return statusOf(hr);
 
     platform::ShellLink loaded;
-    char buffer[kFieldBuffer] = {};
+    char target[kTargetBuffer] = {};
     // No target at all is S_FALSE with an empty buffer, still a valid link.
-    hr = shellLink->GetPath(buffer, kFieldBuffer, nullptr, kUncPriority);
+    hr = shellLink->GetPath(target, kTargetBuffer, nullptr, kUncPriority);
     if (FAILED(hr)) return statusOf(hr);
-    loaded.target = fieldText(buffer);
+    target[kTargetBuffer - 1] = '\0';
+    loaded.target = target;
+
+    char buffer[kFieldBuffer] = {};
 
     buffer[0] = '\0';
     if (hr = shellLink->GetWorkingDirectory(buffer, kFieldBuffer); FAILED(hr)) return statusOf(hr);

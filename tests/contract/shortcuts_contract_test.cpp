@@ -152,11 +152,19 @@ TEST_F(ShortcutsContract, KeepsShowCommandsNormalMaximisedAndMinimisedAndTreatsO
 }
 
 TEST_F(ShortcutsContract, CutsLongFieldsTo254Characters) {
-    // Every field is read into a 255-character buffer.
+    // Every field but the target is read into a 255-character buffer.
     ShellLink link;
     link.target = scratch("app.exe");
     link.arguments = std::string(300, 'a');
     EXPECT_EQ(std::string(254, 'a'), roundTrip(link).arguments);
+}
+
+TEST_F(ShortcutsContract, ReadsATargetOfTheShellsWholePathLengthWhole) {
+    ShellLink link;
+    link.target = scratch("");
+    link.target += std::string(259 - link.target.size() - 4, 't') + ".exe";
+    ASSERT_EQ(link.target.size(), 259u);
+    EXPECT_EQ(link.target, roundTrip(link).target);
 }
 
 TEST_F(ShortcutsContract, WritingReplacesAnExistingShortcut) {
