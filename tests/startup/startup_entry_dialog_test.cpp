@@ -20,6 +20,15 @@ protected:
         fill(name, command, location);
         dialog().saveButton.click();
     }
+    void addAtWinIni(const std::string& image, bool nt) {
+        loadImage(image);
+        const std::string fileBefore = hostText("WINDOWS/win.ini");
+        showPage();
+        add("x", "C:\\added.exe", 4);
+        EXPECT_EQ(hostText("WINDOWS/win.ini") == fileBefore, nt);
+        EXPECT_EQ(hasValue(kHkeyCurrentUser, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", "run"), nt);
+        EXPECT_NE(winIni("run").find("C:\\added.exe"), std::string::npos);
+    }
 };
 
 TEST_F(StartupDialogTest, Add_WritesWhereWindowsReadsForEveryLocation) {
@@ -57,6 +66,11 @@ TEST_F(StartupDialogTest, Add_WritesWhereWindowsReadsForEveryLocation) {
     EXPECT_EQ(form->backups.list().size(), 7u);
     EXPECT_TRUE(pc.desktop.messages.empty()) << pc.desktop.messages.front().text;
 }
+
+// The 9x family reads win.ini itself; the NT family keeps its [windows] section in the registry.
+
+TEST_F(StartupDialogTest, Add_AtWinIniWritesTheFileOn9x) { addAtWinIni("win98", false); }
+TEST_F(StartupDialogTest, Add_AtWinIniWritesTheRegistryOnNt) { addAtWinIni("winxp", true); }
 
 TEST_F(StartupDialogTest, Save_RefusesEmptyAndUnsafeNamesAndKeepsTheDialogOpen) {
     loadImage("winxp");
