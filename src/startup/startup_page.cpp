@@ -166,10 +166,13 @@ void StartupPage::deleteSelected() {
     for (std::size_t row = 0; row < parts_.list.rowCount(); ++row)
         if (parts_.list.row(row).selected)
             if (const StartupEntry* entry = entryOfRow(row)) marked.push_back(*entry);
+    const std::uint64_t startedIn = parts_.generation();
     {
         BusyGuard guard(*this);
         for (const StartupEntry& entry : marked) {
             services_.machine.desktop.yield();
+            // A page switch or closing ends the walk; the page it went to is not taken back.
+            if (parts_.generation() != startedIn) return;
             const auto answer = services_.machine.desktop.messageBox(
                 twoLines(services_.language.text(91), store::trimSpaces(entry.name)), "Delete",
                 platform::MessageIcon::Critical, platform::MessageButtons::YesNo);

@@ -62,6 +62,14 @@ void Program::dispatch(MSG& message) {
         HWND top = GetAncestor(message.hwnd, GA_ROOT);
         if (top && routeAccessKey(top, static_cast<char>(message.wParam))) return;
     }
+    // Escape in a dialog (an owned window with a caption) closes it as its close box does.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        HWND top = GetAncestor(message.hwnd, GA_ROOT);
+        if (top && GetWindow(top, GW_OWNER) && (GetWindowLongA(top, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
+            PostMessageA(top, WM_CLOSE, 0, 0);
+            return;
+        }
+    }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }

@@ -201,5 +201,21 @@ TEST_F(StartupTest, Delete_ParkedFolderEntryTakesItsCopyAndRecordsAndANoStillReb
     EXPECT_EQ(rowOf("TaskMonitor"), list().rowCount()) << "rebuilt after the No";
 }
 
+TEST_F(StartupTest, Delete_APageSwitchEndsTheWalkWithoutComingBack) {
+    loadImage("win98");
+    showPage();
+    list().setSelected(rowOf("TaskMonitor"), true);
+    list().setSelected(rowOf("Clipper"), true);
+    pc.desktop.onYield = [&] {
+        pc.desktop.onYield = nullptr;
+        form->showScannerPage();
+    };
+    answer({MessageAnswer::Yes, MessageAnswer::Yes});
+    form->deleteStartupButton.click();
+    EXPECT_TRUE(pc.desktop.messages.empty()) << "no question after the switch";
+    EXPECT_TRUE(hasValue(kHkeyLocalMachine, kRunKey, "TaskMonitor"));
+    EXPECT_TRUE(form->categoryList.visible());
+}
+
 }  // namespace
 }  // namespace startup_test

@@ -103,4 +103,16 @@ TEST_F(StartupPageUi, AddedEntryIsListedDisabledEnabledAndDeleted) {
     EXPECT_EQ(pc.desktop.messages.size(), 1u) << "only the question";
 }
 
+TEST_F(StartupPageUi, EscapeClosesTheDialogAsCancelDoes) {
+    startToStartupPage();
+    clickOn(handle(main().window, main().addStartupButton));
+    startup::StartupEntryDialog& dialog = main().startupTool->dialog();
+    HWND name = handle(dialog.window, dialog.nameBox);
+    SetFocus(name);
+    PostMessageA(name, WM_KEYDOWN, VK_ESCAPE, 0);
+    ui_test::pump(200);
+    EXPECT_FALSE(IsWindowVisible(program.handleOf(dialog.window)));
+    EXPECT_EQ(main().searchBox.text(), "0");
+}
+
 }  // namespace
