@@ -63,12 +63,15 @@ TEST_F(StartupTest, Listing_ValueNamesAreWholeAndDataOfEveryTypeIsShownAsStored)
     put(kHkeyCurrentUser, run, "expand", kRegExpandSz, std::string("%windir%\\e.exe\0", 15));
     put(kHkeyCurrentUser, run, "number", kRegDword, std::string("\x00\x01\x00\x00", 4));
     put(kHkeyCurrentUser, run, "", kRegSz, std::string("C:\\default.exe\0", 15));
+    const std::string longRun = "C:\\a.exe " + std::string(300, 'r');
+    pc.profile.writeString("windows", "run", longRun, "C:\\WINDOWS\\win.ini");
     showPage();
+    EXPECT_EQ(list().text(rowOf(longRun), 1), longRun) << "win.ini texts over 254 characters whole";
     EXPECT_EQ(list().text(rowOf("a,b"), 1), "C:\\a.exe");
     EXPECT_EQ(list().text(rowOf("spaced"), 1), "C:\\s.exe");
     EXPECT_EQ(list().text(rowOf("expand"), 1), "%windir%\\e.exe");
     EXPECT_EQ(list().text(rowOf("number"), 1), "256");
-    EXPECT_EQ(list().rowCount(), 8u) << "the default value is no entry";
+    EXPECT_EQ(list().rowCount(), 9u) << "the default value is no entry";
 }
 
 TEST_F(StartupTest, Listing_NtFormOfRunIsReadOnlyWhereTheFormWindowsReadsIsMissing) {
