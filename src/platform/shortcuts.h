@@ -1,5 +1,6 @@
 #pragma once
 // Shell links (.lnk) with the fields the shell-link object exposes.
+#include <cstdint>
 #include <string>
 
 #include "platform/status.h"
@@ -18,6 +19,7 @@ struct ShellLink {
     std::string iconPath;
     int iconIndex = 0;
     int showCommand = kShowNormal;
+    std::uint16_t hotkey = 0;  // virtual key in the low byte, modifiers in the high byte; 0 is none
 };
 
 class Shortcuts {

@@ -165,6 +165,9 @@ Status Win32Shortcuts::read(const std::string& path, platform::ShellLink& link) 
     int showCommand = SW_SHOWNORMAL;
     if (hr = shellLink->GetShowCmd(&showCommand); FAILED(hr)) return statusOf(hr);
     loaded.showCommand = showCommand;
+    WORD hotkey = 0;
+    if (hr = shellLink->GetHotkey(&hotkey); FAILED(hr)) return statusOf(hr);
+    loaded.hotkey = hotkey;
 
     link = std::move(loaded);
     return platform::kSuccess;
@@ -194,6 +197,9 @@ Status Win32Shortcuts::write(const std::string& path, const platform::ShellLink&
         if (hr = shellLink->SetIconLocation(link.iconPath.c_str(), link.iconIndex); FAILED(hr)) return statusOf(hr);
     }
     if (hr = shellLink->SetShowCmd(link.showCommand); FAILED(hr)) return statusOf(hr);
+    if (link.hotkey != 0) {
+        if (hr = shellLink->SetHotkey(link.hotkey); FAILED(hr)) return statusOf(hr);
+    }
     // Fills in what the shell knows about the target; a missing one is no reason to stop.
     shellLink->Resolve(nullptr, kResolveUpdate);
 

@@ -40,6 +40,7 @@ ShellLink untouchedLink() {
     link.iconPath = "C:\\untouched.ico";
     link.iconIndex = 9;
     link.showCommand = platform::kShowMaximized;
+    link.hotkey = 0x0241;
     return link;
 }
 
@@ -55,6 +56,7 @@ TEST_F(ShortcutsContract, WritesAndReadsBackEveryField) {
     link.iconPath = scratch("app.exe");
     link.iconIndex = 2;
     link.showCommand = platform::kShowNormal;
+    link.hotkey = 0x0654;  // Ctrl+Shift+T
     expectSameLink(link, roundTrip(link));
 }
 

@@ -129,6 +129,7 @@ TEST_F(StartupDialogTest, Edit_OfAShortcutKeepsItsOwnFieldsAndItsFolder) {
     link.iconPath = "C:\\icons.dll";
     link.iconIndex = 3;
     link.showCommand = kShowMinNoActive;
+    link.hotkey = 0x0654;  // Ctrl+Shift+T
     const std::string folder = "C:\\Documents and Settings\\All Users\\Start Menu\\Programs\\Startup\\";
     pc.shortcuts.write(folder + "App.lnk", link);
     showPage();
@@ -144,6 +145,7 @@ TEST_F(StartupDialogTest, Edit_OfAShortcutKeepsItsOwnFieldsAndItsFolder) {
     EXPECT_EQ(back.iconPath, "C:\\icons.dll");
     EXPECT_EQ(back.iconIndex, 3);
     EXPECT_EQ(back.showCommand, kShowMinNoActive);
+    EXPECT_EQ(back.hotkey, 0x0654);
     EXPECT_FALSE(hostExists("Documents and Settings/All Users/Start Menu/Programs/Startup/App.lnk"));
 }
 
