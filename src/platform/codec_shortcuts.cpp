@@ -7,12 +7,13 @@
 namespace platform {
 namespace {
 
-// The real service reads every field into a 255-character buffer, so a
-// longer field comes back cut to 254 characters; the substitute does the same.
+// The real service reads every field but the target into a 255-character buffer,
+// so a longer field comes back cut to 254 characters; the substitute does the same.
 constexpr std::size_t kFieldCharacters = 254;
+constexpr std::size_t kTargetCharacters = 259;  // the target gets the shell's whole path length
 
-void cutField(std::string& field) {
-    if (field.size() > kFieldCharacters) field.resize(kFieldCharacters);
+void cutField(std::string& field, std::size_t limit = kFieldCharacters) {
+    if (field.size() > limit) field.resize(limit);
 }
 
 }  // namespace
@@ -24,7 +25,8 @@ Status CodecShortcuts::read(const std::string& path, ShellLink& link) {
     ShellLink decoded;
     LinkDecodeError error;
     if (!decodeShellLink(bytes, decoded, error)) return kInvalidData;
-    for (std::string* field : {&decoded.target, &decoded.workingFolder, &decoded.arguments, &decoded.description,
+    cutField(decoded.target, kTargetCharacters);
+    for (std::string* field : {&decoded.workingFolder, &decoded.arguments, &decoded.description,
                                &decoded.iconPath})
         cutField(*field);
     link = std::move(decoded);

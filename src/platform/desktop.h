@@ -46,6 +46,8 @@ public:
     virtual void yield() = 0;
     // Ends the process at once: no further unload routine and no open dialog is asked.
     virtual void endProcess() = 0;
+    // The name of the user logged on to this session (GetUserNameA); empty when unknown.
+    virtual std::string userName() { return {}; }
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/ini_profile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include "platform/ini_file.h"
@@ -52,7 +53,70 @@ std::uint32_t toUnsigned(std::string_view s) {
     return negative ? 0u - total : total;
 }
 
+constexpr const char* kMappedKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string textOf(const std::string& data) { return data.substr(0, data.find('\0')); }
+
 }  // namespace
+
+bool IniProfile::mapped(const std::string& section, const std::string& file) const {
+    return registry_ && sameLetters(section, "windows") && sameLetters(resolve(file), windowsFolder_ + "\\win.ini");
+}
+
+std::optional<std::string> IniProfile::mappedValue(const std::string& key) {
+    Key opened = 0;
+    if (registry_->openKey(kHkeyCurrentUser, kMappedKey, kKeyQueryValue, opened) != kSuccess) return std::nullopt;
+    std::uint32_t type = 0, size = 0;
+    std::optional<std::string> text;
+    if (registry_->queryValue(opened, key, &type, nullptr, &size) == kSuccess) {
+        std::string data(size, '\0');
+        if (registry_->queryValue(opened, key, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size) ==
+            kSuccess)
+            text = textOf(data.substr(0, size));
+    }
+    registry_->closeKey(opened);
+    return text;
+}
+
+std::string IniProfile::mappedSection() {
+    std::string listed;
+    Key opened = 0;
+    if (registry_->openKey(kHkeyCurrentUser, kMappedKey, kKeyQueryValue, opened) != kSuccess) return listed;
+    char name[2048];
+    for (std::uint32_t index = 0;; ++index) {
+        std::uint32_t length = sizeof name, type = 0;
+        if (registry_->enumValue(opened, index, name, &length, &type, nullptr, nullptr) != kSuccess) break;
+        const std::string key(name, length);
+        registry_->closeKey(opened);
+        listed += key + "=" + mappedValue(key).value_or("");
+        listed += '\0';
+        if (registry_->openKey(kHkeyCurrentUser, kMappedKey, kKeyQueryValue, opened) != kSuccess) return listed;
+    }
+    registry_->closeKey(opened);
+    return listed;
+}
+
+bool IniProfile::writeMapped(const std::string& key, const std::optional<std::string>& value) {
+    Key opened = 0;
+    if (registry_->createKey(kHkeyCurrentUser, kMappedKey, kKeySetValue, opened) != kSuccess) return false;
+    Status status = kSuccess;
+    if (value) {
+        std::string data = *value;
+        data += '\0';
+        status = registry_->setValue(opened, key, kRegSz, reinterpret_cast<const std::uint8_t*>(data.data()),
+                                     static_cast<std::uint32_t>(data.size()));
+    } else if (registry_->deleteValue(opened, key) == kAccessDenied) {
+        status = kAccessDenied;
+    }
+    registry_->closeKey(opened);
+    return status == kSuccess;
+}
 
 IniProfile::IniProfile(Files& files, std::string windowsFolder)
     : files_(files), windowsFolder_(std::move(windowsFolder)) {}
@@ -68,6 +132,10 @@ std::uint32_t IniProfile::getString(const std::string& section, const std::strin
                                     const std::string& defaultText, char* buffer, std::uint32_t size,
                                     const std::string& file) {
     if (size == 0 || buffer == nullptr) return 0;
+    if (mapped(section, file)) {
+        if (auto text = mappedValue(key)) return copyCut(*text, buffer, size);
+        return copyCut(defaultWithoutTrailingSpaces(defaultText), buffer, size);
+    }
     std::string bytes;
     if (files_.readFile(resolve(file), bytes) == kSuccess) {
         IniFile ini = IniFile::parse(bytes);
@@ -92,7 +160,9 @@ std::uint32_t IniProfile::getSection(const std::string& section, char* buffer, s
     }
     std::string listed;  // "entry\0entry\0"
     std::string bytes;
-    if (files_.readFile(resolve(file), bytes) == kSuccess) {
+    if (mapped(section, file)) {
+        listed = mappedSection();
+    } else if (files_.readFile(resolve(file), bytes) == kSuccess) {
         for (const auto& entry : IniFile::parse(bytes).sectionEntries(section)) {
             listed += entry;
             listed += '\0';
@@ -116,6 +186,7 @@ std::uint32_t IniProfile::getSection(const std::string& section, char* buffer, s
 
 bool IniProfile::writeString(const std::string& section, const std::string& key,
                              const std::optional<std::string>& value, const std::string& file) {
+    if (mapped(section, file)) return writeMapped(key, value);
     std::string path = resolve(file);
     std::string bytes;
     Status read = files_.readFile(path, bytes);

@@ -50,6 +50,7 @@ public:
         if (onYield) onYield();
     }
     void endProcess() override { ended = true; }
+    std::string userName() override { return user; }
 
     bool otherInstance = false;
     int screenWidth = 1280 * 15;
@@ -63,6 +64,7 @@ public:
     std::function<void()> onYield;
     int yields = 0;
     bool ended = false;
+    std::string user;
 };
 
 }  // namespace platform

@@ -612,6 +612,7 @@ bool decodeShellLink(std::string_view bytes, ShellLink& link, LinkDecodeError& e
     ShellLink decoded;
     decoded.iconIndex = static_cast<std::int32_t>(d.u32(56));
     decoded.showCommand = normalisedShowCommand(d.u32(60));
+    decoded.hotkey = d.u16(64);
 
     std::size_t pos = kHeaderSize;
     std::optional<std::string> idListTarget;
@@ -677,7 +678,9 @@ std::string encodeShellLink(const ShellLink& link) {
     put32(out, 0);         // target size
     put32(out, static_cast<std::uint32_t>(link.iconIndex));
     put32(out, static_cast<std::uint32_t>(link.showCommand));
-    out.append(12, '\0');  // hot key and reserved fields
+    out += static_cast<char>(link.hotkey & 0xFF);
+    out += static_cast<char>(link.hotkey >> 8);
+    out.append(10, '\0');  // reserved fields
 
     out += idList;
     out += linkInfo;

@@ -1,5 +1,6 @@
 #pragma once
 // Shell links (.lnk) with the fields the shell-link object exposes.
+#include <cstdint>
 #include <string>
 
 #include "platform/status.h"
@@ -18,6 +19,7 @@ struct ShellLink {
     std::string iconPath;
     int iconIndex = 0;
     int showCommand = kShowNormal;
+    std::uint16_t hotkey = 0;  // virtual key in the low byte, modifiers in the high byte; 0 is none
 };
 
 class Shortcuts {
@@ -28,6 +30,12 @@ public:
     virtual Status read(const std::string& path, ShellLink& link) = 0;
     // Writes a link; an empty working folder, arguments or icon path is left unset.
     virtual Status write(const std::string& path, const ShellLink& link) = 0;
+    // The Startup folder the shell reports for the user or for all users
+    // (CSIDL_STARTUP / CSIDL_COMMON_STARTUP); empty when it reports none.
+    virtual std::string startupFolder(bool allUsers) {
+        (void)allUsers;
+        return {};
+    }
 };
 
 }  // namespace platform

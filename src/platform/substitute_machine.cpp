@@ -35,6 +35,18 @@ bool SubstituteMachine::loadImage(const std::filesystem::path& image, RegFileErr
         return false;
     }
     if (!loadRegFile(registry, text, error)) return false;
+    // An image of the NT family keeps win.ini's [windows] section in the registry, as NT does.
+    Key nt = 0, nineX = 0;
+    std::uint32_t size = 0;
+    const bool ntRoot = registry.openKey(kHkeyLocalMachine, "Software\\Microsoft\\Windows NT\\CurrentVersion",
+                                         kKeyQueryValue, nt) == kSuccess &&
+                        registry.queryValue(nt, "SystemRoot", nullptr, nullptr, &size) == kSuccess;
+    const bool nineXRoot = registry.openKey(kHkeyLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
+                                            kKeyQueryValue, nineX) == kSuccess &&
+                           registry.queryValue(nineX, "SystemRoot", nullptr, nullptr, &size) == kSuccess;
+    if (nt) registry.closeKey(nt);
+    if (nineX) registry.closeKey(nineX);
+    if (ntRoot && !nineXRoot) profile.mapWindowsSection(registry);
     std::error_code copyError;
     if (std::filesystem::exists(image / "c"))
         std::filesystem::copy(image / "c", driveC_,

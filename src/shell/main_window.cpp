@@ -89,6 +89,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                                  refreshScanButton, scanRowCount},
         [this] { return generation_; });
     wireUninstallTool();
+    wireStartupTool();
 }
 
 // The icon must not outlive the window in the notification area.

@@ -13,6 +13,7 @@
 #include "localisation/lang_text.h"
 #include "platform/machine.h"
 #include "scanner/scanner_page.h"
+#include "startup/startup_page.h"
 #include "store/settings_store.h"
 #include "ui/list_view.h"
 #include "ui/simple_controls.h"
@@ -171,6 +172,8 @@ public:
     // controls::TrayEvents: a double click on the icon brings the window back maximised.
     void DblClick() override;
     controls::NotificationIcon trayIcon;  // (TrayArea1)
+    // The startup page's listing, its commands and its Add/Edit dialog.
+    std::unique_ptr<startup::StartupPage> startupTool;
 
     // The uninstall page's listing and commands, over the controls and fields above.
     std::unique_ptr<uninstall::UninstallTool> uninstallTool;
@@ -180,6 +183,7 @@ private:
     void wireHandlers();
     void wireUninstallTool();
     void findInShownList();
+    void wireStartupTool();
     void setCaptionsFromLanguage();
     void readLanguageChoice();
     void supersedeWalks() { ++generation_; }

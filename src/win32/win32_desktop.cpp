@@ -125,3 +125,13 @@ void Win32Desktop::yield() {
 void Win32Desktop::endProcess() { ExitProcess(0); }
 
 }  // namespace win32
+
+namespace win32 {
+
+std::string Win32Desktop::userName() {
+    char name[257] = {};
+    DWORD size = sizeof name;
+    return GetUserNameA(name, &size) ? std::string(name) : std::string();
+}
+
+}  // namespace win32

@@ -72,8 +72,19 @@ private:
 // the calling thread (Win32Shortcuts does it for its own calls when needed).
 class Win32Shortcuts : public platform::Shortcuts {
 public:
+    Win32Shortcuts() = default;
+    ~Win32Shortcuts() override;
+    Win32Shortcuts(const Win32Shortcuts&) = delete;
+    Win32Shortcuts& operator=(const Win32Shortcuts&) = delete;
     platform::Status read(const std::string& path, platform::ShellLink& link) override;
     platform::Status write(const std::string& path, const platform::ShellLink& link) override;
+    std::string startupFolder(bool allUsers) override;
+
+private:
+    // The shell-link class factory (an IClassFactory*), kept while its thread's COM lasts.
+    void* factoryFor(bool comLasts);
+    void* factory_ = nullptr;
+    unsigned long factoryThread_ = 0;
 };
 
 class Win32Desktop : public platform::Desktop {
@@ -97,6 +108,7 @@ public:
     std::string statusText(std::uint32_t status) override;
     void yield() override;
     void endProcess() override;
+    std::string userName() override;
 
     // The window message boxes and dialogs belong to (0: the active window of the thread that asks).
     void setOwner(std::uintptr_t window) { owner_ = window; }

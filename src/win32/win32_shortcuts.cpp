@@ -16,6 +16,8 @@ using platform::Status;
 
 // The program's buffers for every field of a link.
 constexpr int kFieldBuffer = 255;
+// The target alone gets the shell's whole path length (259 characters and the zero).
+constexpr int kTargetBuffer = MAX_PATH;
 constexpr DWORD kUncPriority = 2;  // SLGP_UNCPRIORITY: the network form, no resolving
 constexpr DWORD kResolveUpdate = 4;  // SLR_UPDATE
 
@@ -31,6 +33,8 @@ public:
     ComScope& operator=(const ComScope&) = delete;
     bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
     HRESULT result() const { return result_; }
+    // COM was there before this call, so it stays after it.
+    bool lasting() const { return result_ == S_FALSE || result_ == RPC_E_CHANGED_MODE; }
 
 private:
     HRESULT result_;
@@ -90,8 +94,10 @@ std::string fieldText(char (&buffer)[kFieldBuffer]) {
     return std::string(buffer);
 }
 
-Status createLink(ComPtr<IShellLinkA>& link, ComPtr<IPersistFile>& file) {
-    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid());
+Status createLink(ComPtr<IShellLinkA>& link, ComPtr<IPersistFile>& file, IClassFactory* factory) {
+    HRESULT hr = factory ? factory->CreateInstance(nullptr, IID_IShellLinkA, link.putVoid())
+                         : CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                            link.putVoid());
     if (FAILED(hr)) return statusOf(hr);
     hr = link->QueryInterface(IID_IPersistFile, file.putVoid());
     if (FAILED(hr)) return statusOf(hr);
@@ -100,23 +106,47 @@ Status createLink(ComPtr<IShellLinkA>& link, ComPtr<IPersistFile>& file) {
 
 }  // namespace
 
+// Looking the class up costs about a millisecond under Wine, so a listing of
+// many shortcuts keeps its factory while the thread's COM lasts.
+void* Win32Shortcuts::factoryFor(bool comLasts) {
+    const DWORD thread = GetCurrentThreadId();
+    if (!comLasts) return nullptr;
+    if (factory_ && factoryThread_ == thread) return factory_;
+    if (factory_) return nullptr;
+    void* made = nullptr;
+    if (FAILED(CoGetClassObject(CLSID_ShellLink, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, &made)))
+        return nullptr;
+    factory_ = made;
+    factoryThread_ = thread;
+    return factory_;
+}
+
+Win32Shortcuts::~Win32Shortcuts() {
+    // Released only on its own thread, where its apartment may still be alive.
+    if (factory_ && factoryThread_ == GetCurrentThreadId()) static_cast<IClassFactory*>(factory_)->Release();
+}
+
 Status Win32Shortcuts::read(const std::string& path, platform::ShellLink& link) {
     ComScope com;
     if (!com.usable()) return statusOf(com.result());
     ComPtr<IShellLinkA> shellLink;
     ComPtr<IPersistFile> file;
-    if (Status status = createLink(shellLink, file); status != platform::kSuccess) return status;
+    auto* factory = static_cast<IClassFactory*>(factoryFor(com.lasting()));
+    if (Status status = createLink(shellLink, file, factory); status != platform::kSuccess) return status;
 
     std::wstring widePath = wide(path);
     HRESULT hr = file->Load(widePath.c_str(), STGM_READ);
     if (FAILED(hr)) return statusOf(hr);
 
     platform::ShellLink loaded;
-    char buffer[kFieldBuffer] = {};
+    char target[kTargetBuffer] = {};
     // No target at all is S_FALSE with an empty buffer, still a valid link.
-    hr = shellLink->GetPath(buffer, kFieldBuffer, nullptr, kUncPriority);
+    hr = shellLink->GetPath(target, kTargetBuffer, nullptr, kUncPriority);
     if (FAILED(hr)) return statusOf(hr);
-    loaded.target = fieldText(buffer);
+    target[kTargetBuffer - 1] = '\0';
+    loaded.target = target;
+
+    char buffer[kFieldBuffer] = {};
 
     buffer[0] = '\0';
     if (hr = shellLink->GetWorkingDirectory(buffer, kFieldBuffer); FAILED(hr)) return statusOf(hr);
@@ -135,6 +165,9 @@ Status Win32Shortcuts::read(const std::string& path, platform::ShellLink& link) 
     int showCommand = SW_SHOWNORMAL;
     if (hr = shellLink->GetShowCmd(&showCommand); FAILED(hr)) return statusOf(hr);
     loaded.showCommand = showCommand;
+    WORD hotkey = 0;
+    if (hr = shellLink->GetHotkey(&hotkey); FAILED(hr)) return statusOf(hr);
+    loaded.hotkey = hotkey;
 
     link = std::move(loaded);
     return platform::kSuccess;
@@ -145,7 +178,8 @@ Status Win32Shortcuts::write(const std::string& path, const platform::ShellLink&
     if (!com.usable()) return statusOf(com.result());
     ComPtr<IShellLinkA> shellLink;
     ComPtr<IPersistFile> file;
-    if (Status status = createLink(shellLink, file); status != platform::kSuccess) return status;
+    auto* factory = static_cast<IClassFactory*>(factoryFor(com.lasting()));
+    if (Status status = createLink(shellLink, file, factory); status != platform::kSuccess) return status;
 
     // A target that does not exist yet is S_FALSE: the link is still made.
     HRESULT hr = shellLink->SetPath(link.target.c_str());
@@ -163,6 +197,9 @@ Status Win32Shortcuts::write(const std::string& path, const platform::ShellLink&
         if (hr = shellLink->SetIconLocation(link.iconPath.c_str(), link.iconIndex); FAILED(hr)) return statusOf(hr);
     }
     if (hr = shellLink->SetShowCmd(link.showCommand); FAILED(hr)) return statusOf(hr);
+    if (link.hotkey != 0) {
+        if (hr = shellLink->SetHotkey(link.hotkey); FAILED(hr)) return statusOf(hr);
+    }
     // Fills in what the shell knows about the target; a missing one is no reason to stop.
     shellLink->Resolve(nullptr, kResolveUpdate);
 
@@ -170,6 +207,16 @@ Status Win32Shortcuts::write(const std::string& path, const platform::ShellLink&
     hr = file->Save(widePath.c_str(), FALSE);
     if (FAILED(hr)) return statusOf(hr);
     return platform::kSuccess;
+}
+
+}  // namespace win32
+
+namespace win32 {
+
+std::string Win32Shortcuts::startupFolder(bool allUsers) {
+    char path[MAX_PATH] = {};
+    const int folder = allUsers ? CSIDL_COMMON_STARTUP : CSIDL_STARTUP;
+    return SUCCEEDED(SHGetFolderPathA(nullptr, folder, nullptr, 0, path)) ? std::string(path) : std::string();
 }
 
 }  // namespace win32

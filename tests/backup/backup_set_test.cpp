@@ -99,7 +99,7 @@ TEST_F(BackupTest, ADamagedSetIsRefusedWithItsLineAndChangesNothing) {
     const struct {
         const char* file;
         std::string text;
-        const char* words;
+        std::string words;
     } damages[] = {
         {"registry.reg", reg.substr(0, reg.find("\"other\"")), "cut short"},
         {"registry.reg", std::string(reg).replace(reg.find("\"other\""), 7, "other"), otherLine.c_str()},

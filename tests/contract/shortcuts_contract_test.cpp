@@ -40,6 +40,7 @@ ShellLink untouchedLink() {
     link.iconPath = "C:\\untouched.ico";
     link.iconIndex = 9;
     link.showCommand = platform::kShowMaximized;
+    link.hotkey = 0x0241;
     return link;
 }
 
@@ -55,6 +56,7 @@ TEST_F(ShortcutsContract, WritesAndReadsBackEveryField) {
     link.iconPath = scratch("app.exe");
     link.iconIndex = 2;
     link.showCommand = platform::kShowNormal;
+    link.hotkey = 0x0654;  // Ctrl+Shift+T
     expectSameLink(link, roundTrip(link));
 }
 
@@ -152,11 +154,19 @@ TEST_F(ShortcutsContract, KeepsShowCommandsNormalMaximisedAndMinimisedAndTreatsO
 }
 
 TEST_F(ShortcutsContract, CutsLongFieldsTo254Characters) {
-    // Every field is read into a 255-character buffer.
+    // Every field but the target is read into a 255-character buffer.
     ShellLink link;
     link.target = scratch("app.exe");
     link.arguments = std::string(300, 'a');
     EXPECT_EQ(std::string(254, 'a'), roundTrip(link).arguments);
+}
+
+TEST_F(ShortcutsContract, ReadsATargetOfTheShellsWholePathLengthWhole) {
+    ShellLink link;
+    link.target = scratch("");
+    link.target += std::string(259 - link.target.size() - 4, 't') + ".exe";
+    ASSERT_EQ(link.target.size(), 259u);
+    EXPECT_EQ(link.target, roundTrip(link).target);
 }
 
 TEST_F(ShortcutsContract, WritingReplacesAnExistingShortcut) {

@@ -14,6 +14,7 @@ inline void expectSameLink(const platform::ShellLink& expected, const platform::
     EXPECT_EQ(expected.iconPath, actual.iconPath);
     EXPECT_EQ(expected.iconIndex, actual.iconIndex);
     EXPECT_EQ(expected.showCommand, actual.showCommand);
+    EXPECT_EQ(expected.hotkey, actual.hotkey);
 }
 
 }  // namespace testing_support

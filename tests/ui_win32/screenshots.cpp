@@ -1,7 +1,7 @@
 // Starts the program on real windows and saves a picture of each window a
-// user meets: the splash, the main window on its three pages, the about box,
-// the options dialog, the Backups dialog and the uninstall page's dialogs.
-// scripts/screenshots runs it under Xvfb.
+// user meets: the splash, the main window on its three pages (the startup page
+// also with entries), the Add/Edit dialog, the about box, the options dialog,
+// the Backups dialog and the uninstall page's dialogs. scripts/screenshots runs it under Xvfb.
 #include <cstdio>
 #include <string>
 
@@ -87,6 +87,19 @@ int main(int argc, char** argv) {
         std::printf("finding %s | %s | tag %s\n", main.findingsList.text(row, 0).c_str(),
                     main.findingsList.text(row, 1).c_str(), main.findingsList.text(row, 2).c_str());
     ok = save(mainWindow, folder, "main-scanner-findings") && ok;
+
+    // The startup page with a sample entry and a parked one, and its dialog; the samples go afterwards.
+    const std::string run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    const std::string parked = "software\\morvalen\\run\\Disabled";
+    main.store.saveString(platform::kHkeyCurrentUser, run, "Sample Tool", "C:\\windows\\notepad.exe /min");
+    main.store.saveString(platform::kHkeyCurrentUser, parked, "Parked Tool", "C:\\windows\\regedit.exe");
+    main.startupMenuButton.click();
+    ok = save(mainWindow, folder, "main-startup-entries") && ok;
+    main.addStartupButton.click();
+    ok = save(program.handleOf(main.startupTool->dialog().window), folder, "startup-entry-dialog") && ok;
+    main.startupTool->dialog().cancel();
+    main.store.deleteValue("HKCU", run, "Sample Tool");
+    main.store.deleteValue("HKCU", parked, "Parked Tool");
 
     main.aboutMenuButton.click();
     ok = save(program.handleOf(app.aboutBox()->window), folder, "about") && ok;

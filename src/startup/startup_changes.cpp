@@ -1,0 +1,263 @@
+#include "startup/startup_changes.h"
+
+#include "backup/backups_dialog.h"
+#include "platform/status_text.h"
+#include "startup/registry_values.h"
+#include "startup/startup_listing.h"
+
+namespace startup {
+namespace {
+
+using platform::Key;
+using platform::kHkeyLocalMachine;
+using platform::kSuccess;
+using platform::Status;
+
+std::string place(Key root, const std::string& path, const std::string& name) {
+    return std::string(root == platform::kHkeyCurrentUser ? "HKCU\\" : "HKLM\\") + path + " \"" + name + "\"";
+}
+
+std::string failed(const std::string& what, Status status) { return what + ": " + platform::describeStatus(status); }
+
+bool valueExists(platform::Registry& registry, Key root, const std::string& path, const std::string& name) {
+    RawValue value;
+    return readRawValue(registry, root, path, name, value) == kSuccess;
+}
+
+// Writes the value and reads it back; the old place goes only once this holds.
+bool writeChecked(ChangeServices& services, Key root, const std::string& path, const std::string& name,
+                  const RawValue& value) {
+    platform::Registry& registry = services.machine.registry;
+    Status status = writeRawValue(registry, root, path, name, value);
+    RawValue back;
+    if (status == kSuccess) status = readRawValue(registry, root, path, name, back);
+    if (status == kSuccess && (back.type != value.type || back.data != value.data)) status = platform::kInvalidData;
+    if (status != kSuccess) tellFailure(services, failed(place(root, path, name), status));
+    return status == kSuccess;
+}
+
+bool removeValue(ChangeServices& services, Key root, const std::string& path, const std::string& name) {
+    const Status status = deleteRawValue(services.machine.registry, root, path, name);
+    if (status == kSuccess || status == platform::kFileNotFound) return true;
+    tellFailure(services, failed(place(root, path, name), status));
+    return false;
+}
+
+bool writeIniChecked(ChangeServices& services, const std::string& winIni, const std::string& key,
+                     const std::string& text) {
+    platform::Profile& profile = services.machine.profile;
+    if (profile.writeString(kWinIniSection, key, text, winIni) && readWinIni(profile, winIni, key) == text) return true;
+    tellFailure(services, winIni + " [windows] " + key);
+    return false;
+}
+
+// Clears read-only first: deleting a file the user chose is part of the change.
+bool removeFile(ChangeServices& services, const std::string& path) {
+    platform::Files& files = services.machine.files;
+    std::uint32_t attributes = 0;
+    if (files.getAttributes(path, attributes) != kSuccess) return true;
+    if (attributes & platform::kAttrReadOnly) files.setAttributes(path, attributes & ~platform::kAttrReadOnly);
+    const Status status = files.deleteFile(path);
+    if (status == kSuccess) return true;
+    tellFailure(services, failed(path, status));
+    return false;
+}
+
+bool copyChecked(ChangeServices& services, const std::string& from, const std::string& to) {
+    platform::Files& files = services.machine.files;
+    std::uint32_t attributes = 0;
+    if (files.getAttributes(to, attributes) == kSuccess && (attributes & platform::kAttrReadOnly))
+        files.setAttributes(to, attributes & ~platform::kAttrReadOnly);
+    Status status = files.copyFile(from, to, false);
+    if (status == kSuccess) status = files.getAttributes(to, attributes);
+    if (status != kSuccess) tellFailure(services, failed(from + " -> " + to, status));
+    return status == kSuccess;
+}
+
+bool fileExists(platform::Files& files, const std::string& path) {
+    std::uint32_t attributes = 0;
+    return files.getAttributes(path, attributes) == kSuccess && !(attributes & platform::kAttrDirectory);
+}
+
+// ---- registry entries ----
+
+bool moveRegistryEntry(ChangeServices& services, const StartupEntry& entry, bool park) {
+    platform::Registry& registry = services.machine.registry;
+    const Key root = rootOf(entry.source);
+    const std::string from = entry.keyPath;
+    // Parking empties both forms of the Run key; enabling fills both, as earlier versions did.
+    const std::string to = park ? parkingKey(entry.source) : liveKey(entry.source);
+    const std::string other = otherFormKey(entry.source);
+    RawValue value;
+    if (Status status = readRawValue(registry, root, from, entry.name, value); status != kSuccess) {
+        tellFailure(services, failed(place(root, from, entry.name), status));
+        return false;
+    }
+    if (valueExists(registry, root, to, entry.name) && !askReplace(services, entry.name)) return false;
+    const bool otherForm = park ? !sameText(from, other) && valueExists(registry, root, other, entry.name) : true;
+    backup::BackupSet set = services.backups.open(park ? "Startup disable" : "Startup enable");
+    bool taken = set.addValue(root, to, entry.name) && set.addValue(root, from, entry.name);
+    if (otherForm) taken = set.addValue(root, other, entry.name) && taken;
+    if (!commitOrTell(services, set, taken)) return false;
+    if (!writeChecked(services, root, to, entry.name, value)) return true;
+    if (!park && !writeChecked(services, root, other, entry.name, value)) return true;
+    removeValue(services, root, from, entry.name);
+    if (park && otherForm) removeValue(services, root, other, entry.name);
+    return true;
+}
+
+// ---- win.ini entries ----
+
+bool moveWinIniEntry(ChangeServices& services, const StartupPlaces& places, const StartupEntry& entry, bool park) {
+    platform::Profile& profile = services.machine.profile;
+    const std::string from = park ? winIniKey(entry.source) : parkedWinIniKey(entry.source);
+    const std::string to = park ? parkedWinIniKey(entry.source) : winIniKey(entry.source);
+    const std::string text = readWinIni(profile, places.winIni, from);
+    if (text.empty()) {
+        tellFailure(services, places.winIni + " [windows] " + from);
+        return false;
+    }
+    if (!readWinIni(profile, places.winIni, to).empty() && !askReplace(services, to)) return false;
+    backup::BackupSet set = services.backups.open(park ? "Startup disable" : "Startup enable");
+    const bool taken = set.addIniKey(places.winIni, kWinIniSection, to) &&
+                       set.addIniKey(places.winIni, kWinIniSection, from);
+    if (!commitOrTell(services, set, taken)) return false;
+    if (writeIniChecked(services, places.winIni, to, text)) writeIniChecked(services, places.winIni, from, "");
+    return true;
+}
+
+// ---- Startup-folder entries ----
+
+bool parkFolderEntry(ChangeServices& services, const StartupPlaces& places, const StartupEntry& entry) {
+    platform::Files& files = services.machine.files;
+    platform::Registry& registry = services.machine.registry;
+    const std::string source = entry.folder + "\\" + entry.fileName;
+    const std::string copy = places.parkingFolder + "\\" + entry.fileName;
+    const auto earlier = parkedCopies(files, places.parkingFolder, entry.name);
+    if ((!earlier.empty() || valueExists(registry, kHkeyLocalMachine, kParkedFolderKey, entry.name)) &&
+        !askReplace(services, entry.name))
+        return false;
+    backup::BackupSet set = services.backups.open("Startup disable");
+    bool taken = set.addFile(source) && set.addFile(copy);
+    for (const auto& old : earlier) taken = set.addFile(places.parkingFolder + "\\" + old) && taken;
+    taken = set.addValue(kHkeyLocalMachine, kParkedFolderKey, entry.name) && taken;
+    taken = set.addValue(kHkeyLocalMachine, kParkedTargetKey, entry.name) && taken;
+    if (!commitOrTell(services, set, taken)) return false;
+    files.createFolder(places.parkingFolder);
+    for (const auto& old : earlier)
+        if (!sameText(old, entry.fileName) && !removeFile(services, places.parkingFolder + "\\" + old)) return true;
+    if (!copyChecked(services, source, copy)) return true;
+    if (!writeChecked(services, kHkeyLocalMachine, kParkedFolderKey, entry.name, textValue(entry.folder)) ||
+        !writeChecked(services, kHkeyLocalMachine, kParkedTargetKey, entry.name, textValue(entry.command)))
+        return true;
+    removeFile(services, source);
+    return true;
+}
+
+bool enableFolderEntry(ChangeServices& services, const StartupPlaces& places, const StartupEntry& entry) {
+    platform::Files& files = services.machine.files;
+    const auto copies = parkedCopies(files, places.parkingFolder, entry.name);
+    if (copies.empty() || entry.folder.empty()) {
+        tellFailure(services, services.language.text(kParkedCopyMissingText) + "\r" + entry.name);
+        return false;
+    }
+    bool occupied = false;
+    for (const auto& copy : copies) occupied = occupied || fileExists(files, entry.folder + "\\" + copy);
+    if (occupied && !askReplace(services, entry.name)) return false;
+    backup::BackupSet set = services.backups.open("Startup enable");
+    bool taken = true;
+    for (const auto& copy : copies)
+        taken = set.addFile(entry.folder + "\\" + copy) && set.addFile(places.parkingFolder + "\\" + copy) && taken;
+    taken = set.addValue(kHkeyLocalMachine, kParkedFolderKey, entry.name) && taken;
+    taken = set.addValue(kHkeyLocalMachine, kParkedTargetKey, entry.name) && taken;
+    if (!commitOrTell(services, set, taken)) return false;
+    if (!folderExists(files, entry.folder)) files.createFolder(entry.folder);
+    for (const auto& copy : copies)
+        if (!copyChecked(services, places.parkingFolder + "\\" + copy, entry.folder + "\\" + copy)) return true;
+    for (const auto& copy : copies) removeFile(services, places.parkingFolder + "\\" + copy);
+    removeValue(services, kHkeyLocalMachine, kParkedFolderKey, entry.name);
+    removeValue(services, kHkeyLocalMachine, kParkedTargetKey, entry.name);
+    return true;
+}
+
+}  // namespace
+
+void tellFailure(ChangeServices& services, const std::string& what) {
+    services.machine.desktop.messageBox(services.language.text(kCouldNotText) + "\r" + what, "",
+                                        platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+}
+
+bool askReplace(ChangeServices& services, const std::string& name) {
+    return services.machine.desktop.messageBox(services.language.text(kReplaceQuestionText) + "\r" + name, "",
+                                               platform::MessageIcon::Question, platform::MessageButtons::YesNo) ==
+           platform::MessageAnswer::Yes;
+}
+
+bool commitOrTell(ChangeServices& services, backup::BackupSet& set, bool taken) {
+    // A place the set could not take leaves the whole command undone: half a move is worse than none.
+    if (!taken) set.discard();
+    const bool committed = taken && set.commit();
+    const std::string message = backup::leftAloneMessage(set.problems(), services.language);
+    if (!message.empty())
+        services.machine.desktop.messageBox(message, "", platform::MessageIcon::Exclamation,
+                                            platform::MessageButtons::Ok);
+    return committed && set.problems().empty();
+}
+
+bool disableEntry(ChangeServices& services, const StartupEntry& entry) {
+    const StartupPlaces places = findStartupPlaces(services.machine, services.store);
+    if (isRegistrySource(entry.source)) return moveRegistryEntry(services, entry, true);
+    if (isWinIniSource(entry.source)) return moveWinIniEntry(services, places, entry, true);
+    return parkFolderEntry(services, places, entry);
+}
+
+bool enableEntry(ChangeServices& services, const StartupEntry& entry) {
+    const StartupPlaces places = findStartupPlaces(services.machine, services.store);
+    if (isRegistrySource(entry.source)) return moveRegistryEntry(services, entry, false);
+    if (isWinIniSource(entry.source)) return moveWinIniEntry(services, places, entry, false);
+    return enableFolderEntry(services, places, entry);
+}
+
+bool deleteEntry(ChangeServices& services, const StartupEntry& entry) {
+    const StartupPlaces places = findStartupPlaces(services.machine, services.store);
+    backup::BackupSet set = services.backups.open("Startup delete");
+    if (isRegistrySource(entry.source)) {
+        const Key root = rootOf(entry.source);
+        // A live entry that Enable also wrote to the other form goes from both.
+        const std::string other = otherFormKey(entry.source);
+        const bool twin = entry.active && !sameText(entry.keyPath, other) &&
+                          valueExists(services.machine.registry, root, other, entry.name);
+        bool taken = set.addValue(root, entry.keyPath, entry.name);
+        if (twin) taken = set.addValue(root, other, entry.name) && taken;
+        if (!commitOrTell(services, set, taken)) return false;
+        if (removeValue(services, root, entry.keyPath, entry.name) && twin)
+            removeValue(services, root, other, entry.name);
+        return true;
+    }
+    if (isWinIniSource(entry.source)) {
+        const std::string key = entry.active ? winIniKey(entry.source) : parkedWinIniKey(entry.source);
+        const bool taken = set.addIniKey(places.winIni, kWinIniSection, key);
+        if (!commitOrTell(services, set, taken)) return false;
+        writeIniChecked(services, places.winIni, key, "");
+        return true;
+    }
+    if (entry.active) {
+        const std::string path = entry.folder + "\\" + entry.fileName;
+        const bool taken = set.addFile(path);
+        if (!commitOrTell(services, set, taken)) return false;
+        removeFile(services, path);
+        return true;
+    }
+    const auto copies = parkedCopies(services.machine.files, places.parkingFolder, entry.name);
+    bool taken = set.addValue(kHkeyLocalMachine, kParkedFolderKey, entry.name);
+    taken = set.addValue(kHkeyLocalMachine, kParkedTargetKey, entry.name) && taken;
+    for (const auto& copy : copies) taken = set.addFile(places.parkingFolder + "\\" + copy) && taken;
+    if (!commitOrTell(services, set, taken)) return false;
+    for (const auto& copy : copies)
+        if (!removeFile(services, places.parkingFolder + "\\" + copy)) return true;
+    removeValue(services, kHkeyLocalMachine, kParkedFolderKey, entry.name);
+    removeValue(services, kHkeyLocalMachine, kParkedTargetKey, entry.name);
+    return true;
+}
+
+}  // namespace startup

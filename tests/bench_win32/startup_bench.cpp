@@ -1,0 +1,145 @@
+// Times the startup listing under Wine on a machine with N Run values across
+// the three keys and M shortcuts in the two Startup folders: the program's
+// listing beside the same reads made straight on the API, and the longest
+// wait the message loop sees during the listing. Run by scripts/bench.
+#include <windows.h>
+
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "startup/registry_values.h"
+#include "startup/startup_listing.h"
+#include "startup/startup_places.h"
+#include "win32/win32_services.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+struct RunKey {
+    HKEY root;
+    const char* path;
+};
+const RunKey kKeys[] = {{HKEY_LOCAL_MACHINE, startup::kRunKey},
+                        {HKEY_CURRENT_USER, startup::kRunKey},
+                        {HKEY_LOCAL_MACHINE, startup::kRunServicesKey}};
+
+std::string benchName(int i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "VantrelBench%05d", i);
+    return name;
+}
+
+// What the listing reads, straight on the API: every value with its data, every
+// Startup-folder file, each file loaded through the shell-link object.
+std::size_t rawReads(const std::vector<std::string>& folders) {
+    std::size_t entries = 0;
+    std::vector<char> name(16384);
+    std::vector<BYTE> data(65536);
+    for (const RunKey& run : kKeys) {
+        HKEY key;
+        if (RegOpenKeyExA(run.root, run.path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) continue;
+        for (DWORD i = 0;; ++i) {
+            DWORD nameLength = static_cast<DWORD>(name.size()), type = 0, size = static_cast<DWORD>(data.size());
+            if (RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+                break;
+            ++entries;
+        }
+        RegCloseKey(key);
+    }
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link));
+    if (link) link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    for (const std::string& folder : folders) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) continue;
+        do {
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            std::string path = folder;
+            path += '\\';
+            path += found.cFileName;
+            std::wstring wide(path.begin(), path.end());
+            char target[MAX_PATH];
+            if (file && SUCCEEDED(file->Load(wide.c_str(), STGM_READ)))
+                link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY);
+            ++entries;
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    if (file) file->Release();
+    if (link) link->Release();
+    return entries;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int values = argc > 1 ? std::atoi(argv[1]) : 2000;
+    const int shortcuts = argc > 2 ? std::atoi(argv[2]) : 500;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    win32::Win32Machine services;
+    store::SettingsStore store(services.registry, services.profile, services.files);
+    platform::Machine& machine = services.machine;
+
+    for (int i = 0; i < values; ++i) {
+        const RunKey& run = kKeys[i % 3];
+        const std::string command = "C:\\Program Files\\Bench\\" + benchName(i) + ".exe /background";
+        startup::writeRawValue(services.registry, reinterpret_cast<platform::Key>(run.root), run.path, benchName(i),
+                               startup::textValue(command));
+    }
+    const std::string folders[] = {services.shortcuts.startupFolder(false), services.shortcuts.startupFolder(true)};
+    platform::ShellLink link;
+    link.target = "C:\\windows\\notepad.exe";
+    for (int i = 0; i < shortcuts; ++i)
+        services.shortcuts.write(folders[i % 2] + "\\" + benchName(i) + ".lnk", link);
+
+    const startup::StartupPlaces places = startup::findStartupPlaces(machine, store);
+    double longestWait = 0;
+    std::vector<startup::StartupEntry> entries;
+    const int rounds = 3;
+    double program = 0, raw = 0;
+    std::size_t rawCount = 0;
+    for (int round = 0; round < rounds; ++round) {
+        entries.clear();
+        auto start = Clock::now();
+        // As the startup page serves the loop; the first round also loads the shell's link code.
+        startup::LoopService service(machine.desktop, [] { return true; });
+        startup::listActiveEntries(machine, places, entries, [&] { return service(); });
+        program += secondsSince(start);
+        std::printf("round %d: %.3f s, longest wait of the message loop %.1f ms\n", round + 1, secondsSince(start),
+                    service.longestWait().count() * 1000);
+        if (round > 0) longestWait = std::max(longestWait, service.longestWait().count());
+        start = Clock::now();
+        rawCount = rawReads(places.listedFolders);
+        raw += secondsSince(start);
+    }
+    program /= rounds;
+    raw /= rounds;
+
+    for (int i = 0; i < values; ++i) {
+        const RunKey& run = kKeys[i % 3];
+        startup::deleteRawValue(services.registry, reinterpret_cast<platform::Key>(run.root), run.path, benchName(i));
+    }
+    for (int i = 0; i < shortcuts; ++i) services.files.deleteFile(folders[i % 2] + "\\" + benchName(i) + ".lnk");
+
+    std::printf("startup listing: %d Run values, %d shortcuts; %zu entries listed, %zu read raw\n", values, shortcuts,
+                entries.size(), rawCount);
+    std::printf("program listing: %.3f s\n", program);
+    std::printf("raw API reads:   %.3f s\n", raw);
+    std::printf("ratio:           %.2f (target <= 1.3)\n", raw > 0 ? program / raw : 0.0);
+    std::printf("longest wait of the message loop after the first round: %.1f ms (target <= 50)\n", longestWait * 1000);
+    CoUninitialize();
+    return 0;
+}
