@@ -824,9 +824,26 @@ std::string saveRegFile(Registry& registry, Key root, const std::string& path, R
     return out;
 }
 
+// The key's own name as the registry spells it: a restore must not rename "DefaultIcon" to "defaulticon".
+std::string spelledAsStored(Registry& registry, Key root, const std::string& path) {
+    const auto cut = path.find_last_of('\\');
+    const std::string parentPath = cut == std::string::npos ? std::string() : path.substr(0, cut);
+    const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+    Key parent = 0;
+    if (registry.openKey(root, parentPath, kKeyEnumerateSubKeys, parent) != kSuccess) return path;
+    std::string spelled = name;
+    for (const auto& child : subkeyNames(registry, parent))
+        if (equalsIgnoringCase(child, name)) {
+            spelled = child;
+            break;
+        }
+    registry.closeKey(parent);
+    return parentPath.empty() ? spelled : parentPath + "\\" + spelled;
+}
+
 Captured appendKeyRestore(Registry& registry, Key root, const std::string& path, RegFileFormat format,
                           std::string& out) {
-    const std::string shown = regKeyName(root, path);
+    std::string shown = regKeyName(root, path);
     // A root itself is never removed and put back whole.
     if (shown.empty() || withoutTrailingSeparators(path).empty()) return Captured::Unreadable;
     Key key = 0;
@@ -837,6 +854,7 @@ Captured appendKeyRestore(Registry& registry, Key root, const std::string& path,
         return Captured::Absent;
     }
     if (status != kSuccess) return Captured::Unreadable;
+    shown = regKeyName(root, spelledAsStored(registry, root, withoutTrailingSeparators(path)));
     const bool whole = writeKey(registry, key, shown, format, section);
     registry.closeKey(key);
     if (!whole) return Captured::Unreadable;
