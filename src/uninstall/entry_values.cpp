@@ -1,7 +1,6 @@
 #include "uninstall/entry_values.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 namespace uninstall {
@@ -187,29 +186,6 @@ platform::Status deleteKeyTree(platform::Registry& registry, platform::Key root,
         if (status != platform::kSuccess) return status;
     }
     return registry.deleteKey(root, path);
-}
-
-std::string expandReferences(const std::string& text,
-                             const std::function<std::optional<std::string>(const std::string&)>& variable) {
-    std::string expanded;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t open = text.find('%', at);
-        const std::size_t close = open == std::string::npos ? open : text.find('%', open + 1);
-        if (close == std::string::npos) break;
-        expanded += text.substr(at, open - at);
-        const auto value = close > open + 1 ? variable(text.substr(open + 1, close - open - 1)) : std::nullopt;
-        // An unknown name stays as written, percent signs included, as the system leaves it.
-        expanded += value ? *value : text.substr(open, close - open + 1);
-        at = close + 1;
-    }
-    expanded += text.substr(std::min(at, text.size()));
-    return expanded;
-}
-
-std::optional<std::string> environmentVariable(const std::string& name) {
-    if (const char* value = std::getenv(name.c_str())) return std::string(value);
-    return std::nullopt;
 }
 
 }  // namespace uninstall

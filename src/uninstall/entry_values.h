@@ -3,7 +3,6 @@
 // long values and expandable texts come back complete and a write keeps a
 // value's type. Names are used exactly as the registry holds them.
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,10 +43,5 @@ platform::Status deleteValue(platform::Registry& registry, platform::Key root, c
 // Deletes `path` with every subkey under it (the registry deletes one level at a time).
 platform::Status deleteKeyTree(platform::Registry& registry, platform::Key root, const std::string& path);
 
-// %NAME% references replaced by the variable's value; unknown ones stay as written.
-std::string expandReferences(const std::string& text,
-                             const std::function<std::optional<std::string>(const std::string&)>& variable);
-// The process environment, for expandReferences.
-std::optional<std::string> environmentVariable(const std::string& name);
 
 }  // namespace uninstall

@@ -70,7 +70,7 @@ void UninstallTool::showProgramInfo() {
 }
 
 void UninstallTool::startUninstaller(const ListedProgram& program) {
-    const std::string command = program.expandable ? expandReferences(program.command, environment) : program.command;
+    const std::string command = program.expandable ? machine_.processes.expandEnvironment(program.command) : program.command;
     const std::string line = commandLineToStart(command, machine_.files);
     // Uninstallers ask questions, so they get a window the user can see.
     platform::Processes::ProcessId id = 0;
@@ -137,7 +137,7 @@ std::vector<std::string> UninstallTool::askAboutBadEntries(std::uint64_t started
         const auto value = readValue(machine_.registry, programs.keys().root, listedKey + "\\" + row.keyName,
                                      "UninstallString");
         std::string command = textOf(value).value_or("");
-        if (value && value->type == platform::kRegExpandSz) command = expandReferences(command, environment);
+        if (value && value->type == platform::kRegExpandSz) command = machine_.processes.expandEnvironment(command);
         for (const std::string& path : quotedPaths(command)) {
             if (!uninstallerMissing(path, machine_.files)) continue;
             ++page.badEntryCount;

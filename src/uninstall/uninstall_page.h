@@ -39,8 +39,6 @@ public:
     std::function<void()> rebuild;
     // A dialog was made: whoever renders windows binds it before it is shown.
     std::function<void(ui::Window&)> windowMade;
-    // Reads an environment variable for an expandable uninstall command.
-    std::function<std::optional<std::string>(const std::string&)> environment = environmentVariable;
 
     ProgramList programs;
     ConfirmProgramDialog* confirmDialog() { return confirmDialog_.get(); }

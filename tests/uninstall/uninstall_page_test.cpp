@@ -120,20 +120,15 @@ TEST_F(UninstallPage, AnExpandableCommandStartsWithItsReferencesExpanded) {
     plant("[HKEY_LOCAL_MACHINE\\" + std::string(kUninstallKey) +
           "\\Tools]\r\n\"DisplayName\"=\"Tools\"\r\n\"UninstallString\"=hex(2):25,54,25,5c,75,2e,65,78,65,00\r\n");
     start();
-    tool().environment = [](const std::string& name) -> std::optional<std::string> {
-        if (name == "T") return std::string("C:\\Tools");
-        return std::nullopt;
-    };
+    pc.processes.environment = {{"T", "C:\\Tools"}};
     click("Tools");
     EXPECT_EQ(form->programList.text(rowOf("Tools"), 1), "%T%\\u.exe");
     form->uninstallButton.click();
     tool().confirmDialog()->okButton.click();
     ASSERT_EQ(pc.processes.starts.size(), 1u);
     EXPECT_EQ(pc.processes.starts[0].commandLine, "C:\\Tools\\u.exe");
-    EXPECT_EQ(uninstall::expandReferences("%A%%B%%C%x%", [](const std::string& n) -> std::optional<std::string> {
-                  return n == "B" ? std::optional<std::string>("b") : std::nullopt;
-              }),
-              "%A%b%C%x%");
+    pc.processes.environment = {{"B", "b"}};
+    EXPECT_EQ(pc.processes.expandEnvironment("%A%%B%%C%x%"), "%A%b%C%x%");
 }
 
 TEST_F(UninstallPage, ARemovalOfAKeyNameThatIsNoSingleKeyRemovesNothingAndSaysSo) {
