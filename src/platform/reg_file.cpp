@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/registry_tree.h"
+
 namespace platform {
 
 std::string RegFileError::describe() const {
@@ -560,14 +562,6 @@ std::vector<std::string> subkeyNames(Registry& registry, Key key) {
     return names;
 }
 
-void deleteTreeUnder(Registry& registry, Key parent, const std::string& name) {
-    Key key = 0;
-    if (registry.openKey(parent, name, kKeyAllAccess, key) != kSuccess) return;
-    for (const auto& child : subkeyNames(registry, key)) deleteTreeUnder(registry, key, child);
-    registry.closeKey(key);
-    registry.deleteKey(parent, name);
-}
-
 bool apply(Registry& registry, const std::vector<Operation>& operations, RegFileError& error) {
     Key current = 0;
     bool open = false;
@@ -592,7 +586,7 @@ bool apply(Registry& registry, const std::vector<Operation>& operations, RegFile
             case OpKind::DeleteTree:
                 // Values listed under a deleted key are ignored, as regedit does.
                 closeCurrent();
-                deleteTreeUnder(registry, op.root, op.path);
+                deleteKeyTree(registry, op.root, op.path);
                 break;
             case OpKind::SetValue:
                 if (!open) break;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/registry_tree.h"
 #include "store/open_key.h"
 #include "store/settings_store.h"
 #include "store/text_value.h"
@@ -140,18 +141,8 @@ Status SettingsStore::deleteKeyTree(const std::string& root, const std::string& 
     if (target == kIniTarget) return platform::kInvalidHandle;
     if (keyName.empty() || keyName.find('\\') != std::string::npos) return platform::kInvalidParameter;
     const std::string path = keyPath.empty() ? keyName : keyPath + "\\" + keyName;
-    OpenKey open{registry_};
-    Status status = registry_.openKey(target, path, platform::kKeyEnumerateSubKeys | platform::kDelete, open.key);
-    if (status == platform::kFileNotFound) return platform::kSuccess;
-    if (status != platform::kSuccess) return status;
-    // Children first: the registry deletes one level at a time. Index 0 again after each delete.
-    std::vector<char> name(kNameBufferSize);
-    while (registry_.enumKey(open.key, 0, name.data(), kNameBufferSize) == platform::kSuccess) {
-        status = deleteKeyTree(root, path, std::string(name.data()));
-        if (status != platform::kSuccess) return status;
-    }
-    open.close();
-    return deleteKey(root, keyPath, keyName);
+    const Status status = platform::deleteKeyTree(registry_, target, path);
+    return status == platform::kFileNotFound ? platform::kSuccess : status;
 }
 
 bool SettingsStore::keyExists(platform::Key root, const std::string& path) {

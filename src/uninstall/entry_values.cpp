@@ -168,24 +168,4 @@ platform::Status deleteValue(platform::Registry& registry, platform::Key root, c
     return status == platform::kFileNotFound ? platform::kSuccess : status;
 }
 
-platform::Status deleteKeyTree(platform::Registry& registry, platform::Key root, const std::string& path) {
-    if (path.empty()) return platform::kInvalidParameter;  // never the root itself
-    std::vector<std::string> children;
-    {
-        HeldKey open{registry};
-        platform::Status status = registry.openKey(root, path, platform::kKeyEnumerateSubKeys, open.key);
-        if (status != platform::kSuccess) return status;
-        std::vector<char> name(kNameCharacters + 1);
-        for (std::uint32_t index = 0;; ++index) {
-            if (registry.enumKey(open.key, index, name.data(), kNameCharacters + 1) != platform::kSuccess) break;
-            children.emplace_back(name.data(), strnlen(name.data(), kNameCharacters + 1));
-        }
-    }
-    for (const std::string& child : children) {
-        const platform::Status status = deleteKeyTree(registry, root, path + "\\" + child);
-        if (status != platform::kSuccess) return status;
-    }
-    return registry.deleteKey(root, path);
-}
-
 }  // namespace uninstall

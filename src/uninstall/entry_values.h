@@ -40,8 +40,6 @@ platform::Status writeValue(platform::Registry& registry, platform::Key root, co
                             const RegistryValue& value);
 platform::Status deleteValue(platform::Registry& registry, platform::Key root, const std::string& path,
                              const std::string& name);
-// Deletes `path` with every subkey under it (the registry deletes one level at a time).
-platform::Status deleteKeyTree(platform::Registry& registry, platform::Key root, const std::string& path);
 
 
 }  // namespace uninstall

@@ -1,5 +1,7 @@
 #include "uninstall/uninstall_page.h"
 
+#include "platform/registry_tree.h"
+
 #include "backup/backups_dialog.h"
 #include "platform/status_text.h"
 #include "store/text_value.h"
@@ -115,7 +117,7 @@ void UninstallTool::removeEntry(const ListedProgram& program) {
         if (rebuild) rebuild();
         return;
     }
-    if (const platform::Status status = deleteKeyTree(machine_.registry, root, path))
+    if (const platform::Status status = platform::deleteKeyTree(machine_.registry, root, path))
         tell(language_.text(166) + "\r" + program.name + "\r" + platform::describeStatus(status));
     if (rebuild) rebuild();
 }
