@@ -3,16 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "store/open_key.h"
+
 namespace uninstall {
 namespace {
-
-struct HeldKey {
-    platform::Registry& registry;
-    platform::Key key = 0;
-    ~HeldKey() {
-        if (key) registry.closeKey(key);
-    }
-};
 
 constexpr std::uint32_t kNameCharacters = 16384;  // the registry's own limit for value names
 
@@ -58,7 +52,7 @@ std::optional<RegistryValue> readValue(platform::Registry& registry, platform::K
 std::vector<std::optional<RegistryValue>> readValues(platform::Registry& registry, platform::Key root,
                                                      const std::string& path, const std::vector<std::string>& names) {
     std::vector<std::optional<RegistryValue>> values(names.size());
-    HeldKey open{registry};
+    store::OpenKey open{registry};
     if (registry.openKey(root, path, platform::kKeyQueryValue, open.key) != platform::kSuccess) return values;
     for (std::size_t i = 0; i < names.size(); ++i) {
         RegistryValue value{names[i], platform::kRegNone, {}};
@@ -72,7 +66,7 @@ std::vector<std::optional<RegistryValue>> readValues(platform::Registry& registr
 
 std::vector<RegistryValue> readAllValues(platform::Registry& registry, platform::Key root, const std::string& path) {
     std::vector<RegistryValue> values;
-    HeldKey open{registry};
+    store::OpenKey open{registry};
     if (registry.openKey(root, path, platform::kKeyQueryValue, open.key) != platform::kSuccess) return values;
     std::vector<char> name(kNameCharacters + 1);
     for (std::uint32_t index = 0;; ++index) {
@@ -151,7 +145,7 @@ std::optional<std::string> encodeText(std::uint32_t type, const std::string& tex
 
 platform::Status writeValue(platform::Registry& registry, platform::Key root, const std::string& path,
                             const RegistryValue& value) {
-    HeldKey open{registry};
+    store::OpenKey open{registry};
     platform::Status status = registry.createKey(root, path, platform::kKeySetValue, open.key);
     if (status != platform::kSuccess) return status;
     return registry.setValue(open.key, value.name, value.type,
@@ -161,7 +155,7 @@ platform::Status writeValue(platform::Registry& registry, platform::Key root, co
 
 platform::Status deleteValue(platform::Registry& registry, platform::Key root, const std::string& path,
                              const std::string& name) {
-    HeldKey open{registry};
+    store::OpenKey open{registry};
     platform::Status status = registry.openKey(root, path, platform::kKeySetValue, open.key);
     if (status != platform::kSuccess) return status;
     status = registry.deleteValue(open.key, name);
