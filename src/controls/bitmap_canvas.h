@@ -35,7 +35,7 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
-    Color pixel(int x, int y) const;
+    Color pixel(int x, int y) const override;
     const std::vector<TextCall>& texts() const { return texts_; }
     const std::vector<FocusCall>& focusRects() const { return focusRects_; }
     // Starts a new frame: every pixel to `background`, recorded calls forgotten.

@@ -70,6 +70,8 @@ public:
     virtual void frameRect(const Rect& r, Color c) = 0;     // one pixel inside r, as FrameRect
     virtual void line(Point from, Point to, Color c) = 0;   // the end point stays undrawn, as LineTo
     virtual void setPixel(int x, int y, Color c) = 0;
+    // What is drawn there so far, so a picture can be mixed with what lies beneath it.
+    virtual Color pixel(int x, int y) const = 0;
     // Word-wrapped, centred both ways, "&" underlines the access key (as DrawText).
     virtual void drawText(const std::string& text, const Rect& r, Color c, const Font& font) = 0;
     virtual void focusRect(const Rect& r, Color textColour) = 0;  // the system's dotted rectangle

@@ -133,9 +133,10 @@ void DrawnButton::Redraw(int state, bool force) {
     else if (hovered_) look = ButtonLook::Hovered;
 
     const Palette palette = paletteForDrawing();
+    const bool pasted = p_.ButtonType == 11 && host_.window.pasteBackground();
     const PaintContext ctx{host_.window.canvas(), palette, p_,       layout_,
                            width_,                height_, look,     focused_,
-                           host_.ambient.displayAsDefault()};
+                           host_.ambient.displayAsDefault(),         pasted};
     paintButton(ctx);
     host_.window.present();
 }

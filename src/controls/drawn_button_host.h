@@ -26,6 +26,8 @@ public:
     // The caption as the window's own text, so screen readers and tests find the button by name.
     virtual void captionChanged(const std::string&) {}
     virtual void captureBackground() = 0;      // what lies under the control, for style 11
+    // Copies the last capture onto the canvas; false when there is none of the canvas's size.
+    virtual bool pasteBackground() = 0;
     virtual void releaseResources() = 0;       // region and off-screen surface
 };
 

@@ -2,7 +2,9 @@
 
 namespace controls {
 
+// A pasted background (style 11) is the face; without one the face colour stands in.
 void StylePainter::paintBackground(const PaintContext& ctx) const {
+    if (ctx.backgroundPasted) return;
     ctx.canvas.fillRect(ctx.client(), ctx.palette.face);
 }
 

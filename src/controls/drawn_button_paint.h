@@ -24,6 +24,7 @@ struct PaintContext {
     ButtonLook look = ButtonLook::Up;
     bool focused = false;
     bool isDefault = false;  // the host marks the button as its default button
+    bool backgroundPasted = false;  // style 11: the captured background is already on the canvas
 
     Rect client() const { return {0, 0, width, height}; }
     Color shift(Color c, int d, bool blueProportional = false) const {

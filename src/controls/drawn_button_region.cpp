@@ -1,6 +1,7 @@
 #include "controls/drawn_button_region.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace controls {
 
@@ -24,6 +25,21 @@ void cutCorner(RegionShape& s, int x, int y, int dx, int dy, bool rounded) {
 
 }  // namespace
 
+std::vector<Span> ellipseRows(const Rect& box) {
+    std::vector<Span> rows;
+    if (box.isEmpty()) return rows;
+    const double a = box.width() / 2.0, b = box.height() / 2.0;
+    const double centreX = box.left + a - 0.5;  // in pixel-centre coordinates
+    for (int y = box.top; y < box.bottom; ++y) {
+        const double dy = (y + 0.5 - box.top - b) / b;
+        const double halfWidth = a * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+        const int left = static_cast<int>(std::ceil(centreX - halfWidth));
+        const int right = static_cast<int>(std::floor(centreX + halfWidth)) + 1;
+        if (left < right) rows.push_back({y, left, right});
+    }
+    return rows;
+}
+
 RegionShape regionFor(int buttonType, int width, int height) {
     RegionShape s;
     s.width = std::max(width, 0);
@@ -45,7 +61,10 @@ RegionShape regionFor(int buttonType, int width, int height) {
             cutCorner(s, 0, b, 1, -1, false);
             cutCorner(s, r, 0, -1, 1, false);
             break;
-        case 13: s.kind = RegionShape::Kind::Ellipse; break;
+        case 13:
+            s.kind = RegionShape::Kind::Ellipse;
+            s.rows = ellipseRows({0, 0, s.width, s.height});
+            break;
         default: break;
     }
     return s;

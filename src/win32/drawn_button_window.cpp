@@ -273,7 +273,12 @@ void DrawnButtonWindow::applyRegion(const controls::RegionShape& shape) {
     if (!hwnd_) return;
     HRGN region = nullptr;
     if (shape.kind == controls::RegionShape::Kind::Ellipse) {
-        region = CreateEllipticRgn(0, 0, shape.width, shape.height);
+        region = CreateRectRgn(0, 0, 0, 0);
+        for (const controls::Span& row : shape.rows) {
+            HRGN strip = CreateRectRgn(row.left, row.y, row.right, row.y + 1);
+            CombineRgn(region, region, strip, RGN_OR);
+            DeleteObject(strip);
+        }
     } else if (!shape.removed.empty()) {
         region = CreateRectRgn(0, 0, shape.width, shape.height);
         for (const controls::Point& p : shape.removed) {
@@ -338,6 +343,14 @@ void DrawnButtonWindow::captureBackground() {
     }
     if (wasVisible) SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kKeep | SWP_SHOWWINDOW);
     capturingBackground_ = false;
+}
+
+bool DrawnButtonWindow::pasteBackground() {
+    if (background_.isEmpty() || canvas_.isEmpty() || background_.width() != canvas_.width() ||
+        background_.height() != canvas_.height())
+        return false;
+    background_.copyTo(canvas_.dc());
+    return true;
 }
 
 void DrawnButtonWindow::releaseResources() {

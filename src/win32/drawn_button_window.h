@@ -54,6 +54,7 @@ public:
     void moveFocus(bool forward) override;
     void captionChanged(const std::string& caption) override;
     void captureBackground() override;
+    bool pasteBackground() override;
     void releaseResources() override;
 
     // PointerWatch

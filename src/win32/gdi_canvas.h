@@ -47,7 +47,7 @@ public:
     int height() const { return height_; }
     bool isEmpty() const { return bits_ == nullptr; }
     HDC dc() const { return dc_; }
-    controls::Color pixel(int x, int y) const;
+    controls::Color pixel(int x, int y) const override;
 
     void copyTo(HDC target, int x = 0, int y = 0) const;
     // Fills the surface from `source`, whose (x, y) becomes the surface's top left.

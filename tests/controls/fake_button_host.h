@@ -45,6 +45,13 @@ public:
     void captureMouse() override { ++captures; }
     void moveFocus(bool forward) override { log.push_back(forward ? "focus next" : "focus previous"); }
     void captureBackground() override { ++backgroundCaptures; }
+    bool pasteBackground() override {
+        if (!captured || captured->width() != canvas_->width() || captured->height() != canvas_->height())
+            return false;
+        for (int y = 0; y < captured->height(); ++y)
+            for (int x = 0; x < captured->width(); ++x) canvas_->setPixel(x, y, captured->pixel(x, y));
+        return true;
+    }
     void releaseResources() override { released = true; }
 
     // PointerWatch
@@ -109,6 +116,7 @@ public:
     Font hostFont{"Tahoma", 8, false, false, false};
     Color parentBack = rgb(100, 150, 200);
     Color parentText = rgb(5, 6, 7);
+    std::unique_ptr<BitmapCanvas> captured;  // what pasteBackground puts under style 11
 
 private:
     std::unique_ptr<BitmapCanvas> canvas_ = std::make_unique<BitmapCanvas>(0, 0);

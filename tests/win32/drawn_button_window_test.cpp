@@ -55,6 +55,7 @@ public:
     void captureMouse() override {}
     void moveFocus(bool) override {}
     void captureBackground() override {}
+    bool pasteBackground() override { return false; }
     void releaseResources() override {}
     bool isPointerOver() const override { return false; }
     void startHoverTimer(int) override {}
