@@ -21,4 +21,15 @@ void drawClassicBorder(Canvas& canvas, const Rect& r, const Palette& p, bool inv
     }
 }
 
+void edgeLine(Canvas& canvas, const Rect& r, Edge edge, int inset, Color c) {
+    const Rect in = r.inflate(-inset);
+    if (in.isEmpty()) return;
+    switch (edge) {
+        case Edge::Top: canvas.fillRect({in.left, in.top, in.right, in.top + 1}, c); break;
+        case Edge::Bottom: canvas.fillRect({in.left, in.bottom - 1, in.right, in.bottom}, c); break;
+        case Edge::Left: canvas.fillRect({in.left, in.top, in.left + 1, in.bottom}, c); break;
+        case Edge::Right: canvas.fillRect({in.right - 1, in.top, in.right, in.bottom}, c); break;
+    }
+}
+
 }  // namespace controls

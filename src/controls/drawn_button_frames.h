@@ -13,4 +13,16 @@ void drawBevel(Canvas& canvas, const Rect& r, Color topLeft, Color bottomRight);
 // inverted, the same pairs swapped for the pressed look.
 void drawClassicBorder(Canvas& canvas, const Rect& r, const Palette& p, bool inverted);
 
+enum class Edge { Top, Bottom, Left, Right };
+
+// The line `inset` pixels in from one edge of `r`, running from `inset` to
+// `inset` short of the other end, so lines at one inset meet at the corners.
+void edgeLine(Canvas& canvas, const Rect& r, Edge edge, int inset, Color c);
+
+struct EdgeShade {
+    Edge edge;
+    int inset;
+    int shift;  // from the style's base colour
+};
+
 }  // namespace controls

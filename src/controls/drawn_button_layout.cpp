@@ -18,7 +18,8 @@ Rect centreCaption(const LayoutInput& in, Rect r) {
 Rect pictureRectFor(const LayoutInput& in, const Rect& caption) {
     const int pw = in.pictureWidth, ph = in.pictureHeight;
     int left = (in.width - pw) / 2, top = (in.height - ph) / 2;
-    if (!isBlank(in.caption)) {
+    // The picture-only style draws no caption, so its picture takes the middle.
+    if (!isBlank(in.caption) && in.buttonType != 10) {
         switch (in.picturePosition) {
             case 0: left = caption.left - 4 - pw; break;
             case 1: left = caption.right + 4; break;

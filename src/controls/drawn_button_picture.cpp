@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "controls/drawn_button_paint.h"
@@ -11,28 +12,58 @@ Color greyOf(Color c) {
     return rgb(g, g, g);
 }
 
+// Two parts picture to one part of what lies beneath.
+Color mixedWith(Color c, Color beneath) {
+    const auto mix = [](int top, int under) { return (2 * top + under) / 3; };
+    return rgb(mix(redOf(c), redOf(beneath)), mix(greenOf(c), greenOf(beneath)), mix(blueOf(c), blueOf(beneath)));
+}
+
 bool isDark(Color c) { return redOf(c) + greenOf(c) + blueOf(c) <= 384; }
 
 enum class Ink { Colour, Grey, Silhouette, DarkSilhouette };
 
+struct Stroke {
+    Ink ink = Ink::Colour;
+    Color silhouette = 0;
+    bool mixBeneath = false;
+};
+
 // Pixel by pixel, leaving out the mask colour when the button asks for it.
-void drawPixels(const PaintContext& ctx, const Picture& pic, Point at, Ink ink, Color silhouette = 0) {
+// Only the button's own pixels are touched, however large the picture.
+void drawPixels(const PaintContext& ctx, const Picture& pic, Point at, Stroke s) {
     const Color mask = ctx.palette.mask & 0xFFFFFF;
-    for (int y = 0; y < pic.height; ++y) {
-        for (int x = 0; x < pic.width; ++x) {
+    const int top = std::max(0, -at.y), bottom = std::min(pic.height, ctx.height - at.y);
+    const int left = std::max(0, -at.x), right = std::min(pic.width, ctx.width - at.x);
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
             const Color c = pic.pixel(x, y) & 0xFFFFFF;
             if (ctx.props.UseMaskColor && c == mask) continue;
-            if (ink == Ink::DarkSilhouette && !isDark(c)) continue;
-            const Color out = ink == Ink::Colour ? c : ink == Ink::Grey ? greyOf(c) : silhouette;
+            if (s.ink == Ink::DarkSilhouette && !isDark(c)) continue;
+            Color out = s.ink == Ink::Colour ? c : s.ink == Ink::Grey ? greyOf(c) : s.silhouette;
+            if (s.mixBeneath) out = mixedWith(out, ctx.canvas.pixel(at.x + x, at.y + y));
             ctx.canvas.setPixel(at.x + x, at.y + y, out);
         }
     }
 }
 
-void drawWithEffects(const PaintContext& ctx, const Picture& pic, Point at, Ink ink) {
+void drawWithEffects(const PaintContext& ctx, const Picture& pic, Point at, Stroke s) {
     for (const EffectCopy& copy : effectCopies(ctx))
-        drawPixels(ctx, pic, {at.x + copy.dx, at.y + copy.dy}, Ink::Silhouette, copy.colour);
-    drawPixels(ctx, pic, at, ink);
+        drawPixels(ctx, pic, {at.x + copy.dx, at.y + copy.dy}, {Ink::Silhouette, copy.colour});
+    drawPixels(ctx, pic, at, s);
+}
+
+void drawDisabled(const PaintContext& ctx, const Picture& pic, Point at) {
+    const Palette& p = ctx.palette;
+    switch (ctx.props.ButtonType) {
+        case 3: drawPixels(ctx, pic, {at.x + 1, at.y + 1}, {Ink::Grey}); break;
+        case 5:
+        case 6: drawPixels(ctx, pic, at, {Ink::DarkSilhouette, p.shadow}); break;
+        case 9: drawPixels(ctx, pic, at, {Ink::DarkSilhouette, ctx.shift(p.shadow, 13)}); break;
+        default:
+            drawPixels(ctx, pic, {at.x + 1, at.y + 1}, {Ink::DarkSilhouette, p.highlight});
+            drawPixels(ctx, pic, at, {Ink::DarkSilhouette, p.shadow});
+            break;
+    }
 }
 
 }  // namespace
@@ -42,16 +73,27 @@ void drawPicture(const PaintContext& ctx) {
     if (!normal.hasPixels()) return;
     const Picture& over = ctx.props.PictureOver.hasPixels() ? ctx.props.PictureOver : normal;
     const Point at{ctx.layout.picture.left, ctx.layout.picture.top};
+    const int type = ctx.props.ButtonType;
     switch (ctx.look) {
-        case ButtonLook::Up:
-            drawWithEffects(ctx, normal, at, ctx.props.UseGreyscale ? Ink::Grey : Ink::Colour);
+        case ButtonLook::Up: {
+            const Stroke s{ctx.props.UseGreyscale ? Ink::Grey : Ink::Colour, 0, type == 9};
+            drawWithEffects(ctx, normal, at, s);
             break;
-        case ButtonLook::Hovered: drawWithEffects(ctx, over, at, Ink::Colour); break;
-        case ButtonLook::Down: drawWithEffects(ctx, over, {at.x + 1, at.y + 1}, Ink::Colour); break;
-        case ButtonLook::Disabled:
-            drawPixels(ctx, normal, {at.x + 1, at.y + 1}, Ink::DarkSilhouette, ctx.palette.highlight);
-            drawPixels(ctx, normal, at, Ink::DarkSilhouette, ctx.palette.shadow);
+        }
+        case ButtonLook::Hovered:
+            if (type == 9) {
+                drawPixels(ctx, over, {at.x + 1, at.y + 1}, {Ink::Silhouette, ctx.palette.shadow});
+                drawPixels(ctx, over, {at.x - 1, at.y - 1}, {Ink::Colour});
+            } else {
+                drawWithEffects(ctx, over, at, {Ink::Colour});
+            }
             break;
+        case ButtonLook::Down: {
+            const bool inPlace = type == 5 || type == 9;
+            drawWithEffects(ctx, type == 9 ? normal : over, inPlace ? at : Point{at.x + 1, at.y + 1}, {Ink::Colour});
+            break;
+        }
+        case ButtonLook::Disabled: drawDisabled(ctx, normal, at); break;
     }
 }
 

@@ -1,24 +1,54 @@
-#include "controls/drawn_button_paint.h"
+#include "controls/drawn_button_styles.h"
+
+#include <array>
+#include <cmath>
+
 #include "controls/drawn_button_style2.h"
 
 namespace controls {
 
 namespace {
 
-// Styles without a frame of their own yet draw flat: face, caption and picture.
-class FlatPainter : public StylePainter {
+class FramePainter : public StylePainter {
 public:
-    CaptionLook paintFrame(const PaintContext& ctx) const override { return plainCaptionFor(ctx.look); }
+    explicit constexpr FramePainter(CaptionLook (*frame)(const PaintContext&)) : frame_(frame) {}
+    CaptionLook paintFrame(const PaintContext& ctx) const override { return frame_(ctx); }
+
+private:
+    CaptionLook (*frame_)(const PaintContext&);
 };
 
 }  // namespace
 
-// The painters hold no state, so one shared instance of each serves every button.
+CaptionLook captionFor(ButtonLook look, int downMode, int disabledMode) {
+    CaptionLook caption = plainCaptionFor(look);
+    if (look == ButtonLook::Down) caption.mode = downMode;
+    if (look == ButtonLook::Disabled) caption.mode = disabledMode;
+    return caption;
+}
+
+void verticalGradient(const PaintContext& ctx, Color base, int start, int spread, bool fromBottom,
+                      bool blueProportional) {
+    const int n = ctx.height;
+    for (int i = 0; i < n; ++i) {
+        const int d = start - static_cast<int>(std::lround(static_cast<double>(spread) * i / n));
+        const int y = fromBottom ? n - 1 - i : i;
+        ctx.canvas.fillRect({0, y, ctx.width, y + 1}, ctx.shift(base, d, blueProportional));
+    }
+}
+
+// The painters hold no state, so one shared instance of each serves every
+// button; an unknown style draws as the classic one.
 const StylePainter& stylePainterFor(int buttonType) {
-    static const Style2Painter style2;
-    static const FlatPainter flat;
-    if (buttonType == 2) return style2;
-    return flat;
+    static const Style2Painter classic;
+    static const std::array<FramePainter, 14> framed{
+        FramePainter{bevelledFrame},    FramePainter{bevelledFrame},       FramePainter{glossyFrame},
+        FramePainter{darkRoundedFrame}, FramePainter{notchedFrame},        FramePainter{softFrame},
+        FramePainter{thinFrame},        FramePainter{thinOnHoverFrame},    FramePainter{selectionFrame},
+        FramePainter{pictureOnlyFrame}, FramePainter{transparentFrame},    FramePainter{classicOnHoverFrame},
+        FramePainter{ellipseFrame},     FramePainter{sheenFrame}};
+    if (buttonType == 2 || buttonType < 1 || buttonType > 14) return classic;
+    return framed[static_cast<std::size_t>(buttonType - 1)];
 }
 
 }  // namespace controls
