@@ -41,7 +41,6 @@ public:
     const GdiCanvas& surface() const { return canvas_; }
     const GdiCanvas& background() const { return background_; }
     const controls::TextMeasurer& measurer() const { return measurer_; }
-    const GdiLedger& gdiLedger() const { return ledger_; }
     // The host marks this button as its default button (drawn with an outline).
     void setDefault(bool isDefault);
     // Tests and the gallery show the hover look without moving the real pointer.
