@@ -82,6 +82,29 @@ HCURSOR standardCursor(int kind) {
     return LoadCursorA(nullptr, id);
 }
 
+// The style's shape as a window region; null for a plain rectangle, and null
+// when GDI refuses a piece, so the window stays whole rather than half cut.
+HRGN regionOf(const controls::RegionShape& shape, GdiLedger& ledger) {
+    const bool ellipse = shape.kind == controls::RegionShape::Kind::Ellipse;
+    if (!ellipse && shape.removed.empty()) return nullptr;
+    HRGN region =
+        counted(ledger, ellipse ? CreateRectRgn(0, 0, 0, 0) : CreateRectRgn(0, 0, shape.width, shape.height));
+    if (!region) return nullptr;
+    const auto combine = [&](int left, int top, int right, int bottom, int mode) {
+        HRGN piece = counted(ledger, CreateRectRgn(left, top, right, bottom));
+        const bool combined = piece && CombineRgn(region, region, piece, mode) != ERROR;
+        deleteObject(ledger, piece);
+        return combined;
+    };
+    bool whole = true;
+    for (const controls::Span& row : shape.rows)
+        whole = whole && combine(row.left, row.y, row.right, row.y + 1, RGN_OR);
+    for (const controls::Point& p : shape.removed) whole = whole && combine(p.x, p.y, p.x + 1, p.y + 1, RGN_DIFF);
+    if (whole) return region;
+    deleteObject(ledger, region);
+    return nullptr;
+}
+
 bool isInputMessage(UINT message) {
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_KEYDOWN || message == WM_KEYUP ||
            message == WM_CHAR;
@@ -90,7 +113,8 @@ bool isInputMessage(UINT message) {
 }  // namespace
 
 DrawnButtonWindow::DrawnButtonWindow(HWND parent, const RECT& pixels, int controlId, const std::string& hostName,
-                                     controls::ButtonEvents& events, bool visible) {
+                                     controls::ButtonEvents& events, bool visible, GdiLedger* ledger)
+    : ledger_(ledger ? *ledger : ownLedger_), canvas_(ledger_), background_(ledger_), measurer_(ledger_) {
     registerButtonClass(&DrawnButtonWindow::procedure);
     DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
     if (visible) style |= WS_VISIBLE;
@@ -195,11 +219,16 @@ LRESULT DrawnButtonWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (!syncingEnabled_ && b.Enabled() != (wParam != 0)) b.Enabled(wParam != 0);
             return 0;
         case WM_SHOWWINDOW:
+            if (capturingBackground_) break;
+            if (lParam == SW_PARENTOPENING && wParam) captureWhenShown();
             // Only ShowWindow on this control; the parent opening or closing sends other reasons.
-            if (lParam != 0 || capturingBackground_) break;
+            if (lParam != 0) break;
             if (wParam) b.Show();
             else b.Hide();
             break;
+        case kCaptureBackgroundMessage:
+            if (b.ButtonType() == 11 && IsWindowVisible(hwnd_)) b.Refresh();
+            return 0;
         case WM_SYSCOLORCHANGE:
         case WM_THEMECHANGED: b.ambientChanged(); return 0;
         case WM_SETCURSOR:
@@ -236,7 +265,17 @@ void DrawnButtonWindow::onMouseUp(std::int16_t which, WPARAM wParam, LPARAM lPar
     if (PtInRect(&client, at)) button_->click();
 }
 
+// Posted, so the capture comes after the parent has finished showing itself.
+void DrawnButtonWindow::captureWhenShown() {
+    if (!captureWaiting_ || button_->ButtonType() != 11) return;
+    captureWaiting_ = false;
+    PostMessageA(hwnd_, kCaptureBackgroundMessage, 0, 0);
+}
+
+// A child is painted, but not told, when its hidden parent is shown: the
+// first paint is the sign that a waiting capture can be made now.
 void DrawnButtonWindow::onPaint() {
+    captureWhenShown();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
     if (canvas_.isEmpty()) {
@@ -261,34 +300,18 @@ void DrawnButtonWindow::ensureSurface(int width, int height) {
 
 void DrawnButtonWindow::present() {
     if (!hwnd_ || canvas_.isEmpty() || !IsWindowVisible(hwnd_)) return;
-    HDC dc = GetDC(hwnd_);
-    if (!dc) return;
-    canvas_.copyTo(dc);
-    ReleaseDC(hwnd_, dc);
+    const WindowDc dc(ledger_, hwnd_);
+    canvas_.copyTo(dc.get());
 }
 
 // The logic hands over the shape on every resize, so the surface follows it here.
 void DrawnButtonWindow::applyRegion(const controls::RegionShape& shape) {
     ensureSurface(shape.width, shape.height);
     if (!hwnd_) return;
-    HRGN region = nullptr;
-    if (shape.kind == controls::RegionShape::Kind::Ellipse) {
-        region = CreateRectRgn(0, 0, 0, 0);
-        for (const controls::Span& row : shape.rows) {
-            HRGN strip = CreateRectRgn(row.left, row.y, row.right, row.y + 1);
-            CombineRgn(region, region, strip, RGN_OR);
-            DeleteObject(strip);
-        }
-    } else if (!shape.removed.empty()) {
-        region = CreateRectRgn(0, 0, shape.width, shape.height);
-        for (const controls::Point& p : shape.removed) {
-            HRGN dot = CreateRectRgn(p.x, p.y, p.x + 1, p.y + 1);
-            CombineRgn(region, region, dot, RGN_DIFF);
-            DeleteObject(dot);
-        }
-    }
-    // The window owns the region from here on; a plain rectangle needs none.
-    SetWindowRgn(hwnd_, region, IsWindowVisible(hwnd_));
+    HRGN region = regionOf(shape, ledger_);
+    // Once SetWindowRgn has taken it, the region is the system's to delete; a refused one stays ours.
+    if (!SetWindowRgn(hwnd_, region, IsWindowVisible(hwnd_))) deleteObject(ledger_, region);
+    else if (region) ++ledger_.freed;
 }
 
 void DrawnButtonWindow::setEnabled(bool enabled) {
@@ -324,25 +347,35 @@ void DrawnButtonWindow::captionChanged(const std::string& caption) {
 }
 
 // Hidden for a moment, the control lets its parent repaint the spot it covers.
+// Only a button on the screen over a parent that has painted sees the truth
+// there; otherwise no capture is kept and the face colour stands in for it.
 void DrawnButtonWindow::captureBackground() {
+    background_.release();
     if (!hwnd_) return;
     HWND parent = GetParent(hwnd_);
+    if (!parent || !IsWindowVisible(hwnd_)) {
+        captureWaiting_ = true;
+        return;
+    }
+    captureWaiting_ = false;
     RECT r{};
     GetWindowRect(hwnd_, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     if (!background_.resize(r.right - r.left, r.bottom - r.top)) return;
     capturingBackground_ = true;
-    const bool wasVisible = IsWindowVisible(hwnd_) != FALSE;
     constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
-    if (wasVisible) SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kKeep | SWP_HIDEWINDOW);
-    if (parent) UpdateWindow(parent);
-    HDC dc = GetDC(parent);
-    if (dc) {
-        background_.copyFrom(dc, r.left, r.top);
-        ReleaseDC(parent, dc);
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kKeep | SWP_HIDEWINDOW);
+    UpdateWindow(parent);
+    RECT pending{}, overlap{};
+    const bool painted = !GetUpdateRect(parent, &pending, FALSE) || !IntersectRect(&overlap, &pending, &r);
+    bool copied = false;
+    if (painted) {
+        const WindowDc dc(ledger_, parent);
+        copied = background_.copyFrom(dc.get(), r.left, r.top);
     }
-    if (wasVisible) SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kKeep | SWP_SHOWWINDOW);
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kKeep | SWP_SHOWWINDOW);
     capturingBackground_ = false;
+    if (!copied) background_.release();
 }
 
 bool DrawnButtonWindow::pasteBackground() {
@@ -360,6 +393,7 @@ void DrawnButtonWindow::releaseResources() {
 }
 
 bool DrawnButtonWindow::isPointerOver() const {
+    if (pointerHeld_) return true;
     POINT at{};
     if (!hwnd_ || !GetCursorPos(&at)) return false;
     return WindowFromPoint(at) == hwnd_;
@@ -378,25 +412,21 @@ controls::Font DrawnButtonWindow::font() const {
     HWND parent = hwnd_ ? GetParent(hwnd_) : nullptr;
     HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
     if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    return fontFromHandle(font);
+    return fontFromHandle(font, ledger_);
 }
 
 controls::Color DrawnButtonWindow::systemColour(int index) const { return GetSysColor(index); }
 
 controls::Color DrawnButtonWindow::parentBackColour() const {
     HWND parent = hwnd_ ? GetParent(hwnd_) : nullptr;
-    HDC dc = GetDC(parent);
-    const COLORREF colour = dc ? GetBkColor(dc) : GetSysColor(COLOR_BTNFACE);
-    if (dc) ReleaseDC(parent, dc);
-    return colour;
+    const WindowDc dc(ledger_, parent);
+    return dc.get() ? GetBkColor(dc.get()) : GetSysColor(COLOR_BTNFACE);
 }
 
 controls::Color DrawnButtonWindow::parentTextColour() const {
     HWND parent = hwnd_ ? GetParent(hwnd_) : nullptr;
-    HDC dc = GetDC(parent);
-    const COLORREF colour = dc ? GetTextColor(dc) : GetSysColor(COLOR_BTNTEXT);
-    if (dc) ReleaseDC(parent, dc);
-    return colour;
+    const WindowDc dc(ledger_, parent);
+    return dc.get() ? GetTextColor(dc.get()) : GetSysColor(COLOR_BTNTEXT);
 }
 
 namespace {

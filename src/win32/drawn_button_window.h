@@ -16,15 +16,18 @@ namespace win32 {
 inline constexpr const char* kDrawnButtonClass = "VantrelDrawnButton";
 inline constexpr UINT_PTR kHoverTimerId = 1;
 inline constexpr int kHandCursorResource = 101;
+// Posted to itself by a style-11 button to capture its background once its parent is on the screen.
+inline constexpr UINT kCaptureBackgroundMessage = WM_USER + 1;
 
 class DrawnButtonWindow final : public controls::ButtonWindow,
                                 public controls::PointerWatch,
                                 public controls::ButtonAmbient {
 public:
     // Creates the window at `pixels` (parent client coordinates) with the
-    // button's defaults: caption `hostName`, the host's font, drawn up.
+    // button's defaults: caption `hostName`, the host's font, drawn up. Its GDI
+    // objects are counted in `ledger` when given (it must outlive the window), else in its own.
     DrawnButtonWindow(HWND parent, const RECT& pixels, int controlId, const std::string& hostName,
-                      controls::ButtonEvents& events, bool visible = true);
+                      controls::ButtonEvents& events, bool visible = true, GdiLedger* ledger = nullptr);
     ~DrawnButtonWindow() override;
     DrawnButtonWindow(const DrawnButtonWindow&) = delete;
     DrawnButtonWindow& operator=(const DrawnButtonWindow&) = delete;
@@ -40,6 +43,8 @@ public:
     const controls::TextMeasurer& measurer() const { return measurer_; }
     // The host marks this button as its default button (drawn with an outline).
     void setDefault(bool isDefault);
+    // Tests and the gallery show the hover look without moving the real pointer.
+    void holdPointerOver(bool held) { pointerHeld_ = held; }
 
     // ButtonWindow
     std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
@@ -78,8 +83,11 @@ private:
     void onPaint();
     bool onSetCursor();
     void ensureSurface(int width, int height);
+    void captureWhenShown();
 
     HWND hwnd_ = nullptr;
+    GdiLedger ownLedger_;
+    GdiLedger& ledger_;
     GdiCanvas canvas_;
     GdiCanvas background_;
     GdiTextMeasurer measurer_;
@@ -89,6 +97,8 @@ private:
     bool leftPressed_ = false;
     bool syncingEnabled_ = false;
     bool capturingBackground_ = false;
+    bool captureWaiting_ = false;  // a capture was asked for while the button was not on the screen
+    bool pointerHeld_ = false;
     std::unique_ptr<controls::DrawnButton> button_;  // last: it refers to everything above
 };
 

@@ -11,10 +11,9 @@ namespace {
 constexpr int kPointsPerInch = 72;
 constexpr UINT kCaptionFormat = DT_CENTER | DT_WORDBREAK | DT_NOCLIP;
 
-int screenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+int screenDpi(GdiLedger& ledger) {
+    const WindowDc screen(ledger, nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -33,32 +32,47 @@ controls::Color fromDibPixel(std::uint32_t p) {
 
 }  // namespace
 
-int fontHeightPixels(double points) {
-    return static_cast<int>(std::lround(points * screenDpi() / kPointsPerInch));
+void deleteObject(GdiLedger& ledger, HGDIOBJ object) {
+    if (object && DeleteObject(object)) ++ledger.freed;
 }
 
-controls::Font fontFromHandle(HFONT font) {
+void deleteDc(GdiLedger& ledger, HDC dc) {
+    if (dc && DeleteDC(dc)) ++ledger.freed;
+}
+
+WindowDc::WindowDc(GdiLedger& ledger, HWND window)
+    : ledger_(ledger), window_(window), dc_(counted(ledger, GetDC(window))) {}
+
+WindowDc::~WindowDc() {
+    if (dc_ && ReleaseDC(window_, dc_)) ++ledger_.freed;
+}
+
+int fontHeightPixels(double points, GdiLedger& ledger) {
+    return static_cast<int>(std::lround(points * screenDpi(ledger) / kPointsPerInch));
+}
+
+controls::Font fontFromHandle(HFONT font, GdiLedger& ledger) {
     controls::Font result;
     LOGFONTA lf{};
     if (!font || GetObjectA(font, sizeof lf, &lf) != sizeof lf) return result;
     result.name = lf.lfFaceName;
     const int pixels = std::abs(lf.lfHeight);
-    if (pixels > 0) result.size = static_cast<double>(pixels) * kPointsPerInch / screenDpi();
+    if (pixels > 0) result.size = static_cast<double>(pixels) * kPointsPerInch / screenDpi(ledger);
     result.bold = lf.lfWeight >= FW_BOLD;
     result.italic = lf.lfItalic != 0;
     result.underline = lf.lfUnderline != 0;
     return result;
 }
 
-FontCache::~FontCache() {
-    if (handle_) DeleteObject(handle_);
-}
+FontCache::~FontCache() { deleteObject(ledger_, handle_); }
 
+// The cached font is never left selected into a DC, so it can always be deleted here.
 HFONT FontCache::fontFor(const controls::Font& font) {
     if (handle_ && font == font_) return handle_;
-    if (handle_) DeleteObject(handle_);
+    deleteObject(ledger_, handle_);
+    handle_ = nullptr;
     LOGFONTA lf{};
-    lf.lfHeight = -fontHeightPixels(font.size);
+    lf.lfHeight = -fontHeightPixels(font.size, ledger_);
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = font.italic ? TRUE : FALSE;
     lf.lfUnderline = font.underline ? TRUE : FALSE;
@@ -67,7 +81,7 @@ HFONT FontCache::fontFor(const controls::Font& font) {
     // A face name longer than LOGFONT holds is cut rather than overrunning it.
     const std::size_t kept = std::min(font.name.size(), sizeof lf.lfFaceName - 1);
     std::memcpy(lf.lfFaceName, font.name.data(), kept);
-    handle_ = CreateFontIndirectA(&lf);
+    handle_ = counted(ledger_, CreateFontIndirectA(&lf));
     font_ = font;
     return handle_;
 }
@@ -79,9 +93,9 @@ void GdiCanvas::release() {
         SelectObject(dc_, oldBitmap_);
         SelectObject(dc_, oldPen_);
         SelectObject(dc_, oldBrush_);
-        DeleteDC(dc_);
+        deleteDc(ledger_, dc_);
     }
-    if (bitmap_) DeleteObject(bitmap_);
+    deleteObject(ledger_, bitmap_);
     dc_ = nullptr;
     bitmap_ = nullptr;
     oldBitmap_ = oldPen_ = oldBrush_ = nullptr;
@@ -99,10 +113,10 @@ bool GdiCanvas::resize(int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    dc_ = CreateCompatibleDC(nullptr);
+    dc_ = counted(ledger_, CreateCompatibleDC(nullptr));
     if (!dc_) return false;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bitmap_ = counted(ledger_, CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap_ || !bits) {
         release();
         return false;
@@ -127,8 +141,8 @@ void GdiCanvas::copyTo(HDC target, int x, int y) const {
     if (dc_ && target) BitBlt(target, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
 }
 
-void GdiCanvas::copyFrom(HDC source, int x, int y) {
-    if (dc_ && source) BitBlt(dc_, 0, 0, width_, height_, source, x, y, SRCCOPY);
+bool GdiCanvas::copyFrom(HDC source, int x, int y) {
+    return dc_ && source && BitBlt(dc_, 0, 0, width_, height_, source, x, y, SRCCOPY);
 }
 
 void GdiCanvas::fillRect(const controls::Rect& r, controls::Color c) {
@@ -164,10 +178,11 @@ void GdiCanvas::drawText(const std::string& text, const controls::Rect& r, contr
                          const controls::Font& font) {
     if (!dc_ || text.empty()) return;
     RECT rc = toRect(r);
-    HGDIOBJ old = SelectObject(dc_, fonts_.fontFor(font));
+    HFONT chosen = fonts_.fontFor(font);
+    HGDIOBJ old = chosen ? SelectObject(dc_, chosen) : nullptr;
     SetTextColor(dc_, c);
     DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rc, kCaptionFormat);
-    SelectObject(dc_, old);
+    if (old) SelectObject(dc_, old);
 }
 
 void GdiCanvas::focusRect(const controls::Rect& r, controls::Color textColour) {
@@ -177,19 +192,19 @@ void GdiCanvas::focusRect(const controls::Rect& r, controls::Color textColour) {
     DrawFocusRect(dc_, &rc);
 }
 
-GdiTextMeasurer::GdiTextMeasurer() : dc_(CreateCompatibleDC(nullptr)) {}
+GdiTextMeasurer::GdiTextMeasurer(GdiLedger& ledger)
+    : ledger_(ledger), dc_(counted(ledger, CreateCompatibleDC(nullptr))), fonts_(ledger) {}
 
-GdiTextMeasurer::~GdiTextMeasurer() {
-    if (dc_) DeleteDC(dc_);
-}
+GdiTextMeasurer::~GdiTextMeasurer() { deleteDc(ledger_, dc_); }
 
 controls::Rect GdiTextMeasurer::measureText(const std::string& text, const controls::Rect& area,
                                             const controls::Font& font) const {
     if (!dc_ || text.empty()) return {area.left, area.top, area.left, area.top};
     RECT rc = toRect(area);
-    HGDIOBJ old = SelectObject(dc_, fonts_.fontFor(font));
+    HFONT chosen = fonts_.fontFor(font);
+    HGDIOBJ old = chosen ? SelectObject(dc_, chosen) : nullptr;
     DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rc, DT_CALCRECT | DT_WORDBREAK | DT_NOCLIP);
-    SelectObject(dc_, old);
+    if (old) SelectObject(dc_, old);
     return {rc.left, rc.top, rc.right, rc.bottom};
 }
 

@@ -1,10 +1,12 @@
 // Starts the program on real windows and saves a picture of each window a
 // user meets: the splash, the main window on its three pages (the startup page
 // also with entries), the Add/Edit dialog, the about box, the options dialog,
-// the Backups dialog and the uninstall page's dialogs. scripts/screenshots runs it under Xvfb.
+// the Backups dialog and the uninstall page's dialogs; with "buttons" after the
+// folder, the gallery of drawn buttons instead. scripts/screenshots runs it under Xvfb.
 #include <cstdio>
 #include <string>
 
+#include "ui_win32/button_gallery.h"
 #include "ui_win32/ui_desktop.h"
 #include "win32/program.h"
 #include "win32/screenshot.h"
@@ -51,6 +53,8 @@ void plantSamplePrograms(bool plant) {
 
 int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : ".";
+    if (argc > 2 && std::string(argv[2]) == "buttons")
+        return ui_test::saveButtonGallery(folder + "\\buttons.bmp") ? 0 : 1;
     plantSamplePrograms(true);
     ui_test::UiMachine pc;
     win32::Program program(pc.machine);

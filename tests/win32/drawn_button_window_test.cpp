@@ -43,6 +43,7 @@ public:
     controls::Canvas& canvas() override { return *canvas_; }
     void present() override {
         texts = canvas_->texts();
+        focusRects = canvas_->focusRects();
         canvas_->forgetCalls();
     }
     void applyRegion(const controls::RegionShape& s) override {
@@ -57,13 +58,15 @@ public:
     void captureBackground() override {}
     bool pasteBackground() override { return false; }
     void releaseResources() override {}
-    bool isPointerOver() const override { return false; }
+    bool isPointerOver() const override { return over; }
     void startHoverTimer(int) override {}
     void stopHoverTimer() override {}
 
     controls::ButtonHost host() { return {*this, *this, real_, real_.measurer(), *this}; }
     const controls::BitmapCanvas& bitmap() const { return *canvas_; }
     std::vector<controls::TextCall> texts;
+    std::vector<controls::FocusCall> focusRects;
+    bool over = false;
 
 private:
     DrawnButtonWindow& real_;
@@ -74,6 +77,17 @@ bool insideAny(int x, int y, const std::vector<controls::TextCall>& texts) {
     for (const auto& t : texts) {
         const controls::Rect r = t.rect.inflate(1);  // italic overhang and engraved copies
         if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+    }
+    return false;
+}
+
+// The dotted outline only GDI rasterises; the in-memory canvas records it.
+bool onOutline(int x, int y, const std::vector<controls::FocusCall>& focusRects) {
+    for (const auto& f : focusRects) {
+        const controls::Rect& r = f.rect;
+        const bool acrossTopOrBottom = (y == r.top || y == r.bottom - 1) && x >= r.left && x < r.right;
+        const bool downLeftOrRight = (x == r.left || x == r.right - 1) && y >= r.top && y < r.bottom;
+        if (acrossTopOrBottom || downLeftOrRight) return true;
     }
     return false;
 }
@@ -260,22 +274,6 @@ TEST_F(DrawnButtonWindowTest, CaptionChangeRepaintsTheButton) {
 
 class DrawnButtonPaint : public DrawnButtonWindowTest {
 protected:
-    // Every pixel outside the caption must be what the in-memory canvas draws.
-    void expectSameFrame(DrawnButtonWindow& real, MirrorHost& mirror) {
-        const controls::BitmapCanvas& expected = mirror.bitmap();
-        ASSERT_EQ(real.surface().width(), expected.width());
-        ASSERT_EQ(real.surface().height(), expected.height());
-        int differing = 0;
-        for (int y = 0; y < expected.height(); ++y)
-            for (int x = 0; x < expected.width(); ++x)
-                if (!insideAny(x, y, mirror.texts) && real.surface().pixel(x, y) != expected.pixel(x, y)) {
-                    if (++differing <= 5)
-                        ADD_FAILURE() << "pixel " << x << "," << y << ": window " << std::hex
-                                      << real.surface().pixel(x, y) << ", logic " << expected.pixel(x, y);
-                }
-        EXPECT_EQ(differing, 0);
-    }
-
     std::unique_ptr<controls::DrawnButton> mirrorOf(MirrorHost& host, const std::string& caption) {
         auto b = std::make_unique<controls::DrawnButton>(host.host(), "okButton");
         b->InitProperties();
@@ -295,35 +293,85 @@ TEST_F(DrawnButtonPaint, UpButtonShowsTheRaisedStyle2Frame) {
     EXPECT_EQ(b.surface().pixel(1, 1), p.light);
     EXPECT_EQ(b.surface().pixel(kWidth - 2, kHeight - 2), p.shadow);
     EXPECT_EQ(b.surface().pixel(kWidth / 2, 3), p.face);
-
-    MirrorHost mirror(b);
-    auto logic = mirrorOf(mirror, "OK");
-    expectSameFrame(b, mirror);
 }
 
-TEST_F(DrawnButtonPaint, PressedButtonShowsTheInvertedFrame) {
+TEST_F(DrawnButtonPaint, PressedAndDefaultButtonsShowTheDarkOutline) {
     DrawnButtonWindow& b = place();
-    b.button().Caption("OK");
     b.button().mouseDown(1, 0, 5, 5);
     EXPECT_EQ(b.surface().pixel(0, 0), b.button().palette().darkShadow);
-
-    MirrorHost mirror(b);
-    auto logic = mirrorOf(mirror, "OK");
-    logic->mouseDown(1, 0, 5, 5);
-    expectSameFrame(b, mirror);
+    DrawnButtonWindow& d = place(10, 40);
+    d.setDefault(true);
+    EXPECT_EQ(d.surface().pixel(0, 0), d.button().palette().darkShadow);
 }
 
-TEST_F(DrawnButtonPaint, DefaultAndDisabledLooksMatchTheLogic) {
-    DrawnButtonWindow& b = place();
-    b.button().Caption("OK");
-    b.setDefault(true);
-    EXPECT_EQ(b.surface().pixel(0, 0), b.button().palette().darkShadow);  // the default outline
-    b.button().Enabled(false);
+enum class Look { Up, Hovered, Down, Disabled, Focused, Default };
+struct LookCase {
+    Look look;
+    const char* name;
+};
+constexpr LookCase kLooks[] = {{Look::Up, "up"},           {Look::Hovered, "hovered"}, {Look::Down, "down"},
+                               {Look::Disabled, "disabled"}, {Look::Focused, "focused"}, {Look::Default, "default"}};
 
-    MirrorHost mirror(b);
-    auto logic = mirrorOf(mirror, "OK");
-    logic->Enabled(false);
-    expectSameFrame(b, mirror);
+// The default look comes from the host, which both buttons share.
+void putInLook(controls::DrawnButton& b, Look look) {
+    switch (look) {
+        case Look::Hovered: b.mouseMove(0, 0, 5, 5); break;
+        case Look::Down: b.mouseDown(1, 0, 5, 5); break;
+        case Look::Disabled: b.Enabled(false); break;
+        case Look::Focused: b.gotFocus(); break;
+        case Look::Up:
+        case Look::Default: break;
+    }
+}
+
+controls::Picture fourByFour() {
+    const Color mask = controls::rgb(192, 192, 192), dark = controls::rgb(40, 60, 160);
+    const Color light = controls::rgb(250, 220, 60), red = controls::rgb(200, 30, 30);
+    return {0, 4, 4, {mask, dark, dark, mask, dark, light, red, dark, dark, red, light, dark, mask, dark, dark, mask}};
+}
+
+// Every style in every look, with and without a picture: the window's GDI
+// surface holds the pixels the portable logic draws, outside the caption text
+// and the focus rectangle's dotted outline.
+TEST_F(DrawnButtonPaint, GdiSurfaceMatchesThePortableDrawingForEveryStyleAndLook) {
+    const controls::Picture picture = fourByFour();
+    for (int style = 1; style <= 14; ++style) {
+        for (const LookCase& c : kLooks) {
+            for (const bool withPicture : {false, true}) {
+                DrawnButtonWindow real(form_, RECT{10, 10, 10 + kWidth, 10 + kHeight}, 100, "okButton", events_);
+                MirrorHost mirror(real);
+                real.setDefault(c.look == Look::Default);
+                real.holdPointerOver(c.look == Look::Hovered);
+                mirror.over = c.look == Look::Hovered;
+                auto logic = mirrorOf(mirror, "OK");
+                for (controls::DrawnButton* b : {&real.button(), logic.get()}) {
+                    b->Caption("OK");
+                    b->ButtonType(style);
+                    if (withPicture) b->PictureNormal(picture);
+                    putInLook(*b, c.look);
+                }
+                const controls::BitmapCanvas& expected = mirror.bitmap();
+                ASSERT_EQ(real.surface().width(), expected.width());
+                ASSERT_EQ(real.surface().height(), expected.height());
+                int differing = 0, dotted = 0;
+                for (int y = 0; y < expected.height(); ++y)
+                    for (int x = 0; x < expected.width(); ++x) {
+                        const bool same = real.surface().pixel(x, y) == expected.pixel(x, y);
+                        if (onOutline(x, y, mirror.focusRects)) dotted += !same;
+                        if (insideAny(x, y, mirror.texts) || onOutline(x, y, mirror.focusRects) || same) continue;
+                        if (++differing == 1)
+                            ADD_FAILURE() << "style " << style << ", " << c.name
+                                          << (withPicture ? ", with picture" : ", no picture") << ": pixel " << x
+                                          << "," << y << " is " << std::hex << real.surface().pixel(x, y)
+                                          << " on the window, " << expected.pixel(x, y) << " in the logic";
+                    }
+                EXPECT_EQ(differing, 0) << "style " << style << ", " << c.name << (withPicture ? ", picture" : "");
+                if (c.look == Look::Focused) {
+                    EXPECT_GT(dotted, 0) << "style " << style << ": no focus rectangle on the window";
+                }
+            }
+        }
+    }
 }
 
 TEST_F(DrawnButtonPaint, PrintedWindowShowsTheLastDrawing) {
