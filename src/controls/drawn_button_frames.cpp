@@ -32,4 +32,11 @@ void edgeLine(Canvas& canvas, const Rect& r, Edge edge, int inset, Color c) {
     }
 }
 
+void drawRoundedOutline(Canvas& canvas, const Rect& r, Color outline, Color corner) {
+    canvas.frameRect(r, outline);
+    const int right = r.right - 2, bottom = r.bottom - 2, left = r.left + 1, top = r.top + 1;
+    for (const Point& p : {Point{left, top}, Point{right, top}, Point{left, bottom}, Point{right, bottom}})
+        canvas.setPixel(p.x, p.y, corner);
+}
+
 }  // namespace controls

@@ -19,10 +19,8 @@ enum class Edge { Top, Bottom, Left, Right };
 // `inset` short of the other end, so lines at one inset meet at the corners.
 void edgeLine(Canvas& canvas, const Rect& r, Edge edge, int inset, Color c);
 
-struct EdgeShade {
-    Edge edge;
-    int inset;
-    int shift;  // from the style's base colour
-};
+// The outline of the styles with 2-pixel rounded corners: `r`'s ring, and the
+// one pixel in from each corner that rounds it.
+void drawRoundedOutline(Canvas& canvas, const Rect& r, Color outline, Color corner);
 
 }  // namespace controls

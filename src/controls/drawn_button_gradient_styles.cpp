@@ -30,6 +30,12 @@ namespace {
 constexpr Color kGlossyOutline = rgb(0, 60, 115);
 constexpr Color kGlossyCorner = rgb(16, 77, 123);
 
+struct EdgeShade {
+    Edge edge;
+    int inset;
+    int shift;  // from the tint
+};
+
 struct Glow {
     Color frame;
     std::array<Color, 4> lines;  // dark, light, middle, warm
@@ -70,12 +76,6 @@ void drawGlow(const PaintContext& ctx, const Glow& glow) {
     edgeLine(ctx.canvas, client, Edge::Bottom, 2, glow.lines[3]);
 }
 
-void outlineRounded(const PaintContext& ctx, Color outline, Color corner) {
-    ctx.canvas.frameRect(ctx.client(), outline);
-    const int r = ctx.width - 2, b = ctx.height - 2;
-    for (const Point& p : {Point{1, 1}, Point{r, 1}, Point{1, b}, Point{r, b}}) ctx.canvas.setPixel(p.x, p.y, corner);
-}
-
 }  // namespace
 
 CaptionLook glossyFrame(const PaintContext& ctx) {
@@ -83,7 +83,7 @@ CaptionLook glossyFrame(const PaintContext& ctx) {
     switch (ctx.look) {
         case ButtonLook::Disabled:
             ctx.canvas.fillRect(ctx.client(), ctx.shift(tint, -24, true));
-            outlineRounded(ctx, ctx.shift(tint, -84, true), ctx.shift(tint, -72, true));
+            drawRoundedOutline(ctx.canvas, ctx.client(), ctx.shift(tint, -84, true), ctx.shift(tint, -72, true));
             return captionFor(ctx.look, 2, 5);
         case ButtonLook::Down:
             verticalGradient(ctx, tint, -32, 25, true, true);
@@ -99,7 +99,7 @@ CaptionLook glossyFrame(const PaintContext& ctx) {
             else shadeEdges(ctx, kGlossyUpLines);
             break;
     }
-    outlineRounded(ctx, kGlossyOutline, kGlossyCorner);
+    drawRoundedOutline(ctx.canvas, ctx.client(), kGlossyOutline, kGlossyCorner);
     return captionFor(ctx.look, 2, 5);
 }
 

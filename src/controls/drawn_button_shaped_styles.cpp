@@ -57,9 +57,7 @@ CaptionLook darkRoundedFrame(const PaintContext& ctx) {
         edgeLine(c, client, Edge::Bottom, 1, p.shadow);
         edgeLine(c, client, Edge::Right, 1, p.shadow);
     }
-    c.frameRect(client, p.darkShadow);
-    const int r = ctx.width - 2, b = ctx.height - 2;
-    for (const Point& at : {Point{1, 1}, Point{r, 1}, Point{1, b}, Point{r, b}}) c.setPixel(at.x, at.y, p.darkShadow);
+    drawRoundedOutline(c, client, p.darkShadow, p.darkShadow);
     CaptionLook caption = captionFor(ctx.look, 2, 3);
     if (ctx.look == ButtonLook::Down) caption.downColour = p.light;
     return caption;

@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 
-#include "controls/drawn_button_style2.h"
 
 namespace controls {
 
@@ -21,9 +20,13 @@ private:
 }  // namespace
 
 CaptionLook captionFor(ButtonLook look, int downMode, int disabledMode) {
-    CaptionLook caption = plainCaptionFor(look);
-    if (look == ButtonLook::Down) caption.mode = downMode;
-    if (look == ButtonLook::Disabled) caption.mode = disabledMode;
+    CaptionLook caption;
+    switch (look) {
+        case ButtonLook::Disabled: caption.mode = disabledMode; break;
+        case ButtonLook::Down: caption.mode = downMode; break;
+        case ButtonLook::Hovered: caption.mode = 1; break;
+        case ButtonLook::Up: caption.mode = 0; break;
+    }
     return caption;
 }
 
@@ -40,14 +43,13 @@ void verticalGradient(const PaintContext& ctx, Color base, int start, int spread
 // The painters hold no state, so one shared instance of each serves every
 // button; an unknown style draws as the classic one.
 const StylePainter& stylePainterFor(int buttonType) {
-    static const Style2Painter classic;
     static const std::array<FramePainter, 14> framed{
-        FramePainter{bevelledFrame},    FramePainter{bevelledFrame},       FramePainter{glossyFrame},
+        FramePainter{bevelledFrame},    FramePainter{classicFrame},        FramePainter{glossyFrame},
         FramePainter{darkRoundedFrame}, FramePainter{notchedFrame},        FramePainter{softFrame},
         FramePainter{thinFrame},        FramePainter{thinOnHoverFrame},    FramePainter{selectionFrame},
         FramePainter{pictureOnlyFrame}, FramePainter{transparentFrame},    FramePainter{classicOnHoverFrame},
         FramePainter{ellipseFrame},     FramePainter{sheenFrame}};
-    if (buttonType == 2 || buttonType < 1 || buttonType > 14) return classic;
+    if (buttonType < 1 || buttonType > 14) buttonType = 2;
     return framed[static_cast<std::size_t>(buttonType - 1)];
 }
 

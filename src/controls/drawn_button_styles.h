@@ -1,6 +1,6 @@
 #pragma once
-// The frames of the button styles other than the classic one. Each draws its
-// style's frame for the look in the context and says how the caption goes on.
+// The frames of the fourteen button styles. Each draws its style's frame for
+// the look in the context and says how the caption goes on.
 #include "controls/drawn_button_paint.h"
 
 namespace controls {
@@ -14,6 +14,7 @@ void verticalGradient(const PaintContext& ctx, Color base, int start, int spread
                       bool blueProportional);
 
 CaptionLook bevelledFrame(const PaintContext& ctx);      // cut corners, double bevel (ButtonType 1)
+CaptionLook classicFrame(const PaintContext& ctx);       // the classic 3D push button (ButtonType 2)
 CaptionLook glossyFrame(const PaintContext& ctx);        // rounded, gradient and glow (ButtonType 3)
 CaptionLook darkRoundedFrame(const PaintContext& ctx);   // rounded, dark outline (ButtonType 4)
 CaptionLook notchedFrame(const PaintContext& ctx);       // two corners cut (ButtonType 5)

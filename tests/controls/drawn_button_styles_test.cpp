@@ -28,7 +28,7 @@ struct FrameCase {
 
 // A placed button of the style in the fixed scheme, put into one look.
 struct StyledButton {
-    StyledButton(int style, ButtonLook look, const std::string& caption = "A") : b(kW, kH, caption) {
+    StyledButton(int style, ButtonLook look, int w = kW, int h = kH) : b(w, h, "A") {
         b->ColorScheme(3);
         b->ButtonType(style);
         switch (look) {
@@ -126,14 +126,10 @@ TEST(ButtonStyleFrames, NothingIsLeftUndrawnAtTwoSizes) {
     for (int style = 1; style <= 14; ++style)
         for (Look look : {Look::Up, Look::Hovered, Look::Down, Look::Disabled})
             for (auto [w, h] : {std::pair{20, 12}, std::pair{47, 31}}) {
-                PlacedButton b(w, h, "A");
-                b->ColorScheme(3);
-                b->ButtonType(style);
-                if (look == Look::Disabled) b->Enabled(false);
-                if (look == Look::Down) b->mouseDown(1, 0, 1, 1);
+                StyledButton sb(style, look, w, h);
                 int blank = 0;
                 for (int y = 0; y < h; ++y)
-                    for (int x = 0; x < w; ++x) blank += b.host.bitmap().pixel(x, y) == kCanvasBlank;
+                    for (int x = 0; x < w; ++x) blank += sb.px(x, y) == kCanvasBlank;
                 EXPECT_EQ(blank, 0) << "style " << style << " " << lookName(look) << " " << w << "x" << h;
             }
 }

@@ -1,21 +1,11 @@
-#include "controls/drawn_button_style2.h"
-
+// Style 2, the classic push button; as the default button it is ringed in
+// dark shadow.
 #include "controls/drawn_button_frames.h"
+#include "controls/drawn_button_styles.h"
 
 namespace controls {
 
-CaptionLook plainCaptionFor(ButtonLook look) {
-    CaptionLook caption;
-    switch (look) {
-        case ButtonLook::Disabled: caption.mode = 3; break;
-        case ButtonLook::Down: caption.mode = 2; break;
-        case ButtonLook::Hovered: caption.mode = 1; break;
-        case ButtonLook::Up: caption.mode = 0; break;
-    }
-    return caption;
-}
-
-CaptionLook Style2Painter::paintFrame(const PaintContext& ctx) const {
+CaptionLook classicFrame(const PaintContext& ctx) {
     const Rect client = ctx.client();
     const Palette& p = ctx.palette;
     const bool asDefault = ctx.props.ShowFocusRect && ctx.isDefault;
@@ -39,7 +29,7 @@ CaptionLook Style2Painter::paintFrame(const PaintContext& ctx) const {
             }
             break;
     }
-    return plainCaptionFor(ctx.look);
+    return captionFor(ctx.look, 2, 3);
 }
 
 }  // namespace controls
