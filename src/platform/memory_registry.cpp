@@ -372,4 +372,11 @@ Status MemoryRegistry::closeKey(Key key) {
 
 std::size_t MemoryRegistry::openHandleCount() const { return state_->handles.size(); }
 
+// One view until the machine is given two.
+Status MemoryRegistry::deleteKeyInView(Key key, const std::string& subKey, std::uint32_t) {
+    return deleteKey(key, subKey);
+}
+
+RegistryViews MemoryRegistry::views() const { return {}; }
+
 }  // namespace platform

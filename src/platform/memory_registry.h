@@ -29,6 +29,8 @@ public:
     Status enumValue(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
                      std::uint8_t* data, std::uint32_t* dataSize) override;
     Status closeKey(Key key) override;
+    Status deleteKeyInView(Key key, const std::string& subKey, std::uint32_t viewFlags) override;
+    RegistryViews views() const override;
 
     // Handles not yet closed; tests use it to catch leaks.
     std::size_t openHandleCount() const;

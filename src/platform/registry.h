@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/registry_view.h"
 #include "platform/status.h"
 
 namespace platform {
@@ -70,6 +71,10 @@ public:
     virtual Status enumValue(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
                              std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) = 0;
     virtual Status closeKey(Key key) = 0;
+    // RegDeleteKeyExA: as deleteKey, in the view `viewFlags` names (kKeyWow64_32Key, kKeyWow64_64Key or 0).
+    virtual Status deleteKeyInView(Key key, const std::string& subKey, std::uint32_t viewFlags) = 0;
+    // Whether the machine has a second view, and which one this process reads without flags.
+    virtual RegistryViews views() const = 0;
 };
 
 }  // namespace platform

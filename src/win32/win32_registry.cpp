@@ -75,4 +75,16 @@ platform::Status Win32Registry::enumValue(platform::Key key, std::uint32_t index
 
 platform::Status Win32Registry::closeKey(platform::Key key) { return RegCloseKey(toHkey(key)); }
 
+platform::Status Win32Registry::deleteKeyInView(platform::Key key, const std::string& subKey,
+                                                std::uint32_t viewFlags) {
+    return RegDeleteKeyExA(toHkey(key), subKey.c_str(), viewFlags, 0);
+}
+
+platform::RegistryViews Win32Registry::views() const {
+    BOOL wow64 = FALSE;
+    IsWow64Process(GetCurrentProcess(), &wow64);
+    constexpr bool kProcessIs64Bit = sizeof(void*) == 8;
+    return {kProcessIs64Bit || wow64 != FALSE, kProcessIs64Bit};
+}
+
 }  // namespace win32

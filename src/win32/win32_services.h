@@ -22,6 +22,8 @@ public:
     platform::Status enumValue(platform::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
                                std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) override;
     platform::Status closeKey(platform::Key key) override;
+    platform::Status deleteKeyInView(platform::Key key, const std::string& subKey, std::uint32_t viewFlags) override;
+    platform::RegistryViews views() const override;
 };
 
 class Win32Profile : public platform::Profile {

@@ -42,6 +42,11 @@ public:
         return inner_.enumValue(key, index, name, nameLength, type, data, dataSize);
     }
     platform::Status closeKey(platform::Key key) override { return inner_.closeKey(key); }
+    platform::Status deleteKeyInView(platform::Key key, const std::string& subKey, std::uint32_t viewFlags) override {
+        if (key == platform::kHkeyLocalMachine) return kAccessDenied;
+        return inner_.deleteKeyInView(key, subKey, viewFlags);
+    }
+    platform::RegistryViews views() const override { return inner_.views(); }
 
 private:
     static constexpr platform::Status kAccessDenied = 5;

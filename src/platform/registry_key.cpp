@@ -1,0 +1,183 @@
+#include "platform/registry_key.h"
+
+#include <cstring>
+#include <utility>
+
+namespace platform {
+namespace {
+
+constexpr std::uint32_t kNameCharacters = 16384;  // the registry's limit for a value name, plus its zero
+constexpr std::size_t kFirstDataBuffer = 4096;    // most values fit; a longer one grows it
+constexpr int kReadAttempts = 4;                  // a value that keeps growing is given up on
+
+Status openIn(Registry& registry, Key parent, const std::string& path, View view, std::uint32_t access, Key& key) {
+    return registry.openKey(parent, path, access | registry.views().flagsFor(view), key);
+}
+
+}  // namespace
+
+RegKey::~RegKey() { close(); }
+
+RegKey::RegKey(RegKey&& other) noexcept
+    : registry_(other.registry_), key_(std::exchange(other.key_, 0)), view_(other.view_) {}
+
+RegKey& RegKey::operator=(RegKey&& other) noexcept {
+    if (this != &other) {
+        close();
+        registry_ = other.registry_;
+        key_ = std::exchange(other.key_, 0);
+        view_ = other.view_;
+    }
+    return *this;
+}
+
+Status RegKey::open(Registry& registry, Key parent, const std::string& path, View view, std::uint32_t access,
+                    RegKey& key) {
+    key.close();
+    Key handle = 0;
+    Status status = openIn(registry, parent, path, view, access, handle);
+    if (status != kSuccess) return status;
+    key.registry_ = &registry;
+    key.key_ = handle;
+    key.view_ = view;
+    return kSuccess;
+}
+
+Status RegKey::create(Registry& registry, Key parent, const std::string& path, View view, std::uint32_t access,
+                      RegKey& key, std::uint32_t* disposition) {
+    key.close();
+    Key handle = 0;
+    Status status = registry.createKey(parent, path, access | registry.views().flagsFor(view), handle, disposition);
+    if (status != kSuccess) return status;
+    key.registry_ = &registry;
+    key.key_ = handle;
+    key.view_ = view;
+    return kSuccess;
+}
+
+Status RegKey::close() {
+    if (!key_) return kSuccess;
+    return registry_->closeKey(std::exchange(key_, 0));
+}
+
+Status RegKey::read(const std::string& name, RegValue& value) const {
+    for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
+        std::uint32_t type = 0, size = 0;
+        Status status = registry_->queryValue(key_, name, &type, nullptr, &size);
+        if (status != kSuccess) return status;
+        std::string data(size, '\0');
+        std::uint32_t got = size;
+        status = registry_->queryValue(key_, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &got);
+        if (status == kMoreData) continue;  // it grew between the two questions
+        if (status != kSuccess) return status;
+        data.resize(got);
+        value.type = type;
+        value.data = std::move(data);
+        return kSuccess;
+    }
+    return kMoreData;
+}
+
+Status RegKey::write(const std::string& name, const RegValue& value) const {
+    return registry_->setValue(key_, name, value.type, reinterpret_cast<const std::uint8_t*>(value.data.data()),
+                               static_cast<std::uint32_t>(value.data.size()));
+}
+
+Status RegKey::deleteValue(const std::string& name) const {
+    Status status = registry_->deleteValue(key_, name);
+    return status == kFileNotFound ? kSuccess : status;
+}
+
+Status RegKey::valueNames(std::vector<std::string>& names, const AfterEach& afterEach) const {
+    std::vector<char> buffer(kNameCharacters);
+    for (std::uint32_t index = 0;; ++index) {
+        std::uint32_t length = kNameCharacters, type = 0;
+        Status status = registry_->enumValue(key_, index, buffer.data(), &length, &type, nullptr, nullptr);
+        if (status == kNoMoreItems) return kSuccess;
+        if (status != kSuccess) return status;
+        if (length > 0) names.emplace_back(buffer.data(), length);
+        if (afterEach && !afterEach()) return kSuccess;
+    }
+}
+
+Status RegKey::values(std::vector<NamedRegValue>& values, const AfterEach& afterEach) const {
+    std::vector<char> name(kNameCharacters);
+    std::string data(kFirstDataBuffer, '\0');
+    for (std::uint32_t index = 0;;) {
+        std::uint32_t length = kNameCharacters, type = 0, size = static_cast<std::uint32_t>(data.size());
+        Status status = registry_->enumValue(key_, index, name.data(), &length, &type,
+                                             reinterpret_cast<std::uint8_t*>(data.data()), &size);
+        if (status == kMoreData && size > data.size()) {
+            data.resize(size);  // the same index again, with room for its data
+            continue;
+        }
+        if (status == kNoMoreItems) return kSuccess;
+        if (status != kSuccess) return status;
+        if (length > 0) values.push_back({std::string(name.data(), length), {type, data.substr(0, size)}});
+        ++index;
+        if (afterEach && !afterEach()) return kSuccess;
+    }
+}
+
+Status RegKey::subkeyNames(std::vector<std::string>& names, const AfterEach& afterEach) const {
+    std::vector<char> buffer(kNameCharacters);
+    for (std::uint32_t index = 0;; ++index) {
+        Status status = registry_->enumKey(key_, index, buffer.data(), kNameCharacters);
+        if (status == kNoMoreItems) return kSuccess;
+        if (status != kSuccess) return status;
+        names.emplace_back(buffer.data(), strnlen(buffer.data(), kNameCharacters));
+        if (afterEach && !afterEach()) return kSuccess;
+    }
+}
+
+Status readValue(Registry& registry, Key root, const std::string& path, View view, const std::string& name,
+                 RegValue& value) {
+    RegKey key;
+    Status status = RegKey::open(registry, root, path, view, kKeyQueryValue, key);
+    return status == kSuccess ? key.read(name, value) : status;
+}
+
+Status writeValue(Registry& registry, Key root, const std::string& path, View view, const std::string& name,
+                  const RegValue& value) {
+    RegKey key;
+    Status status = RegKey::create(registry, root, path, view, kKeySetValue, key);
+    return status == kSuccess ? key.write(name, value) : status;
+}
+
+Status deleteValue(Registry& registry, Key root, const std::string& path, View view, const std::string& name) {
+    RegKey key;
+    Status status = RegKey::open(registry, root, path, view, kKeySetValue, key);
+    if (status == kFileNotFound) return kSuccess;
+    return status == kSuccess ? key.deleteValue(name) : status;
+}
+
+bool keyExists(Registry& registry, Key root, const std::string& path, View view) {
+    RegKey key;
+    Status status = RegKey::open(registry, root, path, view, kKeyQueryValue, key);
+    return status == kSuccess || status == kAccessDenied;
+}
+
+Status deleteKeyTree(Registry& registry, Key root, const std::string& path, View view) {
+    if (path.empty()) return kInvalidParameter;
+    std::vector<std::string> children;
+    {
+        RegKey key;
+        Status status = RegKey::open(registry, root, path, view, kKeyEnumerateSubKeys, key);
+        if (status == kFileNotFound) return kSuccess;
+        if (status != kSuccess) return status;
+        // The names first, the deletes after: deleting while enumerating would shift the indexes.
+        if ((status = key.subkeyNames(children)) != kSuccess) return status;
+    }
+    for (const std::string& child : children)
+        if (Status status = deleteKeyTree(registry, root, path + "\\" + child, view); status != kSuccess)
+            return status;
+    Status status = registry.deleteKeyInView(root, path, registry.views().flagsFor(view));
+    return status == kFileNotFound ? kSuccess : status;
+}
+
+const std::string& ninexOrNtPath(Registry& registry, Key root, const std::string& ninexPath,
+                                 const std::string& ntPath, View view) {
+    return keyExists(registry, root, ninexPath, view) ? ninexPath : ntPath;
+}
+
+}  // namespace platform
