@@ -5,7 +5,7 @@
 
 #include "store/text_value.h"
 #include "uninstall/entry_values.h"
-#include "uninstall/message_pacer.h"
+#include "platform/message_pacer.h"
 
 namespace uninstall {
 namespace {
@@ -23,7 +23,7 @@ std::string lowerCase(const std::string& text) {
 // a long one lets the message loop run.
 class PacedProgress : public store::EnumerationProgress {
 public:
-    PacedProgress(store::EnumerationProgress& shown, MessagePacer& pacer) : shown_(shown), pacer_(pacer) {}
+    PacedProgress(store::EnumerationProgress& shown, platform::MessagePacer& pacer) : shown_(shown), pacer_(pacer) {}
     void showName(const std::string& name) override {
         shown_.showName(name);
         pacer_.step();
@@ -32,7 +32,7 @@ public:
 
 private:
     store::EnumerationProgress& shown_;
-    MessagePacer& pacer_;
+    platform::MessagePacer& pacer_;
 };
 
 }  // namespace
@@ -65,7 +65,7 @@ void ProgramList::list() {
     page_.uninstallKeyMode = 0;
     std::string items;
     std::vector<std::string> names;
-    MessagePacer pacer(machine_.desktop);
+    platform::MessagePacer pacer(machine_.desktop);
     PacedProgress paced(progress_, pacer);
     store::Status status = store_.enumerateSubkeys(keys_.rootWord, keys_.primary, items, names, paced);
     page_.uninstallKeyMode = status;

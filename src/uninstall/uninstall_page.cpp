@@ -5,7 +5,7 @@
 #include "backup/backups_dialog.h"
 #include "platform/status_text.h"
 #include "store/text_value.h"
-#include "uninstall/message_pacer.h"
+#include "platform/message_pacer.h"
 #include "uninstall/uninstall_command.h"
 
 namespace uninstall {
@@ -133,7 +133,7 @@ std::vector<std::string> UninstallTool::askAboutBadEntries(std::uint64_t started
         rows.push_back({page.programList.text(i, kNameColumn), page.programList.text(i, kKeyNameColumn)});
     const std::string listedKey = programs.listedKey();
     std::vector<std::string> chosen;
-    MessagePacer pacer(machine_.desktop);
+    platform::MessagePacer pacer(machine_.desktop);
     for (const Listed& row : rows) {
         if (pacer.step() && (stopped = page.generation() != startedIn)) return chosen;
         const auto value = readValue(machine_.registry, programs.keys().root, listedKey + "\\" + row.keyName,

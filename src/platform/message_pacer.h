@@ -1,10 +1,11 @@
 #pragma once
 // Lets the message loop run during a long walk often enough for the window to
 // stay live (every 16 ms, and at the walk's first step) without paying for a
-// yield at every one of thousands of steps.
+// yield at every one of thousands of steps. Every long walk uses this one, on
+// the desktop's clock, so scripted tests drive it.
 #include "platform/desktop.h"
 
-namespace uninstall {
+namespace platform {
 
 class MessagePacer {
 public:
@@ -27,4 +28,17 @@ private:
     bool yielded_ = false;
 };
 
-}  // namespace uninstall
+// Marks a page busy for the life of a long walk or command, nested calls counted,
+// so a second command while one runs is turned away and the flag drops on every path.
+class BusyScope {
+public:
+    explicit BusyScope(int& depth) : depth_(depth) { ++depth_; }
+    ~BusyScope() { --depth_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& depth_;
+};
+
+}  // namespace platform
