@@ -39,14 +39,6 @@ struct StartupEntry {
     bool sameEntry(const StartupEntry& other) const;
 };
 
-// Columns of the startup list; the last three are zero-width, kept for the look.
-inline constexpr std::size_t kNameColumn = 0;
-inline constexpr std::size_t kCommandColumn = 1;
-inline constexpr std::size_t kLocationColumn = 2;
-inline constexpr std::size_t kStateColumn = 3;
-inline constexpr std::size_t kFolderColumn = 4;
-inline constexpr std::size_t kSourceColumn = 5;
-
 inline constexpr const char* kActivePicture = "a";
 inline constexpr const char* kParkedPicture = "b";
 
