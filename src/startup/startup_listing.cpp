@@ -1,6 +1,7 @@
 #include "startup/startup_listing.h"
 
 #include "platform/registry_key.h"
+#include "startup/startup_approval.h"
 #include "store/text_value.h"
 
 namespace startup {
@@ -127,18 +128,20 @@ std::vector<std::string> parkedCopies(platform::Files& files, const std::string&
 std::optional<std::vector<StartupEntry>> listStartupEntries(platform::Machine& machine, const StartupPlaces& places,
                                                             const KeepGoing& keepGoing) {
     std::vector<StartupEntry> entries;
-    for (const RegistrySource& source : registrySources())
+    const std::vector<RegistrySource> sources = registrySources(machine.registry.views());
+    for (const RegistrySource& source : sources)
         if (!listLiveKey(machine, source, entries, keepGoing)) return std::nullopt;
     addWinIniEntry(machine.profile, places, Source::WinIniRun, true, entries);
     addWinIniEntry(machine.profile, places, Source::WinIniLoad, true, entries);
     if (!listFolders(machine, places, entries, keepGoing)) return std::nullopt;
 
-    for (const RegistrySource& source : registrySources())
+    for (const RegistrySource& source : sources)
         if (!listKey(machine, source, false, source.parkingKey, kOwnKeysView, entries, keepGoing))
             return std::nullopt;
     addWinIniEntry(machine.profile, places, Source::WinIniRun, false, entries);
     addWinIniEntry(machine.profile, places, Source::WinIniLoad, false, entries);
     if (!listParkedFolderEntries(machine, places, entries, keepGoing)) return std::nullopt;
+    readApprovals(machine, places, entries);
     return entries;
 }
 
