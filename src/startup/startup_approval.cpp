@@ -20,13 +20,14 @@ struct LessIgnoringCase {
 };
 using States = std::map<std::string, platform::RegValue, LessIgnoringCase>;
 
-States readStates(platform::Registry& registry, platform::Key root, const std::string& path) {
+States readStates(platform::Registry& registry, platform::Key root, const std::string& path,
+                  const platform::AfterEach& afterEach, bool& going) {
     States states;
     platform::RegKey key;
     if (platform::RegKey::open(registry, root, path, kOwnKeysView, platform::kKeyQueryValue, key) != platform::kSuccess)
         return states;
     std::vector<platform::NamedRegValue> values;
-    key.values(values);
+    key.values(values, [&] { return going = !afterEach || afterEach(); });
     for (auto& value : values) states.emplace(std::move(value.name), std::move(value.value));
     return states;
 }
@@ -63,17 +64,22 @@ std::optional<ApprovalPlace> approvalPlaceOf(const StartupEntry& entry, const St
     return source ? approvalPlaceFor(*source, entry.name) : std::nullopt;
 }
 
-void readApprovals(platform::Machine& machine, const StartupPlaces& places, std::vector<StartupEntry>& entries) {
+bool readApprovals(platform::Machine& machine, const StartupPlaces& places, std::vector<StartupEntry>& entries,
+                   const platform::AfterEach& afterEach) {
     const platform::RegistryViews views = machine.registry.views();
+    bool going = true;
     std::map<std::pair<platform::Key, std::string>, States> keys;
     for (StartupEntry& entry : entries) {
         entry.approval = approvalPlaceOf(entry, places, views);
         if (!entry.approval) continue;
         auto [at, added] = keys.try_emplace({entry.approval->root, entry.approval->keyPath});
-        if (added) at->second = readStates(machine.registry, entry.approval->root, entry.approval->keyPath);
+        if (added)
+            at->second = readStates(machine.registry, entry.approval->root, entry.approval->keyPath, afterEach, going);
+        if (!going) return false;
         const auto state = at->second.find(entry.approval->valueName);
         entry.disabledByWindows = state != at->second.end() && saysDisabled(state->second);
     }
+    return true;
 }
 
 ValuePlace valuePlaceOf(const ApprovalPlace& place) { return {place.root, kOwnKeysView, place.keyPath}; }

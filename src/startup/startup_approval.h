@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/machine.h"
+#include "platform/registry_key.h"
 #include "platform/registry_value.h"
 #include "startup/startup_entry.h"
 #include "startup/startup_places.h"
@@ -23,8 +24,10 @@ std::optional<ApprovalPlace> approvalPlaceOf(const StartupEntry& entry, const St
 // The same place for an entry saved under `name` at `source` (a registry source, or a Startup-folder file name).
 std::optional<ApprovalPlace> approvalPlaceFor(const RegistrySource& source, const std::string& name);
 
-// Fills each live entry's approval place and state, reading each state key once.
-void readApprovals(platform::Machine& machine, const StartupPlaces& places, std::vector<StartupEntry>& entries);
+// Fills each live entry's approval place and state, reading each state key once; `afterEach`
+// runs after each state read (false stops, and the result is false).
+bool readApprovals(platform::Machine& machine, const StartupPlaces& places, std::vector<StartupEntry>& entries,
+                   const platform::AfterEach& afterEach = {});
 
 ValuePlace valuePlaceOf(const ApprovalPlace& place);
 

@@ -156,7 +156,7 @@ std::optional<std::vector<StartupEntry>> listStartupEntries(platform::Machine& m
     addWinIniEntry(machine.profile, places, Source::WinIniRun, false, entries);
     addWinIniEntry(machine.profile, places, Source::WinIniLoad, false, entries);
     if (!listParkedFolderEntries(machine, places, entries, keepGoing) || !listParked(false)) return std::nullopt;
-    readApprovals(machine, places, entries);
+    if (!readApprovals(machine, places, entries, keepGoing)) return std::nullopt;
     return entries;
 }
 
