@@ -3,7 +3,6 @@
 // 32-bit build. Values are checked where the 64-bit registry editor shows them.
 #include "startup/startup_approval.h"
 #include "startup/startup_fixture.h"
-#include "startup/wow64_registry.h"
 
 namespace startup_test {
 namespace {
@@ -18,26 +17,25 @@ const std::string kDisabled = " (disabled by Windows)";
 class Windows10Test : public StartupTest {
 protected:
     void loadWindows10(bool build64 = true) {
+        // The image is the 64-bit registry editor's export: loaded as a 64-bit process writes it.
+        pc.registry.setViews({true, true});
         RegFileError error;
         ASSERT_TRUE(pc.loadImage(std::filesystem::path(VANTREL_FIXTURES) / "win10x64", error)) << error.describe();
+        pc.registry.setViews({true, build64});
         pc.shortcuts.userStartupFolder = "C:\\Users\\Anna\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup";
         pc.shortcuts.allUsersStartupFolder = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Startup";
-        wow = std::make_unique<Wow64Registry>(pc.registry, build64);
-        machine64 = std::make_unique<Machine>(
-            Machine{*wow, pc.profile, pc.files, pc.processes, pc.shortcuts, pc.desktop});
-        form = std::make_unique<shell::MainWindow>(*machine64, notifyShell, trayHost, [] { return 0.5; });
+        form = std::make_unique<shell::MainWindow>(pc.machine(), notifyShell, trayHost, [] { return 0.5; });
         loadWith("keyed.ini");
         showPage();
     }
     // On the machine's physical keys, as the 64-bit registry editor shows them.
-    RegValue physical(Key root, const std::string& path, const std::string& name) { return value(root, path, name); }
+    RegValue physical(Key root, const std::string& path, const std::string& name) {
+        return value(root, path, name, View::Bits64);
+    }
     std::string state(Key root, const std::string& key, const std::string& name) {
         const RegValue v = physical(root, kApproved + key, name);
         return v.type == 0xffff ? "none" : v.data.substr(0, 1) == "\x02" ? "02" : "other";
     }
-
-    std::unique_ptr<Wow64Registry> wow;
-    std::unique_ptr<Machine> machine64;
 };
 
 struct Row {
@@ -175,7 +173,7 @@ TEST_F(Windows10Test, Enable_OfWhatWindowsDisabledWritesTheEnabledStateAndLeaves
         EXPECT_EQ(list().row(*row).smallIcon, "a");
         EXPECT_EQ(list().text(*row, 2).find(kDisabled), std::string::npos);
     }
-    EXPECT_TRUE(hasValue(kHkeyCurrentUser, kRunKey, "Chat"));
+    EXPECT_TRUE(hasValue(kHkeyCurrentUser, kRunKey, "Chat", View::Bits64));
     EXPECT_TRUE(hostExists("ProgramData/Microsoft/Windows/Start Menu/Programs/Startup/Shared.bat"));
     click("AudioPanel");
     page().enableButton.click();

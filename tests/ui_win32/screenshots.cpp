@@ -12,7 +12,6 @@
 
 #include "platform/memory_registry.h"
 #include "platform/reg_file.h"
-#include "startup/wow64_registry.h"
 #include "ui_win32/button_gallery.h"
 #include "ui_win32/ui_desktop.h"
 #include "win32/program.h"
@@ -61,13 +60,13 @@ void plantSamplePrograms(bool plant) {
 int saveWindows10StartupPage(const std::string& folder, const std::string& image) {
     std::ifstream in(std::filesystem::path(image) / "machine.reg", std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    platform::MemoryRegistry memory;
+    platform::MemoryRegistry registry;
+    registry.setViews({true, true});
     platform::RegFileError error;
-    if (!platform::loadRegFile(memory, text, error)) {
+    if (!platform::loadRegFile(registry, text, error)) {
         std::printf("FAILED %s: %s\n", image.c_str(), error.describe().c_str());
         return 1;
     }
-    startup_test::Wow64Registry registry(memory, true);
     ui_test::UiMachine pc;
     const std::string planted[] = {pc.real.shortcuts.startupFolder(true) + "\\Shared.bat",
                                    pc.real.shortcuts.startupFolder(false) + "\\Mine.bat",
