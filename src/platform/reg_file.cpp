@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/registry_tree.h"
+#include "platform/registry_key.h"
 
 namespace platform {
 
@@ -586,7 +586,7 @@ bool apply(Registry& registry, const std::vector<Operation>& operations, RegFile
             case OpKind::DeleteTree:
                 // Values listed under a deleted key are ignored, as regedit does.
                 closeCurrent();
-                deleteKeyTree(registry, op.root, op.path);
+                deleteKeyTree(registry, op.root, op.path, View::Native);
                 break;
             case OpKind::SetValue:
                 if (!open) break;
