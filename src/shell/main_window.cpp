@@ -47,10 +47,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       spareCaption("spareCaption", {8580, 6480, 1500, 255}),
       searchBox("searchBox", {7545, 1515, 1605, 285}),
       findButton("findButton", {9180, 1515, 1110, 285}, "    Find"),
-      programList("programList", {135, 1920, 10200, 3825},
-                  {{"Program Name", 3500}, {"Uninstalling String", 6500}, {"", 0}}),
       selectedProgramLabel("selectedProgramLabel", {390, 6045, 7000, 255}),
-      selectionPicture("selectionPicture", {135, 5895, 240, 240}, "selection"),
       startupList("startupList", {135, 1920, 10200, 3105},
                   {{"Program Name", 2000}, {"Command Line", 4500}, {"Location", 15000}, {"", 0}, {"", 0}, {"", 0}}),
       categoryList("categoryList", {30, 2055, 8520, 1410},
@@ -58,12 +55,6 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       findingsList("findingsList", {30, 3480, 8550, 2400},
                    {{"Invalid Data Location", 10583}, {"Bad Reference value", 7056}, {"", 0}, {"", 0}}, true),
       statusCaption("statusCaption", {45, 6450, 7530, 240}),
-      uninstallButtons("uninstallButtons", {45, 5835, 10300, 765}),
-      checkBadEntriesButton("checkBadEntriesButton", pageButton(0), "Check bad entries"),
-      refreshProgramsButton("refreshProgramsButton", pageButton(1), "   Refresh"),
-      programInfoButton("programInfoButton", pageButton(2), "Program Info"),
-      removeEntryButton("removeEntryButton", pageButton(3), "   Delete"),
-      uninstallButton("uninstallButton", pageButton(4), "   Uninstall"),
       startupButtons("startupButtons", {45, 5835, 10300, 765}),
       addStartupButton("addStartupButton", pageButton(0), "     Add"),
       editStartupButton("editStartupButton", pageButton(1), "     Edit"),
@@ -80,6 +71,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       menuSeparator("menuSeparator", {120, 1410, kDesignWidth - 300 - 120, 30}),
       headerSeparator("headerSeparator", {120, 1860, kDesignWidth - 300 - 120, 30}),
       trayIcon(notifyShell, trayHost, *this, std::move(random), true) {
+    makeUninstallPage();
     buildLayout();
     wireHandlers();
     scannerPage = std::make_unique<scanner::ScannerPage>(
@@ -88,7 +80,6 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                                  selectAllFindingsButton, selectNoFindingsButton, deleteFindingsButton,
                                  refreshScanButton, scanRowCount},
         [this] { return generation_; });
-    wireUninstallTool();
     wireStartupTool();
 }
 
@@ -97,6 +88,7 @@ MainWindow::~MainWindow() { trayIcon.Terminate(); }
 
 void MainWindow::buildLayout() {
     using Controls = std::initializer_list<ui::Control*>;
+    uninstall::UninstallPageParts& uninstallParts = uninstallPage->parts;
     window.add(menuBar);
     for (ui::Control* control :
          Controls{&uninstallMenuButton, &startupMenuButton, &scannerMenuButton, &optionsMenuButton, &helpMenuButton,
@@ -104,17 +96,15 @@ void MainWindow::buildLayout() {
         window.add(*control, &menuBar);
     window.add(menuSeparator);
     for (ui::Control* control : Controls{&bandBelowMenu, &spareFrame, &otherSpareFrame, &pageHeading, &spareCaption,
-                                         &headerSeparator, &searchBox, &findButton, &programList, &selectedProgramLabel,
-                                         &selectionPicture, &startupList, &categoryList, &findingsList, &statusCaption})
+                                         &headerSeparator, &searchBox, &findButton, &uninstallParts.programList,
+                                         &selectedProgramLabel, &uninstallParts.selectionPicture, &startupList, &categoryList, &findingsList, &statusCaption})
         window.add(*control);
 
     struct PageFrame {
         ui::Frame& frame;
         std::array<ui::Button*, 5> buttons;
     };
-    for (const PageFrame& page : {PageFrame{uninstallButtons,
-                                            {&checkBadEntriesButton, &refreshProgramsButton, &programInfoButton,
-                                             &removeEntryButton, &uninstallButton}},
+    for (const PageFrame& page : {PageFrame{uninstallParts.buttons, uninstallParts.buttonsInOrder()},
                                   PageFrame{startupButtons,
                                             {&addStartupButton, &editStartupButton, &deleteStartupButton,
                                              &disableStartupButton, &enableStartupButton}},
@@ -129,7 +119,7 @@ void MainWindow::buildLayout() {
     // The uninstall page is on show until the first menu command.
     for (ui::Control* control :
          Controls{&startupButtons, &scannerButtons, &startupList, &categoryList, &findingsList, &bandBelowMenu,
-                  &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &selectionPicture})
+                  &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &uninstallParts.selectionPicture})
         control->hide();
     separatorRightEnds = {kDesignWidth - 300, kDesignWidth - 300};
 }
@@ -141,7 +131,7 @@ void MainWindow::wireHandlers() {
     optionsMenuButton.onClick = [this] { optionsCommand(); };
     helpMenuButton.onClick = [this] { helpCommand(); };
     aboutMenuButton.onClick = [this] { aboutCommand(); };
-    exitMenuButton.onClick = [this] { exitCommand(); };
+    exitMenuButton.onClick = [this] { unload(); };
 
     auto find = [this] {
         if (findNext) findNext();

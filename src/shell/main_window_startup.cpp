@@ -10,13 +10,8 @@ void MainWindow::wireStartupTool() {
                                   {&addStartupButton, &editStartupButton, &deleteStartupButton, &disableStartupButton,
                                    &enableStartupButton},
                                   selectedStartupRow,
-                                  activeRowCount,
-                                  logonUserName,
                                   [this] { return generation(); },
-                                  [this] {
-                                      signalStartupRefresh("");
-                                      signalStartupRefresh("2");
-                                  }},
+                                  [this] { showStartupPage(); }},
         startup::ChangeServices{machine, store, backups, language});
     startupTool->windowMade = [this](ui::Window& made) {
         if (windowMade) windowMade(made);

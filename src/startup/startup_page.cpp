@@ -51,15 +51,12 @@ void StartupPage::list() {
     LoopService keepGoing(services_.machine.desktop, [&] { return parts_.generation() == startedIn; });
     parts_.list.clear();
     const StartupPlaces places = findStartupPlaces(services_.machine, services_.store);
-    parts_.logonUserName = places.userName;
     std::vector<StartupEntry> found;
     // A listing that was superseded leaves the list to the one that superseded it.
     const KeepGoing serve = [&] { return keepGoing(); };
     if (!listActiveEntries(services_.machine, places, found, serve)) return;
-    const std::size_t active = found.size();
     if (!listParkedEntries(services_.machine, places, found, serve)) return;
     entries_ = std::move(found);
-    parts_.activeRowCount = static_cast<int>(active);
     fillList();
     followChoice();
 }

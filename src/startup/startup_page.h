@@ -23,10 +23,8 @@ struct StartupPageParts {
     ui::TextBox& searchBox;               // (Text2)
     std::array<ui::Button*, 5> buttons;   // add, edit, delete, disable, enable
     int& selectedStartupRow;              // (SelectedStartupRow)
-    int& activeRowCount;                  // (ActiveRowCount)
-    std::string& logonUserName;           // (LogonUserName)
     std::function<std::uint64_t()> generation;  // moves on with a page switch, a new listing or closing
-    std::function<void()> refresh;        // raises the startup refresh signal, which lists again
+    std::function<void()> refresh;        // lists again through the page switch
 };
 
 class StartupPage {

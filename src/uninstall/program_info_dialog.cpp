@@ -5,9 +5,9 @@
 
 #include "backup/backups_dialog.h"
 #include "platform/status_text.h"
+#include "platform/registry_key.h"
 #include "store/text_value.h"
-#include "uninstall/entry_values.h"
-#include "uninstall/program_list.h"
+#include "uninstall/uninstall_page.h"
 
 namespace uninstall {
 namespace {
@@ -78,26 +78,36 @@ void ProgramInfoDialog::load() {
                 (desktop.screenHeightTwips() - window.height()) / 2 - kRaiseTwips);
 }
 
-void ProgramInfoDialog::show(const std::string& programName, platform::Key root, const std::string& path) {
+void ProgramInfoDialog::show(const std::string& programName, platform::Key root, platform::View view,
+                             const std::string& path) {
     load();
     // An edit still open belongs to the filling that goes now.
     if (valueDialog_ && valueDialog_->loaded()) valueDialog_->close();
     root_ = root;
+    view_ = view;
     path_ = path;
     entries_.clear();
     onFill_.clear();
     deleted_.clear();
     valueList.clear();
     programNameLabel.setCaption(programName);
+    platform::RegKey key;
+    platform::RegKey::open(machine_.registry, root, path, view, platform::kKeyQueryValue, key);
     auto shown = [&](const char* name) {
-        const auto value = readValue(machine_.registry, root, path, name);
-        return value ? readableText(*value) : std::string();
+        platform::RegValue value;
+        return key.isOpen() && key.read(name, value) == platform::kSuccess ? platform::formatValue(value)
+                                                                             : std::string();
     };
     publisherText.setCaption(shown("Publisher"));
     homePageText.setCaption(shown("URLInfoAbout"));
+    std::vector<platform::NamedRegValue> values;
+    // The list leaves out the default value's empty name; it leads when the key has one.
+    platform::RegValue defaultValue;
+    if (key.isOpen() && key.read("", defaultValue) == platform::kSuccess) values.push_back({"", defaultValue});
     // A key holds a handful of values: no yield here, so no click can refill the list under this loop.
-    for (const RegistryValue& value : readAllValues(machine_.registry, root, path)) {
-        entries_.push_back({value.name, value.type, readableText(value), false});
+    if (key.isOpen()) key.values(values);
+    for (const platform::NamedRegValue& value : values) {
+        entries_.push_back({value.name, value.value.type, platform::formatValue(value.value), false});
         onFill_.push_back(value.name);
         showEntry(entries_.size() - 1);
     }
@@ -137,7 +147,7 @@ void ProgramInfoDialog::editValue() {
     const std::size_t row = valueList.selectedIndex();
     if (!loaded_ || row >= entries_.size()) return;
     const Entry& entry = entries_[row];
-    if (!editableAsText(entry.type)) {
+    if (!platform::editableAsText(entry.type)) {
         tell(language_.text(160));
         return;
     }
@@ -164,8 +174,8 @@ std::optional<std::string> ProgramInfoDialog::takeValue(const std::optional<std:
     const auto index = entryNamed(*edited);
     if (!index) return language_.text(162);
     Entry& entry = entries_[*index];
-    if (!editableAsText(entry.type)) return language_.text(160);
-    if (!encodeText(entry.type, data)) return language_.text(161);
+    if (!platform::editableAsText(entry.type)) return language_.text(160);
+    if (!platform::parseValue(entry.type, data)) return language_.text(161);
     const bool renamed = store::trimSpaces(name) != store::trimSpaces(entry.name);
     if (renamed) {
         forget(entry.name);
@@ -205,14 +215,15 @@ void ProgramInfoDialog::ok() {
     // Deletions first, so a value deleted and added again under its name stays.
     // No yields either: a second OK must not run inside this one.
     for (const std::string& name : deletable) {
-        if (auto status = uninstall::deleteValue(machine_.registry, root_, path_, name)) failed(name, status);
+        if (auto status = platform::deleteValue(machine_.registry, root_, path_, view_, name)) failed(name, status);
     }
     for (const Entry& entry : entries_) {
         if (!entry.changed ||
             std::none_of(writable.begin(), writable.end(), [&](auto& n) { return n == entry.name; }))
             continue;
-        const RegistryValue value{entry.name, entry.type, encodeText(entry.type, entry.text).value_or("")};
-        if (auto status = writeValue(machine_.registry, root_, path_, value)) failed(entry.name, status);
+        const platform::RegValue value = platform::parseValue(entry.type, entry.text).value_or(platform::RegValue{});
+        if (auto status = platform::writeValue(machine_.registry, root_, path_, view_, entry.name, value))
+            failed(entry.name, status);
     }
     const std::string leftAlone = backup::leftAloneMessage(set.problems(), language_);
     if (!leftAlone.empty()) tell(leftAlone);

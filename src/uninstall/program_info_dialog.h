@@ -13,6 +13,7 @@
 #include "backup/backups.h"
 #include "localisation/lang_text.h"
 #include "platform/machine.h"
+#include "platform/registry_view.h"
 #include "ui/list_view.h"
 #include "ui/simple_controls.h"
 #include "ui/window.h"
@@ -25,8 +26,8 @@ class ProgramInfoDialog {
 public:
     ProgramInfoDialog(platform::Machine& machine, backup::Backups& backups, const localisation::Language& language);
 
-    // Reads the entry's key (`path` under `root`) afresh and shows the dialog.
-    void show(const std::string& programName, platform::Key root, const std::string& path);
+    // Reads the entry's key (`path` under `root` in `view`) afresh and shows the dialog.
+    void show(const std::string& programName, platform::Key root, platform::View view, const std::string& path);
     void addValue();     // (Add Key)
     void editValue();    // (Edit Key)
     void deleteValue();  // (Delete Key)
@@ -74,6 +75,7 @@ private:
     const localisation::Language& language_;
     std::unique_ptr<ValueDialog> valueDialog_;
     platform::Key root_ = 0;
+    platform::View view_ = platform::View::Native;
     std::string path_;
     std::vector<Entry> entries_;          // one per row of the value list
     std::vector<std::string> onFill_;     // the names the key held when the dialog was filled

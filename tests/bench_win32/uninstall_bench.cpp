@@ -15,7 +15,7 @@
 
 #include "localisation/lang_text.h"
 #include "uninstall/find.h"
-#include "uninstall/program_list.h"
+#include "uninstall/uninstall_page.h"
 #include "win32/win32_services.h"
 
 namespace {
@@ -104,18 +104,15 @@ int main(int argc, char** argv) {
                               services.shortcuts, desktop};
     store::SettingsStore store(machine.registry, machine.profile, machine.files);
     localisation::Language language(store, machine.files, [] { return std::string("english.ini"); });
-    store::RecordedProgress progress;
+    backup::Backups backups(machine, machine.files.programFolder() + "\\BenchBackups");
 
     auto start = Clock::now();
     plant(count);
     std::printf("planted %d entries of 12 values: %.0f ms\n", count, msSince(start));
 
-    ui::ListView list("programList", {}, {{"", 100}, {"", 100}, {"", 0}});
-    ui::Label label("label", {});
-    ui::Picture picture("picture", {});
-    int selectedRow = 0, keyMode = 0, bad = 0;
-    uninstall::ProgramList programs({list, label, picture, {}, selectedRow, keyMode, bad, [] { return 1u; }}, machine,
-                                    store, progress, {"HKCU", platform::kHkeyCurrentUser, kKey, kKey + "NT"});
+    uninstall::UninstallPage programs(machine, backups, language,
+                                      {{{platform::kHkeyCurrentUser, platform::View::Native, kKey, kKey + "NT"}}});
+    ui::ListView& list = programs.parts.programList;
 
     // Alternate the two walks, best of three each, so a busy moment of the machine hurts both alike.
     double logic = 1e9, raw = 1e9;

@@ -44,7 +44,6 @@ TEST_F(StartupTest, DisableThenEnable_RegistryEntriesComeBackByteForByte) {
         ASSERT_LT(row, list().rowCount());
         EXPECT_EQ(list().row(row).smallIcon, "b");
         EXPECT_EQ(list().text(row, 1), startup::valueText({c.type, c.data}));
-        EXPECT_GE(row, static_cast<std::size_t>(form->activeRowCount));
         form->enableStartupButton.click();
         EXPECT_FALSE(hasValue(c.root, c.parked, c.label));
         for (const std::string& form9xNt : {std::string(c.live), std::string(startup::otherFormKey(
@@ -157,7 +156,6 @@ TEST_F(StartupTest, Delete_RemovesOnlyWhatTheRowShows) {
     put(kHkeyCurrentUser, kParkedRunKey, "Clipper", kRegSz, std::string("C:\\parked.exe\0", 14));
     writeFile("WINDOWS/Start Menu/Programs/StartUp/notes.lnk", "not really a link");
     pc.profile.writeString("windows", "rundisabled", "C:\\parked\\clock.exe", "C:\\WINDOWS\\win.ini");
-    form->uninstallKeyMode = 2;  // the uninstall page's key has no say here
     showPage();
     answer({MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes});
     for (auto [name, active] : {std::pair<std::string, bool>{"Clipper", false}, {"notes", true},

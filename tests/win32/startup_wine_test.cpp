@@ -33,7 +33,7 @@ protected:
                   ui::Button("enable", {})},
           page(startup::StartupPageParts{list, label, search,
                                          {&buttons[0], &buttons[1], &buttons[2], &buttons[3], &buttons[4]},
-                                         selectedRow, activeRows, userName, [] { return std::uint64_t{1}; },
+                                         selectedRow, [] { return std::uint64_t{1}; },
                                          [this] { page.list(); }},
                startup::ChangeServices{machine, store, backups, language}) {}
     ~StartupWine() override {
@@ -88,8 +88,7 @@ protected:
     ui::Label label;
     ui::TextBox search;
     std::array<ui::Button, 5> buttons;
-    int selectedRow = 0, activeRows = 0;
-    std::string userName;
+    int selectedRow = 0;
     startup::StartupPage page;
 };
 
