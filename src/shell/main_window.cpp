@@ -48,19 +48,12 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       searchBox("searchBox", {7545, 1515, 1605, 285}),
       findButton("findButton", {9180, 1515, 1110, 285}, "    Find"),
       selectedProgramLabel("selectedProgramLabel", {390, 6045, 7000, 255}),
-      startupList("startupList", {135, 1920, 10200, 3105},
-                  {{"Program Name", 2000}, {"Command Line", 4500}, {"Location", 15000}, {"", 0}, {"", 0}, {"", 0}}),
+      startupPage(startupPageHost(), startup::ChangeServices{machine_, store, backups, language}),
       categoryList("categoryList", {30, 2055, 8520, 1410},
                    {{"what to scan", kCategoryFirstColumn}, {"Description", kCategorySecondColumn}}, true),
       findingsList("findingsList", {30, 3480, 8550, 2400},
                    {{"Invalid Data Location", 10583}, {"Bad Reference value", 7056}, {"", 0}, {"", 0}}, true),
       statusCaption("statusCaption", {45, 6450, 7530, 240}),
-      startupButtons("startupButtons", {45, 5835, 10300, 765}),
-      addStartupButton("addStartupButton", pageButton(0), "     Add"),
-      editStartupButton("editStartupButton", pageButton(1), "     Edit"),
-      deleteStartupButton("deleteStartupButton", pageButton(2), "     Delete"),
-      disableStartupButton("disableStartupButton", pageButton(3), "   Disable"),
-      enableStartupButton("enableStartupButton", pageButton(4), "   Enable"),
       scannerButtons("scannerButtons", {45, 5835, 10300, 765}),
       startScanButton("startScanButton", pageButton(0), "     Start"),
       selectAllFindingsButton("selectAllFindingsButton", pageButton(1), "     Select all"),
@@ -80,7 +73,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                                  selectAllFindingsButton, selectNoFindingsButton, deleteFindingsButton,
                                  refreshScanButton, scanRowCount},
         [this] { return generation_; });
-    wireStartupTool();
+    wireStartupPage();
 }
 
 // The icon must not outlive the window in the notification area.
@@ -97,7 +90,8 @@ void MainWindow::buildLayout() {
     window.add(menuSeparator);
     for (ui::Control* control : Controls{&bandBelowMenu, &spareFrame, &otherSpareFrame, &pageHeading, &spareCaption,
                                          &headerSeparator, &searchBox, &findButton, &uninstallParts.programList,
-                                         &selectedProgramLabel, &uninstallParts.selectionPicture, &startupList, &categoryList, &findingsList, &statusCaption})
+                                         &selectedProgramLabel, &uninstallParts.selectionPicture, &startupPage.list,
+                                         &categoryList, &findingsList, &statusCaption})
         window.add(*control);
 
     struct PageFrame {
@@ -105,9 +99,9 @@ void MainWindow::buildLayout() {
         std::array<ui::Button*, 5> buttons;
     };
     for (const PageFrame& page : {PageFrame{uninstallParts.buttons, uninstallParts.buttonsInOrder()},
-                                  PageFrame{startupButtons,
-                                            {&addStartupButton, &editStartupButton, &deleteStartupButton,
-                                             &disableStartupButton, &enableStartupButton}},
+                                  PageFrame{startupPage.buttons,
+                                            {&startupPage.addButton, &startupPage.editButton, &startupPage.deleteButton,
+                                             &startupPage.disableButton, &startupPage.enableButton}},
                                   PageFrame{scannerButtons,
                                             {&startScanButton, &selectAllFindingsButton, &selectNoFindingsButton,
                                              &deleteFindingsButton, &refreshScanButton}}}) {
@@ -118,7 +112,7 @@ void MainWindow::buildLayout() {
 
     // The uninstall page is on show until the first menu command.
     for (ui::Control* control :
-         Controls{&startupButtons, &scannerButtons, &startupList, &categoryList, &findingsList, &bandBelowMenu,
+         Controls{&startupPage.buttons, &scannerButtons, &startupPage.list, &categoryList, &findingsList, &bandBelowMenu,
                   &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &uninstallParts.selectionPicture})
         control->hide();
     separatorRightEnds = {kDesignWidth - 300, kDesignWidth - 300};

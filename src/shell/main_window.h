@@ -110,16 +110,10 @@ public:
     ui::TextBox searchBox;                    // change restarts Find, Enter runs it (Text2)
     ui::Button findButton;                    // (cButton5)
     ui::Label selectedProgramLabel;           // the chosen program or entry, under the list pages (Label4)
-    ui::ListView startupList;                 // startup entries (View2)
+    startup::StartupPage startupPage;         // its list and buttons, its entries and commands
     ui::ListView categoryList;                // the scanner's seven categories (Viewn1)
     ui::ListView findingsList;                // one row per bad reference (Viewn2)
     ui::Label statusCaption;                  // progress and result lines (Label1)
-    ui::Frame startupButtons;                 // startup page buttons (Frame6)
-    ui::Button addStartupButton;              // (drawnButton21)
-    ui::Button editStartupButton;             // (drawnButton17)
-    ui::Button deleteStartupButton;           // (drawnButton18)
-    ui::Button disableStartupButton;          // (drawnButton19)
-    ui::Button enableStartupButton;           // (drawnButton20)
     ui::Frame scannerButtons;                 // scanner page buttons (Frame7)
     ui::Button startScanButton;               // (drawnButton26)
     ui::Button selectAllFindingsButton;       // (drawnButton22)
@@ -133,7 +127,6 @@ public:
 
     // Working state carried between operations; row numbers count from 1, 0 is none.
     int scanRowCount = 0;          // finding rows after the last finished check (ScanRowCount, Text1)
-    int selectedStartupRow = 0;    // (SelectedStartupRow, Text4)
     int findStartRow = 0;          // where the next Find starts (FindStartRow, Text14)
     FindTarget findTarget = FindTarget::Programs;  // (FindTarget, Text15)
     std::string languageFileName;                  // in the lang folder, read at start-up (Text16)
@@ -143,9 +136,6 @@ public:
     // controls::TrayEvents: a double click on the icon brings the window back maximised.
     void DblClick() override;
     controls::NotificationIcon trayIcon;  // (TrayArea1)
-    // The startup page's listing, its commands and its Add/Edit dialog.
-    std::unique_ptr<startup::StartupPage> startupTool;
-
     // The uninstall page: its controls, its records and its commands.
     std::unique_ptr<uninstall::UninstallPage> uninstallPage;
 
@@ -154,7 +144,8 @@ private:
     void wireHandlers();
     void makeUninstallPage();
     void findInShownList();
-    void wireStartupTool();
+    startup::StartupPageHost startupPageHost();
+    void wireStartupPage();
     void setCaptionsFromLanguage();
     void readLanguageChoice();
     void supersedeWalks() { ++generation_; }

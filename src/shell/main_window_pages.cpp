@@ -21,11 +21,11 @@ void MainWindow::showUninstallPage() {
     findTarget = FindTarget::Programs;
     clearScanRowCount();
     uninstallPage->show();
-    startupList.hide();
+    startupPage.list.hide();
     categoryList.hide();
     findingsList.hide();
     scannerButtons.hide();
-    startupButtons.hide();
+    startupPage.buttons.hide();
     selectedProgramLabel.show();
     statusCaption.setCaption("");
     if (listInstalledPrograms) listInstalledPrograms();
@@ -33,7 +33,7 @@ void MainWindow::showUninstallPage() {
 
 void MainWindow::showStartupPage() {
     supersedeWalks();
-    startupList.setSorted(false);
+    startupPage.list.setSorted(false);
     pageHeading.setCaption(language.text(21));
     statusBar.setPanel(2, language.text(111));
     findTarget = FindTarget::StartupEntries;
@@ -41,15 +41,15 @@ void MainWindow::showStartupPage() {
     searchBox.show();
     clearScanRowCount();
     const uninstall::UninstallPageParts& uninstallParts = uninstallPage->parts;
-    startupList.move(uninstallParts.programList.left(), uninstallParts.programList.top());
+    startupPage.list.move(uninstallParts.programList.left(), uninstallParts.programList.top());
     uninstallPage->hide();
-    startupList.show();
+    startupPage.list.show();
     categoryList.hide();
     findingsList.hide();
     scannerButtons.hide();
     statusCaption.setCaption("");
-    startupButtons.move(uninstallParts.buttons.left(), uninstallParts.buttons.top());
-    startupButtons.show();
+    startupPage.buttons.move(uninstallParts.buttons.left(), uninstallParts.buttons.top());
+    startupPage.buttons.show();
     selectedProgramLabel.setCaption("");
     selectedProgramLabel.hide();  // the uninstall page's own line stays with it
     if (listStartupEntries) listStartupEntries();
@@ -65,7 +65,7 @@ void MainWindow::showScannerPage() {
     categoryList.show();
     findingsList.show();
     uninstallPage->hide();
-    startupList.hide();
+    startupPage.list.hide();
     // Earlier findings go; the category ticks stay.
     findingsList.clear();
     findButton.hide();
@@ -73,7 +73,7 @@ void MainWindow::showScannerPage() {
     const ui::Frame& uninstallButtons = uninstallPage->parts.buttons;
     scannerButtons.move(uninstallButtons.left(), uninstallButtons.top());
     scannerButtons.show();
-    startupButtons.hide();
+    startupPage.buttons.hide();
     statusCaption.setCaption("");
     selectedProgramLabel.setCaption("");
     selectedProgramLabel.hide();

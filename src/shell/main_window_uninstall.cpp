@@ -21,7 +21,7 @@ void MainWindow::makeUninstallPage() {
 void MainWindow::findInShownList() {
     const bool startup = findTarget == FindTarget::StartupEntries;
     uninstall::findNext(
-        {startup ? startupList : uninstallPage->parts.programList, startup, searchBox.text(), findStartRow},
+        {startup ? startupPage.list : uninstallPage->parts.programList, startup, searchBox.text(), findStartRow},
         machine.desktop, language);
 }
 

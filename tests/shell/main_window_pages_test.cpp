@@ -46,8 +46,8 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
     EXPECT_EQ(f.scanRowCount, 0);
     EXPECT_EQ(f.statusCaption.caption(), "");
     expectVisible({&f.findButton, &f.searchBox, &f.uninstallPage->parts.programList, &f.uninstallPage->parts.buttons, &f.selectedProgramLabel}, true);
-    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.statusCaption, &f.startupList, &f.categoryList, &f.findingsList,
-                   &f.startupButtons, &f.scannerButtons},
+    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.statusCaption, &f.startupPage.list, &f.categoryList, &f.findingsList,
+                   &f.startupPage.buttons, &f.scannerButtons},
                   false);
 }
 
@@ -56,29 +56,29 @@ TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlac
     f.showScannerPage();
     f.uninstallPage->parts.programList.move(200, 2100);
     f.uninstallPage->parts.buttons.move(60, 5000);
-    f.startupList.setSorting(true, 1, ui::SortOrder::Descending);
+    f.startupPage.list.setSorting(true, 1, ui::SortOrder::Descending);
     f.uninstallPage->parts.selectionPicture.show();
     f.selectedProgramLabel.setCaption("Some program");
     f.listStartupEntries = [&] {
         ++startupListings;
-        EXPECT_TRUE(f.startupList.visible()) << "the switch is done before the listing";
+        EXPECT_TRUE(f.startupPage.list.visible()) << "the switch is done before the listing";
     };
 
     f.showStartupPage();
 
     EXPECT_EQ(startupListings, 1);
     EXPECT_EQ(uninstallListings, 0);
-    EXPECT_FALSE(f.startupList.sorted());
+    EXPECT_FALSE(f.startupPage.list.sorted());
     EXPECT_EQ(f.pageHeading.caption(), keyed(21));
     EXPECT_EQ(f.statusBar.panel(2), keyed(111));
     EXPECT_EQ(f.findTarget, shell::FindTarget::StartupEntries);
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
-    EXPECT_EQ(f.startupList.left(), 200);
-    EXPECT_EQ(f.startupList.top(), 2100);
-    EXPECT_EQ(f.startupButtons.left(), 60);
-    EXPECT_EQ(f.startupButtons.top(), 5000);
-    expectVisible({&f.findButton, &f.searchBox, &f.startupList, &f.startupButtons}, true);
+    EXPECT_EQ(f.startupPage.list.left(), 200);
+    EXPECT_EQ(f.startupPage.list.top(), 2100);
+    EXPECT_EQ(f.startupPage.buttons.left(), 60);
+    EXPECT_EQ(f.startupPage.buttons.top(), 5000);
+    expectVisible({&f.findButton, &f.searchBox, &f.startupPage.list, &f.startupPage.buttons}, true);
     expectVisible({&f.uninstallPage->parts.selectionPicture, &f.selectedProgramLabel, &f.uninstallPage->parts.programList, &f.categoryList, &f.findingsList,
                    &f.uninstallPage->parts.buttons, &f.scannerButtons},
                   false);
@@ -109,21 +109,21 @@ TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) 
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
     expectVisible({&f.statusCaption, &f.categoryList, &f.findingsList, &f.scannerButtons}, true);
-    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.selectedProgramLabel, &f.uninstallPage->parts.programList, &f.startupList, &f.findButton,
-                   &f.searchBox, &f.uninstallPage->parts.buttons, &f.startupButtons},
+    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.selectedProgramLabel, &f.uninstallPage->parts.programList, &f.startupPage.list, &f.findButton,
+                   &f.searchBox, &f.uninstallPage->parts.buttons, &f.startupPage.buttons},
                   false);
 }
 
 TEST_F(MainWindowPagesTest, StartupThenScanner_LeavesOnlyTheScannerButtons) {
     auto& f = *form;
     f.startupMenuButton.click();
-    EXPECT_TRUE(f.startupButtons.visible());
+    EXPECT_TRUE(f.startupPage.buttons.visible());
     f.scannerMenuButton.click();
     expectVisible({&f.scannerButtons}, true);
-    expectVisible({&f.uninstallPage->parts.buttons, &f.startupButtons}, false);
+    expectVisible({&f.uninstallPage->parts.buttons, &f.startupPage.buttons}, false);
     f.uninstallMenuButton.click();
     expectVisible({&f.uninstallPage->parts.buttons}, true);
-    expectVisible({&f.startupButtons, &f.scannerButtons}, false);
+    expectVisible({&f.startupPage.buttons, &f.scannerButtons}, false);
     EXPECT_EQ(uninstallListings, 1);
     EXPECT_EQ(startupListings, 1);
 }

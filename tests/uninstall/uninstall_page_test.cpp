@@ -182,7 +182,7 @@ TEST_F(UninstallPage, ABadEntryCheckStoppedByAPageSwitchAsksNoMoreAndChangesNoth
     };
     tool().parts.checkBadEntriesButton.click();
     EXPECT_TRUE(pc.desktop.messages.empty());
-    EXPECT_TRUE(form->startupList.visible()) << "no rebuild takes the user back";
+    EXPECT_TRUE(form->startupPage.list.visible()) << "no rebuild takes the user back";
     EXPECT_TRUE(hasKey("ImageViewer"));
 }
 
