@@ -96,6 +96,11 @@ void MainWindow::setCaptionsFromLanguage() {
         {uninstallParts.programList, 0, 35},  {uninstallParts.programList, 1, 36},  {startupPage.list, 0, 37},
         {startupPage.list, 1, 38},  {startupPage.list, 2, 39},  {categoryList, 0, 40},
         {categoryList, 1, 41}, {findingsList, 0, 42}, {findingsList, 1, 43},
+        {uninstallParts.programList, uninstall::kPublisherColumn, 201},
+        {uninstallParts.programList, uninstall::kVersionColumn, 202},
+        {uninstallParts.programList, uninstall::kInstalledColumn, 203},
+        {uninstallParts.programList, uninstall::kSizeColumn, 204},
+        {uninstallParts.programList, uninstall::kWhereColumn, 205},
     };
     for (const auto& header : headers) header.list.setColumnHeader(header.column, language.text(header.key));
 }

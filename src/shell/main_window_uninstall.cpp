@@ -1,3 +1,4 @@
+#include "localisation/options_dialog.h"
 #include "shell/main_window.h"
 #include "uninstall/find.h"
 
@@ -13,7 +14,11 @@ void MainWindow::makeUninstallPage() {
     page.windowMade = [this](ui::Window& made) {
         if (windowMade) windowMade(made);
     };
-    listInstalledPrograms = [&page] { page.list(); };
+    // The option counts from the next listing on.
+    listInstalledPrograms = [this, &page] {
+        page.settings.showSystem = localisation::showSystemComponents(store);
+        page.list();
+    };
     findNext = [this] { findInShownList(); };
 }
 

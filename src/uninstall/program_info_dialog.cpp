@@ -15,7 +15,7 @@ namespace {
 constexpr int kRaiseTwips = 200;
 constexpr const char* kBackupCommand = "Program Info";
 
-ui::Rect dialogButton(int slot) { return {240 + slot * 1350, 4440, 1260, 420}; }
+ui::Rect dialogButton(int slot) { return {240 + slot * 1350, 4740, 1260, 420}; }
 
 // Only addresses go to the default handler: a program path or a command there is not started.
 bool isAddress(const std::string& text) {
@@ -30,13 +30,15 @@ bool isAddress(const std::string& text) {
 
 ProgramInfoDialog::ProgramInfoDialog(platform::Machine& machine, backup::Backups& backups,
                                      const localisation::Language& language)
-    : window("ProgramInfoDialog", {0, 0, 7320, 5400}, "File Info"),
+    : window("ProgramInfoDialog", {0, 0, 7320, 5700}, "File Info"),
       programNameLabel("programNameLabel", {240, 150, 6720, 360}),
       publisherCaption("publisherCaption", {240, 630, 1320, 285}, "Puplisher"),
       homePageCaption("homePageCaption", {240, 930, 1320, 285}, "Home Page"),
       publisherText("publisherText", {1620, 630, 5340, 285}, "Not Available"),
       homePageText("homePageText", {1620, 930, 5340, 285}, "Not Available"),
-      valueList("valueList", {240, 1320, 6720, 2940}, {{"Key", 2400}, {"value", 4200}}),
+      commandCaption("commandCaption", {240, 1230, 1320, 285}),
+      commandText("commandText", {1620, 1230, 5340, 285}),
+      valueList("valueList", {240, 1620, 6720, 2940}, {{"Key", 2400}, {"value", 4200}}),
       addButton("addButton", dialogButton(0), "       Add Key"),
       deleteButton("deleteButton", dialogButton(1), "     Delete Key"),
       editButton("editButton", dialogButton(2), "        Edit Key"),
@@ -47,7 +49,8 @@ ProgramInfoDialog::ProgramInfoDialog(platform::Machine& machine, backup::Backups
       language_(language) {
     programNameLabel.setHeading(true);
     for (ui::Control* control : std::initializer_list<ui::Control*>{
-             &programNameLabel, &publisherCaption, &publisherText, &homePageCaption, &homePageText, &valueList,
+             &programNameLabel, &publisherCaption, &publisherText, &homePageCaption, &homePageText, &commandCaption,
+             &commandText, &valueList,
              &addButton, &deleteButton, &editButton, &okButton, &cancelButton})
         window.add(*control);
     for (ui::Label* label : {&publisherCaption, &homePageCaption, &publisherText, &homePageText})
@@ -69,7 +72,7 @@ void ProgramInfoDialog::load() {
     const std::pair<ui::Captioned*, int> captions[] = {{&addButton, 55},       {&deleteButton, 56},
                                                        {&editButton, 57},      {&okButton, 52},
                                                        {&cancelButton, 53},    {&publisherCaption, 59},
-                                                       {&homePageCaption, 60}};
+                                                       {&homePageCaption, 60}, {&commandCaption, 213}};
     for (const auto& [control, key] : captions) control->setCaption(language_.text(key));
     valueList.setColumnHeader(0, language_.text(61));
     valueList.setColumnHeader(1, language_.text(62));
@@ -78,8 +81,8 @@ void ProgramInfoDialog::load() {
                 (desktop.screenHeightTwips() - window.height()) / 2 - kRaiseTwips);
 }
 
-void ProgramInfoDialog::show(const std::string& programName, platform::Key root, platform::View view,
-                             const std::string& path) {
+void ProgramInfoDialog::show(const std::string& programName, const std::string& command, platform::Key root,
+                             platform::View view, const std::string& path) {
     load();
     // An edit still open belongs to the filling that goes now.
     if (valueDialog_ && valueDialog_->loaded()) valueDialog_->close();
@@ -91,6 +94,7 @@ void ProgramInfoDialog::show(const std::string& programName, platform::Key root,
     deleted_.clear();
     valueList.clear();
     programNameLabel.setCaption(programName);
+    commandText.setCaption(command);
     platform::RegKey key;
     platform::RegKey::open(machine_.registry, root, path, view, platform::kKeyQueryValue, key);
     auto shown = [&](const char* name) {
@@ -190,15 +194,18 @@ std::optional<std::string> ProgramInfoDialog::takeValue(const std::optional<std:
 void ProgramInfoDialog::ok() {
     if (!loaded_) return;
     backup::BackupSet set = backups_.open(kBackupCommand);
+    // A key this process cannot name for the backup is changed in nothing.
+    const std::string savedAs = pathInOwnView(root_, view_, path_, machine_.registry.views()).value_or("");
+    auto save = [&](const std::string& name) { return !savedAs.empty() && set.addValue(root_, savedAs, name); };
     std::vector<std::string> deletable, writable;
     for (const std::string& name : deleted_)
-        if (set.addValue(root_, path_, name)) deletable.push_back(name);
+        if (save(name)) deletable.push_back(name);
     std::vector<std::string> saved;  // a name added twice is saved once
     for (const Entry& entry : entries_) {
         if (!entry.changed) continue;
         const bool already = std::any_of(deletable.begin(), deletable.end(), [&](auto& n) { return sameName(n, entry.name); }) ||
                              std::any_of(saved.begin(), saved.end(), [&](auto& n) { return sameName(n, entry.name); });
-        if (already || set.addValue(root_, path_, entry.name)) {
+        if (already || save(entry.name)) {
             saved.push_back(entry.name);
             writable.push_back(entry.name);
         }

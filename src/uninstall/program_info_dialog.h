@@ -26,8 +26,10 @@ class ProgramInfoDialog {
 public:
     ProgramInfoDialog(platform::Machine& machine, backup::Backups& backups, const localisation::Language& language);
 
-    // Reads the entry's key (`path` under `root` in `view`) afresh and shows the dialog.
-    void show(const std::string& programName, platform::Key root, platform::View view, const std::string& path);
+    // Reads the entry's key (`path` under `root` in `view`) afresh and shows the
+    // dialog with the command Uninstall runs for it.
+    void show(const std::string& programName, const std::string& command, platform::Key root, platform::View view,
+              const std::string& path);
     void addValue();     // (Add Key)
     void editValue();    // (Edit Key)
     void deleteValue();  // (Delete Key)
@@ -49,6 +51,8 @@ public:
     ui::Label homePageCaption;   // (Label3 1)
     ui::Label publisherText;     // (Label3 2)
     ui::Label homePageText;      // (Label3 3)
+    ui::Label commandCaption;    // before the command Uninstall runs
+    ui::Label commandText;
     ui::ListView valueList;      // name and data of every value (View1)
     ui::Button addButton;        // (drawnButton2)
     ui::Button deleteButton;     // (drawnButton3)

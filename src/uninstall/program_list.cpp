@@ -1,6 +1,7 @@
 // The uninstall page's list: the listing shown as rows, the header sort and the chosen program.
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "platform/message_pacer.h"
 #include "store/text_value.h"
@@ -13,6 +14,33 @@ std::string lowerCase(const std::string& text) {
     std::string result = text;
     for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return result;
+}
+
+// An InstallDate of the form YYYYMMDD, as a number that sorts by date; nothing for any other text.
+std::optional<int> dateNumber(const std::string& text) {
+    if (text.size() != 8) return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    const int number = std::stoi(text), month = number / 100 % 100, day = number % 100;
+    if (month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
+    return number;
+}
+
+// Empty texts first, then dates in time order, then other texts as text.
+bool installedBefore(const std::string& a, const std::string& b) {
+    const auto rank = [](const std::string& text, const std::optional<int>& date) {
+        return text.empty() ? 0 : date ? 1 : 2;
+    };
+    const auto dateA = dateNumber(a), dateB = dateNumber(b);
+    if (rank(a, dateA) != rank(b, dateB)) return rank(a, dateA) < rank(b, dateB);
+    if (dateA && dateB) return *dateA < *dateB;
+    return lowerCase(a) < lowerCase(b);
+}
+
+// One decimal at most, and none when it would be ".0".
+std::string oneDecimal(double value) {
+    const long tenths = std::lround(value * 10);
+    return std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "");
 }
 
 }  // namespace
@@ -56,12 +84,53 @@ void UninstallPage::list() {
     if (showProgress) showProgress("");
 }
 
+std::string UninstallPage::sizeText(const std::optional<std::uint64_t>& sizeKb) const {
+    if (!sizeKb) return {};
+    constexpr double kKilo = 1024;
+    if (*sizeKb < kKilo) return std::to_string(*sizeKb) + " " + language_.text(210);
+    if (*sizeKb < kKilo * kKilo) return oneDecimal(*sizeKb / kKilo) + " " + language_.text(211);
+    return oneDecimal(*sizeKb / kKilo / kKilo) + " " + language_.text(212);
+}
+
+std::string UninstallPage::installedText(const std::string& installDate) const {
+    const auto date = dateNumber(installDate);
+    if (!date) return installDate;
+    // A date the system cannot show (the 31st of February) stays as written.
+    const std::string shown = shortDate ? shortDate(*date / 10000, *date / 100 % 100, *date % 100) : std::string();
+    return shown.empty() ? installDate : shown;
+}
+
+std::string UninstallPage::whereText(Audience audience) const {
+    switch (audience) {
+        case Audience::AllUsers32Bit: return language_.text(207);
+        case Audience::AllUsers64Bit: return language_.text(208);
+        case Audience::CurrentUser: return language_.text(209);
+        case Audience::AllUsers: break;
+    }
+    return language_.text(206);
+}
+
+bool UninstallPage::rowBefore(const ui::Row& a, const ui::Row& b, std::size_t column) const {
+    const InstalledProgram* first = a.id < programs_.size() ? &programs_[a.id] : nullptr;
+    const InstalledProgram* second = b.id < programs_.size() ? &programs_[b.id] : nullptr;
+    // No size sorts before a size of 0.
+    const auto sizeKey = [](const InstalledProgram* p) { return p->sizeKb ? *p->sizeKb + 1 : 0; };
+    if (first && second && column == kSizeColumn) return sizeKey(first) < sizeKey(second);
+    if (first && second && column == kInstalledColumn) return installedBefore(first->installDate, second->installDate);
+    const std::string textA = column < a.texts.size() ? a.texts[column] : std::string();
+    const std::string textB = column < b.texts.size() ? b.texts[column] : std::string();
+    return lowerCase(textA) < lowerCase(textB);
+}
+
 void UninstallPage::showRows() {
     ui::ListView& list = parts.programList;
     list.clear();
     for (std::size_t id = 0; id < programs_.size(); ++id) {
+        const InstalledProgram& program = programs_[id];
         ui::Row row;
-        row.texts = {programs_[id].name, store::trimSpaces(programs_[id].command), ""};
+        row.texts = {program.name,      store::trimSpaces(program.command), "",
+                     program.publisher, program.version,                    installedText(program.installDate),
+                     sizeText(program.sizeKb), whereText(program.audience)};
         row.smallIcon += kProgramPicture;  // assigning a literal trips a false -Wrestrict in mingw g++ 12
         row.id = id;
         list.addRow(std::move(row));

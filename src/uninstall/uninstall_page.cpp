@@ -22,6 +22,9 @@ UninstallPage::UninstallPage(platform::Machine& machine, backup::Backups& backup
     : settings(std::move(listingSettings)), machine_(machine), backups_(backups), language_(language) {
     parts.programList.onRowClick = [this](std::size_t row) { rowClicked(row); };
     parts.programList.onColumnClick = [this](std::size_t column) { columnClicked(column); };
+    parts.programList.lessThan = [this](const ui::Row& a, const ui::Row& b, std::size_t column) {
+        return rowBefore(a, b, column);
+    };
     parts.refreshButton.onClick = [this] {
         if (rebuild) rebuild();
     };
@@ -71,11 +74,14 @@ void UninstallPage::removeSelected() {
 void UninstallPage::showProgramInfo() {
     if (busy()) return;
     if (const InstalledProgram* program = selected())
-        makeProgramInfoDialog().show(program->name, program->root, program->view, program->keyPath);
+        makeProgramInfoDialog().show(program->name, commandToRun(*program), program->root, program->view,
+                                     program->keyPath);
 }
 
 void UninstallPage::startUninstaller(const InstalledProgram& program) {
-    const std::string command = program.expandable ? machine_.processes.expandEnvironment(program.command) : program.command;
+    const std::string command = program.expandable && !program.windowsInstaller
+                                    ? machine_.processes.expandEnvironment(program.command)
+                                    : commandToRun(program);
     const std::string line = commandLineToStart(command, machine_.files);
     // Uninstallers ask questions, so they get a window the user can see.
     platform::Processes::ProcessId id = 0;
@@ -112,9 +118,11 @@ void UninstallPage::removeEntry(const InstalledProgram& program) {
         return;
     }
     backup::BackupSet set = backups_.open(kRemoveCommand);
-    const bool saved = set.addKey(program.root, program.keyPath);
+    const auto saveAs = pathInOwnView(program.root, program.view, program.keyPath, machine_.registry.views());
+    const bool saved = saveAs && set.addKey(program.root, *saveAs);
     if (!set.commit() || !saved) {
-        tell(backup::leftAloneMessage(set.problems(), language_));
+        const std::string why = backup::leftAloneMessage(set.problems(), language_);
+        tell(why.empty() ? language_.text(136) + "\r" + program.name : why);
         if (rebuild) rebuild();
         return;
     }
@@ -164,11 +172,12 @@ void UninstallPage::hideEntries(const std::vector<InstalledProgram>& programs) {
             for (const char* name : kHiddenValues) {
                 platform::RegValue value;
                 // Only values that are there: the other key form usually has no such entry.
-                if (!path->empty() &&
-                    platform::readValue(machine_.registry, program.root, *path, program.view, name, value) ==
-                        platform::kSuccess &&
-                    set.addValue(program.root, *path, name))
-                    places.push_back({program, *path, name});
+                if (path->empty() ||
+                    platform::readValue(machine_.registry, program.root, *path, program.view, name, value) !=
+                        platform::kSuccess)
+                    continue;
+                const auto saveAs = pathInOwnView(program.root, program.view, *path, machine_.registry.views());
+                if (saveAs && set.addValue(program.root, *saveAs, name)) places.push_back({program, *path, name});
             }
     if (!set.commit()) {
         tell(backup::leftAloneMessage(set.problems(), language_));

@@ -72,6 +72,8 @@ public:
     std::function<void()> rebuild;
     // A dialog was made: whoever renders windows binds it before it is shown.
     std::function<void(ui::Window&)> windowMade;
+    // A date in the user's short form; unset, InstallDate is shown as written.
+    std::function<std::string(int year, int month, int day)> shortDate;
 
     UninstallPageParts parts;
     ConfirmProgramDialog* confirmDialog() { return confirmDialog_.get(); }
@@ -95,6 +97,11 @@ private:
     };
     void setButtonsEnabled(bool enabled);
     void showRows();
+    std::string sizeText(const std::optional<std::uint64_t>& sizeKb) const;
+    std::string installedText(const std::string& installDate) const;
+    std::string whereText(Audience audience) const;
+    // The header sort: Size by number, Installed by date, the other columns as text ignoring case.
+    bool rowBefore(const ui::Row& a, const ui::Row& b, std::size_t column) const;
     std::optional<std::size_t> rowOfRecord(std::size_t id) const;
     std::optional<std::size_t> recordAt(const InstalledProgram& program) const;
     ConfirmProgramDialog& makeConfirmDialog();

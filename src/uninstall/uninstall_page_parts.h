@@ -10,6 +10,12 @@ namespace uninstall {
 
 inline constexpr std::size_t kNameColumn = 0;
 inline constexpr std::size_t kCommandColumn = 1;
+// After the hidden one: what people sort by.
+inline constexpr std::size_t kPublisherColumn = 3;
+inline constexpr std::size_t kVersionColumn = 4;
+inline constexpr std::size_t kInstalledColumn = 5;
+inline constexpr std::size_t kSizeColumn = 6;
+inline constexpr std::size_t kWhereColumn = 7;
 inline constexpr const char* kProgramPicture = "a";
 
 struct UninstallPageParts {

@@ -111,7 +111,9 @@ int main(int argc, char** argv) {
     std::printf("planted %d entries of 12 values: %.0f ms\n", count, msSince(start));
 
     uninstall::UninstallPage programs(machine, backups, language,
-                                      {{{platform::kHkeyCurrentUser, platform::View::Native, kKey, kKey + "NT"}}});
+                                      {std::vector<uninstall::UninstallPlace>{
+                                           {platform::kHkeyCurrentUser, platform::View::Native, kKey, kKey + "NT"}},
+                                       false});
     ui::ListView& list = programs.parts.programList;
 
     // Alternate the two walks, best of three each, so a busy moment of the machine hurts both alike.

@@ -29,7 +29,9 @@ protected:
           language(store, m.files, [] { return std::string("english.ini"); }),
           backups(m, tm->scratchFolder() + "\\Backups"),
           page(m, backups, language,
-               {{{kHkeyCurrentUser, View::Native, key + "\\Uninstall", key + "\\UninstallNT"}}}),
+               {std::vector<uninstall::UninstallPlace>{
+                    {kHkeyCurrentUser, View::Native, key + "\\Uninstall", key + "\\UninstallNT"}},
+                false}),
           programList(page.parts.programList) {
         page.generation = [this] { return generation; };
         page.rebuild = [this] {
