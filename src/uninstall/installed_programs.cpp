@@ -12,6 +12,10 @@ namespace {
 constexpr const char* kUninstallNinex = "Software\\Microsoft\\windows\\currentversion\\uninstall";
 constexpr const char* kUninstallNt = "Software\\Microsoft\\windows nt\\currentversion\\uninstall";
 
+constexpr const char* kListedValues[] = {"DisplayName",   "UninstallString", "Publisher",        "DisplayVersion",
+                                         "InstallDate",   "EstimatedSize",   "SystemComponent",  "WindowsInstaller",
+                                         "ParentKeyName", "ReleaseType"};
+
 bool sameText(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -77,7 +81,6 @@ bool listPlace(platform::Registry& registry, const UninstallPlace& place, bool f
     }
     // A partial name list is no listing: read none of it.
     if (stopped) return false;
-    std::vector<platform::NamedRegValue> values;
     for (const std::string& name : names) {
         if (progress && !progress(name)) return false;
         // Each entry's values come afresh: a missing one is empty, never the one before.
@@ -85,10 +88,13 @@ bool listPlace(platform::Registry& registry, const UninstallPlace& place, bool f
         if (platform::RegKey::open(registry, place.root, listed + "\\" + name, place.view, platform::kKeyQueryValue,
                                    entry) != platform::kSuccess)
             continue;
-        values.clear();
-        entry.values(values);
+        // Only the values a listing shows or judges by, each asked by name: far
+        // fewer calls than walking every value of the entry.
         EntryValues read;
-        for (const platform::NamedRegValue& value : values) read.take(value);
+        for (const char* wanted : kListedValues) {
+            platform::NamedRegValue value{wanted, {}};
+            if (entry.read(wanted, value.value) == platform::kSuccess) read.take(value);
+        }
         InstalledProgram program;
         program.name = store::trimSpaces(read.name);
         if (program.name.empty() || (!settings.showSystem && read.hiddenByWindows())) continue;

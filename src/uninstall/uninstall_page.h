@@ -4,6 +4,7 @@
 // by its record whatever order the rows take; Uninstall and Remove Entry behind
 // one confirmation dialog, the bad-entry check and Program Info, each acting on
 // its record's own place.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -97,9 +98,15 @@ private:
     };
     void setButtonsEnabled(bool enabled);
     void showRows();
-    std::string sizeText(const std::optional<std::uint64_t>& sizeKb) const;
+    // The units and Where texts (keys 206 to 212), read once per filling: each lookup reads the language file.
+    struct ColumnTexts {
+        std::array<std::string, 7> byKey;
+        const std::string& of(int key) const { return byKey[static_cast<std::size_t>(key - 206)]; }
+    };
+    ColumnTexts columnTexts() const;
+    std::string sizeText(const std::optional<std::uint64_t>& sizeKb, const ColumnTexts& texts) const;
     std::string installedText(const std::string& installDate) const;
-    std::string whereText(Audience audience) const;
+    std::string whereText(Audience audience, const ColumnTexts& texts) const;
     // The header sort: Size by number, Installed by date, the other columns as text ignoring case.
     bool rowBefore(const ui::Row& a, const ui::Row& b, std::size_t column) const;
     std::optional<std::size_t> rowOfRecord(std::size_t id) const;
