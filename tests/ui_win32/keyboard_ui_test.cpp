@@ -104,10 +104,10 @@ TEST_F(KeyboardUi, TheOptionsDialogStartsInItsFileBoxAndTabsThroughItsControls) 
     startToMainWindow();
     localisation::OptionsDialog& options = openOptions();
     EXPECT_EQ(GetFocus(), dialogHandle(options.fileNameBox));
-    const std::vector<HWND> expected{dialogHandle(options.browseButton), dialogHandle(options.backupsButton),
-                                     dialogHandle(options.okButton), dialogHandle(options.cancelButton),
-                                     dialogHandle(options.fileNameBox)};
-    EXPECT_EQ(tabWalk(5), expected);
+    const std::vector<HWND> expected{dialogHandle(options.browseButton), dialogHandle(options.showSystemBox),
+                                     dialogHandle(options.backupsButton), dialogHandle(options.okButton),
+                                     dialogHandle(options.cancelButton), dialogHandle(options.fileNameBox)};
+    EXPECT_EQ(tabWalk(6), expected);
     EXPECT_EQ(tabWalk(1, true), std::vector<HWND>{dialogHandle(options.cancelButton)});
 }
 
