@@ -1,20 +1,35 @@
 #include "scanner/scan_context.h"
 
-namespace scanner {
+#include "platform/registry_key.h"
 
-ValueText readValueText(ScanContext& context, platform::Key root, const std::string& path, const std::string& name) {
-    std::uint32_t type = 0;
-    std::string data;
+namespace scanner {
+namespace {
+
+template <typename List>
+std::vector<std::string> names(ScanContext& context, platform::Key root, platform::View view, const std::string& path,
+                               platform::Status* status, List list) {
+    std::vector<std::string> found;
+    platform::RegKey key;
+    platform::Status result = platform::RegKey::open(context.registry, root, path, view,
+                                                     platform::kKeyQueryValue | platform::kKeyEnumerateSubKeys, key);
+    if (result == platform::kSuccess) result = (key.*list)(found, [&] { return context.nextStep(found.back()); });
+    if (status) *status = result;
+    return found;
+}
+
+}  // namespace
+
+ValueText readValueText(ScanContext& context, platform::Key root, platform::View view, const std::string& path,
+                        const std::string& name) {
+    platform::RegValue raw;
     ValueText value;
-    if (context.store.readRawValue(root, path, name, type, data) != platform::kSuccess) return value;
-    if (type == platform::kRegSz || type == platform::kRegExpandSz) {
-        // Text ends at its first zero, whether the writer stored one or not.
-        data = data.substr(0, data.find('\0'));
+    if (platform::readValue(context.registry, root, path, view, name, raw) != platform::kSuccess) return value;
+    if (const auto text = platform::textOf(raw)) {
         value.kind = ValueText::Kind::Text;
-        value.text = type == platform::kRegExpandSz ? context.processes.expandEnvironment(data) : data;
-    } else if (type == platform::kRegDword && data.size() >= 4) {
+        value.text = raw.type == platform::kRegExpandSz ? context.processes.expandEnvironment(*text) : *text;
+    } else if (raw.type == platform::kRegDword && raw.data.size() >= 4) {
         std::uint32_t number = 0;
-        for (int i = 0; i < 4; ++i) number |= std::uint32_t(static_cast<unsigned char>(data[i])) << (8 * i);
+        for (int i = 0; i < 4; ++i) number |= std::uint32_t(static_cast<unsigned char>(raw.data[i])) << (8 * i);
         value.kind = ValueText::Kind::Text;
         value.text = std::to_string(number);
     } else {
@@ -23,9 +38,20 @@ ValueText readValueText(ScanContext& context, platform::Key root, const std::str
     return value;
 }
 
-std::string readText(ScanContext& context, platform::Key root, const std::string& path, const std::string& name) {
-    ValueText value = readValueText(context, root, path, name);
-    return value.isText() ? value.text : std::string();
+std::string readText(ScanContext& context, platform::Key root, platform::View view, const std::string& path,
+                     const std::string& name) {
+    ValueText value = readValueText(context, root, view, path, name);
+    return value.isText() ? std::move(value.text) : std::string();
+}
+
+std::vector<std::string> subkeyNames(ScanContext& context, platform::Key root, platform::View view,
+                                     const std::string& path, platform::Status* status) {
+    return names(context, root, view, path, status, &platform::RegKey::subkeyNames);
+}
+
+std::vector<std::string> valueNames(ScanContext& context, platform::Key root, platform::View view,
+                                    const std::string& path, platform::Status* status) {
+    return names(context, root, view, path, status, &platform::RegKey::valueNames);
 }
 
 std::string progressLine(std::size_t index, std::size_t count) {

@@ -33,8 +33,6 @@ inline constexpr int kMinimumWidth = 8715;
 inline constexpr int kMinimumHeight = 7455;
 inline constexpr int kSnapWidth = 10600;
 inline constexpr int kPageHeadingWidth = 6000;
-inline constexpr int kCategoryFirstColumn = 4410;
-inline constexpr int kCategorySecondColumn = 7056;
 
 // Which list Find searches: the uninstall page's or the startup page's.
 enum class FindTarget { Programs, StartupEntries };
@@ -127,8 +125,6 @@ public:
     ui::Label selectedProgramLabel;           // (Label4)
     ui::Picture selectionPicture;             // beside the selected program's name (Image2)
     ui::ListView startupList;                 // startup entries (View2)
-    ui::ListView categoryList;                // the scanner's seven categories (Viewn1)
-    ui::ListView findingsList;                // one row per bad reference (Viewn2)
     ui::Label statusCaption;                  // progress and result lines (Label1)
     ui::Frame uninstallButtons;               // uninstall page buttons (Frame5)
     ui::Button checkBadEntriesButton;         // (drawnButton16)
@@ -142,12 +138,6 @@ public:
     ui::Button deleteStartupButton;           // (drawnButton18)
     ui::Button disableStartupButton;          // (drawnButton19)
     ui::Button enableStartupButton;           // (drawnButton20)
-    ui::Frame scannerButtons;                 // scanner page buttons (Frame7)
-    ui::Button startScanButton;               // (drawnButton26)
-    ui::Button selectAllFindingsButton;       // (drawnButton22)
-    ui::Button selectNoFindingsButton;        // (drawnButton23)
-    ui::Button deleteFindingsButton;          // (drawnButton24)
-    ui::Button refreshScanButton;             // (drawnButton25)
     ui::StatusBar statusBar;                  // panel 1: product text, panel 2: the page's (StatusBar1)
     std::array<int, 2> separatorRightEnds{};  // right ends of the two separator lines (Line1)
     ui::Line menuSeparator;                   // under the menu bar (Line1, element 0)
@@ -155,7 +145,6 @@ public:
 
     // Working state carried between operations; row numbers count from 1, 0 is none.
     int selectedRow = 0;           // last row clicked in the program list (SelectedRow, Text1)
-    int scanRowCount = 0;          // finding rows after the last finished check (ScanRowCount, Text1)
     std::string joinedValueNames;  // what appendValueNames left for the startup listing (Text1)
     int selectedStartupRow = 0;    // (SelectedStartupRow, Text4)
     int uninstallKeyMode = 0;      // 2: the NT form of the Uninstall key was listed (UninstallKeyMode, Text8)
@@ -165,8 +154,8 @@ public:
     int findStartRow = 0;          // where the next Find starts (FindStartRow, Text14)
     FindTarget findTarget = FindTarget::Programs;  // (FindTarget, Text15)
     std::string languageFileName;                  // in the lang folder, read at start-up (Text16)
-    std::vector<std::string> referenceBuffer;      // reference texts of a running check (ReferenceBuffer, List2)
 
+    // The scanner page: its lists, buttons and scans.
     std::unique_ptr<scanner::ScannerPage> scannerPage;
 
     // controls::TrayEvents: a double click on the icon brings the window back maximised.

@@ -28,14 +28,14 @@ void MainWindow::aboutCommand() {
 void MainWindow::exitCommand() {
     supersedeWalks();
     trayIcon.Visible(false);
-    scanner::saveCategoryTicks(categoryList, store);
+    scanner::saveCategoryTicks(scannerPage->categoryList, store);
     machine.desktop.endProcess();
 }
 
 void MainWindow::unload() {
     supersedeWalks();
     trayIcon.Visible(false);
-    scanner::saveCategoryTicks(categoryList, store);
+    scanner::saveCategoryTicks(scannerPage->categoryList, store);
     machine.desktop.endProcess();
 }
 

@@ -41,7 +41,6 @@ void MainWindow::load() {
                 (desktop.screenHeightTwips() - window.height()) / 2 - kPositionAboveCentre);
 
     selectedProgramLabel.setCaption("");
-    referenceBuffer.clear();
     programList.clear();
     uninstallKeyMode = 0;
 
@@ -49,7 +48,7 @@ void MainWindow::load() {
     if (listInstalledPrograms) listInstalledPrograms();
 
     statusCaption.setCaption("");
-    scanner::buildCategoryList(categoryList, store, language);
+    scanner::buildCategoryList(scannerPage->categoryList, store, language);
     statusBar.setPanel(1, language.text(88));
     setCaptionsFromLanguage();
     statusBar.setPanel(1, language.text(88));
@@ -81,11 +80,11 @@ void MainWindow::setCaptionsFromLanguage() {
         {&deleteStartupButton, 18},
         {&disableStartupButton, 19},
         {&enableStartupButton, 20},
-        {&startScanButton, 22},
-        {&selectAllFindingsButton, 23},
-        {&selectNoFindingsButton, 24},
-        {&deleteFindingsButton, 25},
-        {&refreshScanButton, 26},
+        {&scannerPage->startButton, 22},
+        {&scannerPage->selectAllButton, 23},
+        {&scannerPage->selectNoneButton, 24},
+        {&scannerPage->deleteButton, 25},
+        {&scannerPage->refreshButton, 26},
     };
     for (const auto& [control, key] : captions) control->setCaption(language.text(key));
 
@@ -95,9 +94,15 @@ void MainWindow::setCaptionsFromLanguage() {
         int key;
     };
     const Header headers[] = {
-        {programList, 0, 35},  {programList, 1, 36},  {startupList, 0, 37},
-        {startupList, 1, 38},  {startupList, 2, 39},  {categoryList, 0, 40},
-        {categoryList, 1, 41}, {findingsList, 0, 42}, {findingsList, 1, 43},
+        {programList, 0, 35},
+        {programList, 1, 36},
+        {startupList, 0, 37},
+        {startupList, 1, 38},
+        {startupList, 2, 39},
+        {scannerPage->categoryList, 0, 40},
+        {scannerPage->categoryList, 1, 41},
+        {scannerPage->findingsList, 0, 42},
+        {scannerPage->findingsList, 1, 43},
     };
     for (const auto& header : headers) header.list.setColumnHeader(header.column, language.text(header.key));
 }

@@ -26,9 +26,9 @@ void MainWindow::showUninstallPage() {
     clearRowAndValueNames();
     programList.show();
     startupList.hide();
-    categoryList.hide();
-    findingsList.hide();
-    scannerButtons.hide();
+    scannerPage->categoryList.hide();
+    scannerPage->findingsList.hide();
+    scannerPage->buttons.hide();
     startupButtons.hide();
     uninstallButtons.show();
     selectedProgramLabel.show();
@@ -49,9 +49,9 @@ void MainWindow::showStartupPage() {
     startupList.move(programList.left(), programList.top());
     programList.hide();
     startupList.show();
-    categoryList.hide();
-    findingsList.hide();
-    scannerButtons.hide();
+    scannerPage->categoryList.hide();
+    scannerPage->findingsList.hide();
+    scannerPage->buttons.hide();
     statusCaption.setCaption("");
     startupButtons.move(uninstallButtons.left(), uninstallButtons.top());
     startupButtons.show();
@@ -67,18 +67,17 @@ void MainWindow::showScannerPage() {
     statusBar.setPanel(2, language.text(112));
     selectionPicture.hide();
     statusCaption.show();
-    categoryList.move(kScannerListLeft, kCategoryListTop);
-    findingsList.move(kScannerListLeft, kFindingsListTop);
-    categoryList.show();
-    findingsList.show();
+    scannerPage->categoryList.move(kScannerListLeft, kCategoryListTop);
+    scannerPage->findingsList.move(kScannerListLeft, kFindingsListTop);
+    scannerPage->categoryList.show();
+    scannerPage->findingsList.show();
     programList.hide();
     startupList.hide();
-    // Earlier findings go; the category ticks stay.
-    findingsList.clear();
+    scannerPage->clearFindings();
     findButton.hide();
     searchBox.hide();
-    scannerButtons.move(uninstallButtons.left(), uninstallButtons.top());
-    scannerButtons.show();
+    scannerPage->buttons.move(uninstallButtons.left(), uninstallButtons.top());
+    scannerPage->buttons.show();
     uninstallButtons.hide();
     startupButtons.hide();
     statusCaption.setCaption("");
@@ -88,7 +87,6 @@ void MainWindow::showScannerPage() {
 
 void MainWindow::clearRowAndValueNames() {
     selectedRow = 0;
-    scanRowCount = 0;
     joinedValueNames.clear();
 }
 

@@ -30,7 +30,6 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
     f.showScannerPage();
     f.selectionPicture.show();
     f.selectedRow = 4;
-    f.scanRowCount = 9;
     f.statusCaption.setCaption("12 found");
     f.listInstalledPrograms = [&] {
         ++uninstallListings;
@@ -45,11 +44,10 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
     EXPECT_EQ(f.statusBar.panel(2), keyed(110));
     EXPECT_EQ(f.findTarget, shell::FindTarget::Programs);
     EXPECT_EQ(f.selectedRow, 0);
-    EXPECT_EQ(f.scanRowCount, 0);
     EXPECT_EQ(f.statusCaption.caption(), "");
     expectVisible({&f.findButton, &f.searchBox, &f.programList, &f.uninstallButtons, &f.selectedProgramLabel}, true);
-    expectVisible({&f.selectionPicture, &f.statusCaption, &f.startupList, &f.categoryList, &f.findingsList,
-                   &f.startupButtons, &f.scannerButtons},
+    expectVisible({&f.selectionPicture, &f.statusCaption, &f.startupList, &f.scannerPage->categoryList,
+                   &f.scannerPage->findingsList, &f.startupButtons, &f.scannerPage->buttons},
                   false);
 }
 
@@ -85,8 +83,8 @@ TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlac
     EXPECT_EQ(f.startupButtons.left(), 60);
     EXPECT_EQ(f.startupButtons.top(), 5000);
     expectVisible({&f.findButton, &f.searchBox, &f.startupList, &f.startupButtons}, true);
-    expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.categoryList, &f.findingsList,
-                   &f.uninstallButtons, &f.scannerButtons},
+    expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.scannerPage->categoryList,
+                   &f.scannerPage->findingsList, &f.uninstallButtons, &f.scannerPage->buttons},
                   false);
 }
 
@@ -106,15 +104,16 @@ TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) 
     EXPECT_EQ(uninstallListings, 0);
     EXPECT_EQ(f.pageHeading.caption(), keyed(27));
     EXPECT_EQ(f.statusBar.panel(2), keyed(112));
-    EXPECT_EQ(f.categoryList.left(), 30);
-    EXPECT_EQ(f.categoryList.top(), 2055);
-    EXPECT_EQ(f.findingsList.left(), 30);
-    EXPECT_EQ(f.findingsList.top(), 3480);
-    EXPECT_EQ(f.scannerButtons.left(), 60);
-    EXPECT_EQ(f.scannerButtons.top(), 5000);
+    EXPECT_EQ(f.scannerPage->categoryList.left(), 30);
+    EXPECT_EQ(f.scannerPage->categoryList.top(), 2055);
+    EXPECT_EQ(f.scannerPage->findingsList.left(), 30);
+    EXPECT_EQ(f.scannerPage->findingsList.top(), 3480);
+    EXPECT_EQ(f.scannerPage->buttons.left(), 60);
+    EXPECT_EQ(f.scannerPage->buttons.top(), 5000);
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
-    expectVisible({&f.statusCaption, &f.categoryList, &f.findingsList, &f.scannerButtons}, true);
+    expectVisible(
+        {&f.statusCaption, &f.scannerPage->categoryList, &f.scannerPage->findingsList, &f.scannerPage->buttons}, true);
     expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.startupList, &f.findButton,
                    &f.searchBox, &f.uninstallButtons, &f.startupButtons},
                   false);
@@ -125,27 +124,28 @@ TEST_F(MainWindowPagesTest, StartupThenScanner_LeavesOnlyTheScannerButtons) {
     f.startupMenuButton.click();
     EXPECT_TRUE(f.startupButtons.visible());
     f.scannerMenuButton.click();
-    expectVisible({&f.scannerButtons}, true);
+    expectVisible({&f.scannerPage->buttons}, true);
     expectVisible({&f.uninstallButtons, &f.startupButtons}, false);
     f.uninstallMenuButton.click();
     expectVisible({&f.uninstallButtons}, true);
-    expectVisible({&f.startupButtons, &f.scannerButtons}, false);
+    expectVisible({&f.startupButtons, &f.scannerPage->buttons}, false);
     EXPECT_EQ(uninstallListings, 1);
     EXPECT_EQ(startupListings, 1);
 }
 
 TEST_F(MainWindowPagesTest, ScannerPage_EmptiesTheFindingsButKeepsTheTicks) {
     auto& f = *form;
-    f.categoryList.setChecked(0, true);
-    f.categoryList.setChecked(6, true);
-    f.findingsList.addRow("HKCR\\CLSID\\{gone}");
-    f.findingsList.addRow("arial.ttf");
+    f.scannerPage->categoryList.setChecked(0, true);
+    f.scannerPage->categoryList.setChecked(6, true);
+    f.scannerPage->findingsList.addRow("HKCR\\CLSID\\{gone}");
+    f.scannerPage->findingsList.addRow("arial.ttf");
 
     f.showScannerPage();
 
-    EXPECT_EQ(f.findingsList.rowCount(), 0u);
-    ASSERT_EQ(f.categoryList.rowCount(), 7u);
-    for (std::size_t row = 0; row < 7; ++row) EXPECT_EQ(f.categoryList.row(row).checked, row == 0 || row == 6) << row;
+    EXPECT_EQ(f.scannerPage->findingsList.rowCount(), 0u);
+    ASSERT_EQ(f.scannerPage->categoryList.rowCount(), 7u);
+    for (std::size_t row = 0; row < 7; ++row)
+        EXPECT_EQ(f.scannerPage->categoryList.row(row).checked, row == 0 || row == 6) << row;
 }
 
 TEST_F(MainWindowPagesTest, EverySwitchAndTheEndStopAWalkInProgress) {
@@ -177,7 +177,7 @@ TEST_F(MainWindowPagesTest, EverySwitchAndTheEndStopAWalkInProgress) {
     };
     f.showUninstallPage();
     EXPECT_TRUE(stoppedEarly);
-    EXPECT_TRUE(f.categoryList.visible()) << "the second switch wins";
+    EXPECT_TRUE(f.scannerPage->categoryList.visible()) << "the second switch wins";
 }
 
 TEST_F(MainWindowPagesTest, UninstallSignal_EverySignalNumbered556Rebuilds) {

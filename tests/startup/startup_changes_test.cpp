@@ -214,7 +214,7 @@ TEST_F(StartupTest, Delete_APageSwitchEndsTheWalkWithoutComingBack) {
     form->deleteStartupButton.click();
     EXPECT_TRUE(pc.desktop.messages.empty()) << "no question after the switch";
     EXPECT_TRUE(hasValue(kHkeyLocalMachine, kRunKey, "TaskMonitor"));
-    EXPECT_TRUE(form->categoryList.visible());
+    EXPECT_TRUE(form->scannerPage->categoryList.visible());
 }
 
 }  // namespace
