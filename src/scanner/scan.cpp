@@ -31,10 +31,10 @@ const CheckRow kChecks[] = {
 };
 
 std::vector<Area> areasOf(platform::Registry& registry, Keys keys) {
-    if (keys == Keys::Machine) return {{platform::kHkeyLocalMachine}};
+    if (keys == Keys::Machine) return {Area{platform::kHkeyLocalMachine, platform::View::Native, "", ""}};
     // The merged classes, or the user's when a machine has none.
     const bool merged = platform::keyExists(registry, platform::kHkeyClassesRoot, "", platform::View::Native);
-    return {{merged ? platform::kHkeyClassesRoot : platform::kHkeyCurrentUser}};
+    return {Area{merged ? platform::kHkeyClassesRoot : platform::kHkeyCurrentUser, platform::View::Native, "", ""}};
 }
 
 }  // namespace
