@@ -87,7 +87,6 @@ void ScannerPage::showBusy() {
 
 void ScannerPage::clearFindings() {
     findingsList.clear();
-    rowFindings_.clear();
     findings_.clear();
     scanRowCount_ = 0;
 }
@@ -125,8 +124,8 @@ void ScannerPage::showBlock(std::span<const Finding> block, std::size_t firstId)
         ui::Row row;
         row.texts = {block[i].location, block[i].reference, std::to_string(static_cast<int>(block[i].tag))};
         row.smallIcon = iconOf(block[i].tag);
+        row.id = firstId + i;
         findingsList.addRow(std::move(row));
-        rowFindings_.push_back(firstId + i);
     }
     scanRowCount_ = static_cast<int>(findingsList.rowCount());
 }
@@ -179,10 +178,7 @@ void ScannerPage::deleteCheckedFindings() {
             if (result.deleted[i]) gone.push_back(rows[i]);
         // Rows go from the last to the first, so the numbers of those still to go hold.
         std::sort(gone.rbegin(), gone.rend());
-        for (std::size_t row : gone) {
-            findingsList.removeRow(row);
-            rowFindings_.erase(rowFindings_.begin() + static_cast<std::ptrdiff_t>(row));
-        }
+        for (std::size_t row : gone) findingsList.removeRow(row);
         scanRowCount_ = static_cast<int>(findingsList.rowCount());
     }
     showBusy();

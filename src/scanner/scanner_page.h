@@ -38,7 +38,7 @@ public:
     // The record of each finding of the last scan; a row's finding stays put when rows go.
     const std::vector<Finding>& findings() const { return findings_; }
     // The finding a row of the findings list shows.
-    const Finding& findingOfRow(std::size_t row) const { return findings_.at(rowFindings_.at(row)); }
+    const Finding& findingOfRow(std::size_t row) const { return findings_.at(findingsList.row(row).id); }
     // Finding rows after the last finished check (ScanRowCount).
     int scanRowCount() const { return scanRowCount_; }
 
@@ -64,7 +64,6 @@ private:
     ui::Label& statusCaption_;
     std::function<std::uint64_t()> generation_;
     std::vector<Finding> findings_;
-    std::vector<std::size_t> rowFindings_;  // per row of the findings list: its index in findings_
     int scanRowCount_ = 0;
     int busy_ = 0;
     bool stopRequested_ = false;

@@ -52,8 +52,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                   {{"Program Name", 3500}, {"Uninstalling String", 6500}, {"", 0}}),
       selectedProgramLabel("selectedProgramLabel", {390, 6045, 7000, 255}),
       selectionPicture("selectionPicture", {135, 5895, 240, 240}, "selection"),
-      startupList("startupList", {135, 1920, 10200, 3105},
-                  {{"Program Name", 2000}, {"Command Line", 4500}, {"Location", 15000}, {"", 0}, {"", 0}, {"", 0}}),
+      startupPage(startupPageHost(), startup::ChangeServices{machine_, store, backups, language}),
       statusCaption("statusCaption", {45, 6450, 7530, 240}),
       uninstallButtons("uninstallButtons", {45, 5835, 10300, 765}),
       checkBadEntriesButton("checkBadEntriesButton", pageButton(0), "Check bad entries"),
@@ -61,12 +60,6 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       programInfoButton("programInfoButton", pageButton(2), "Program Info"),
       removeEntryButton("removeEntryButton", pageButton(3), "   Delete"),
       uninstallButton("uninstallButton", pageButton(4), "   Uninstall"),
-      startupButtons("startupButtons", {45, 5835, 10300, 765}),
-      addStartupButton("addStartupButton", pageButton(0), "     Add"),
-      editStartupButton("editStartupButton", pageButton(1), "     Edit"),
-      deleteStartupButton("deleteStartupButton", pageButton(2), "     Delete"),
-      disableStartupButton("disableStartupButton", pageButton(3), "   Disable"),
-      enableStartupButton("enableStartupButton", pageButton(4), "   Enable"),
       statusBar("statusBar", {0, kDesignClientHeight - 345, kDesignClientWidth, 345}, 2),
       menuSeparator("menuSeparator", {120, 1410, kDesignWidth - 300 - 120, 30}),
       headerSeparator("headerSeparator", {120, 1860, kDesignWidth - 300 - 120, 30}),
@@ -78,7 +71,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
     buildLayout();
     wireHandlers();
     wireUninstallTool();
-    wireStartupTool();
+    wireStartupPage();
 }
 
 // The icon must not outlive the window in the notification area.
@@ -94,7 +87,7 @@ void MainWindow::buildLayout() {
     window.add(menuSeparator);
     for (ui::Control* control :
          Controls{&bandBelowMenu, &spareFrame, &otherSpareFrame, &pageHeading, &spareCaption, &headerSeparator,
-                  &searchBox, &findButton, &programList, &selectedProgramLabel, &selectionPicture, &startupList,
+                  &searchBox, &findButton, &programList, &selectedProgramLabel, &selectionPicture, &startupPage.list,
                   &scannerPage->categoryList, &scannerPage->findingsList, &statusCaption})
         window.add(*control);
 
@@ -106,9 +99,9 @@ void MainWindow::buildLayout() {
          {PageFrame{uninstallButtons,
                     {&checkBadEntriesButton, &refreshProgramsButton, &programInfoButton, &removeEntryButton,
                      &uninstallButton}},
-          PageFrame{startupButtons,
-                    {&addStartupButton, &editStartupButton, &deleteStartupButton, &disableStartupButton,
-                     &enableStartupButton}},
+          PageFrame{startupPage.buttons,
+                    {&startupPage.addButton, &startupPage.editButton, &startupPage.deleteButton,
+                     &startupPage.disableButton, &startupPage.enableButton}},
           PageFrame{scannerPage->buttons,
                     {&scannerPage->startButton, &scannerPage->selectAllButton, &scannerPage->selectNoneButton,
                      &scannerPage->deleteButton, &scannerPage->refreshButton}}}) {
@@ -118,7 +111,7 @@ void MainWindow::buildLayout() {
     window.add(statusBar);
 
     // The uninstall page is on show until the first menu command.
-    for (ui::Control* control : Controls{&startupButtons, &scannerPage->buttons, &startupList,
+    for (ui::Control* control : Controls{&startupPage.buttons, &scannerPage->buttons, &startupPage.list,
                                          &scannerPage->categoryList, &scannerPage->findingsList, &bandBelowMenu,
                                          &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &selectionPicture})
         control->hide();

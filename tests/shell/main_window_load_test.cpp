@@ -27,11 +27,11 @@ std::vector<CaptionCase> captionTable(const shell::MainWindow& f) {
         {f.programInfoButton, 13, "Program Info"},
         {f.removeEntryButton, 14, "   Delete"},
         {f.uninstallButton, 15, "   Uninstall"},
-        {f.addStartupButton, 16, "     Add"},
-        {f.editStartupButton, 17, "     Edit"},
-        {f.deleteStartupButton, 18, "     Delete"},
-        {f.disableStartupButton, 19, "   Disable"},
-        {f.enableStartupButton, 20, "   Enable"},
+        {f.startupPage.addButton, 16, "     Add"},
+        {f.startupPage.editButton, 17, "     Edit"},
+        {f.startupPage.deleteButton, 18, "     Delete"},
+        {f.startupPage.disableButton, 19, "   Disable"},
+        {f.startupPage.enableButton, 20, "   Enable"},
         {f.scannerPage->startButton, 22, "     Start"},
         {f.scannerPage->selectAllButton, 23, "     Select all"},
         {f.scannerPage->selectNoneButton, 24, "  Select non"},
@@ -49,9 +49,9 @@ struct HeaderCase {
 std::vector<HeaderCase> headerTable(const shell::MainWindow& f) {
     return {{f.programList, 0, 35},
             {f.programList, 1, 36},
-            {f.startupList, 0, 37},
-            {f.startupList, 1, 38},
-            {f.startupList, 2, 39},
+            {f.startupPage.list, 0, 37},
+            {f.startupPage.list, 1, 38},
+            {f.startupPage.list, 2, 39},
             {f.scannerPage->categoryList, 0, 40},
             {f.scannerPage->categoryList, 1, 41},
             {f.scannerPage->findingsList, 0, 42},
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
                                                    &f.searchBox, &f.pageHeading, &f.statusCaption, &f.statusBar})
         EXPECT_TRUE(shown->visible()) << shown->name();
     for (const ui::Control* hidden : std::initializer_list<const ui::Control*>{
-             &f.startupButtons, &f.scannerPage->buttons, &f.startupList, &f.scannerPage->categoryList,
+             &f.startupPage.buttons, &f.scannerPage->buttons, &f.startupPage.list, &f.scannerPage->categoryList,
              &f.scannerPage->findingsList, &f.bandBelowMenu, &f.spareFrame, &f.otherSpareFrame,
              &f.brokenShortcutsButton})
         EXPECT_FALSE(hidden->visible()) << hidden->name();
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     };
     EXPECT_EQ(containerOf(f.exitMenuButton), &f.menuBar);
     EXPECT_EQ(containerOf(f.checkBadEntriesButton), &f.uninstallButtons);
-    EXPECT_EQ(containerOf(f.enableStartupButton), &f.startupButtons);
+    EXPECT_EQ(containerOf(f.startupPage.enableButton), &f.startupPage.buttons);
     EXPECT_EQ(containerOf(f.scannerPage->refreshButton), &f.scannerPage->buttons);
     EXPECT_EQ(containerOf(f.programList), nullptr);
     EXPECT_EQ(f.startupMenuButton.bounds(), (ui::Rect{1275, 150, 1320, 1245}));
@@ -117,9 +117,9 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     EXPECT_TRUE(f.scannerPage->findingsList.checkBoxes());
     ASSERT_EQ(f.programList.columns().size(), 3u);
     EXPECT_EQ(f.programList.columns()[2].width, 0);
-    ASSERT_EQ(f.startupList.columns().size(), 6u);
-    EXPECT_EQ(f.startupList.columns()[2].width, 15000);
-    for (std::size_t hidden = 3; hidden < 6; ++hidden) EXPECT_EQ(f.startupList.columns()[hidden].width, 0);
+    ASSERT_EQ(f.startupPage.list.columns().size(), 6u);
+    EXPECT_EQ(f.startupPage.list.columns()[2].width, 15000);
+    for (std::size_t hidden = 3; hidden < 6; ++hidden) EXPECT_EQ(f.startupPage.list.columns()[hidden].width, 0);
 }
 
 TEST_F(MainWindowTest, Load_SetsEveryCaptionHeaderAndPanelFromTheChosenLanguageFile) {
