@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,10 +28,17 @@ class TimedDesktop : public ui_test::UiDesktop {
 public:
     void yield() override {
         const auto now = Clock::now();
-        if (timing) longest = std::max(longest, std::chrono::duration<double>(now - last).count());
-        last = now;
+        const double waited = std::chrono::duration<double>(now - last).count();
+        if (timing && waited > longest) {
+            longest = waited;
+            if (where) longestAt = where();
+        }
         UiDesktop::yield();
         last = Clock::now();
+        if (timing) {
+            ++yields;
+            inYields += std::chrono::duration<double>(last - now).count();
+        }
     }
     // The scan paces its yields by the clock, so during it the clock is the real one.
     double secondsSinceMidnight() override {
@@ -38,6 +46,10 @@ public:
     }
     bool timing = false;
     double longest = 0;
+    int yields = 0;
+    double inYields = 0;                 // seconds the message loop took to serve the window
+    std::function<std::string()> where;  // what the window showed when the longest wait ended
+    std::string longestAt;
     Clock::time_point last = Clock::now();
 };
 
@@ -216,6 +228,10 @@ int main(int argc, char** argv) {
     for (std::size_t row = 0; row < main.scannerPage->categoryList.rowCount(); ++row)
         main.scannerPage->categoryList.setChecked(row, true);
 
+    desktop.where = [&] {
+        return "\"" + main.statusCaption.caption() + "\", " +
+               std::to_string(main.scannerPage->findingsList.rowCount()) + " rows";
+    };
     desktop.last = Clock::now();
     desktop.timing = true;
     auto start = Clock::now();
@@ -230,8 +246,8 @@ int main(int argc, char** argv) {
 
     std::printf(
         "scan, %s: program %.2f s, bare API %.2f s, ratio %.2f (target at most 1.3); %zu findings (bare %zu); "
-        "longest message-loop wait %.1f ms (target under 50)\n",
+        "longest message-loop wait %.1f ms (target under 50, at %s); %d yields, %.2f s serving the window\n",
         label, programSeconds, rawSeconds, programSeconds / rawSeconds, programFindings, rawFindings,
-        desktop.longest * 1000);
+        desktop.longest * 1000, desktop.longestAt.c_str(), desktop.yields, desktop.inYields);
     return programFindings == rawFindings ? 0 : 2;
 }
