@@ -15,9 +15,14 @@ namespace scanner {
 struct Area {
     platform::Key root = 0;
     platform::View view = platform::View::Native;
-    std::string prefix;  // "" under HKCR and HKLM, "Software\Classes" for one root's own classes
-    std::string label;   // added to each location: empty, or " (32-bit)" and the like
+    std::string prefix;          // "" under HKLM, "Software\Classes" for one root's own classes
+    std::string rootLabel;       // added to each location: " (current user)" for the user's classes
+    std::string viewLabel;       // added for a key the views do not share, when this view is not the build's own
+    bool otherViewOnly = false;  // the second view of a 64-bit machine: its shared keys were walked in the first
+    Bits files = Bits::Native;   // how the registrations found here see the file system
     std::string key(const std::string& path) const { return prefix.empty() ? path : prefix + "\\" + path; }
+    // What a finding's location adds, its key being shared between the views or not.
+    std::string label(bool shared) const { return rootLabel + (shared ? std::string() : viewLabel); }
 };
 
 std::vector<Finding> checkFonts(ScanContext& context, const Area& area);       // (CheckFonts)

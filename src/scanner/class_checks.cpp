@@ -25,15 +25,15 @@ std::vector<Finding> checkClassPrograms(ScanContext& context, const Area& area, 
         std::string location, value;
         for (const char* key : keys) {
             location = "clsid\\" + id + "\\" + key;
-            value = store::trimSpaces(readText(context, area.root, area.view, area.key(location), ""));
+            value = store::trimSpaces(readText(context, area.root, area.view, area.key(location), "", area.files));
             if (!value.empty()) break;
         }
         if (!hasDriveLetter(value)) continue;
         const std::string program = store::trimSpaces(extractProgramPath(value));
         // In-process servers (.dll, .ocx) are not judged.
-        if (!endsWithExe(program) || targetPresent(context.files, program)) continue;
+        if (!endsWithExe(program) || present(context, program, area.files)) continue;
         found.push_back(
-            {location + area.label, program, tag, {valuePlace(area.root, area.view, area.key(location), "")}});
+            {location + area.label(false), program, tag, {valuePlace(area.root, area.view, area.key(location), "")}});
     }
     return found;
 }
@@ -89,12 +89,14 @@ std::vector<Finding> checkTypeLibraries(ScanContext& context, const Area& area) 
         const auto locales = subkeyNames(context, area.root, area.view, area.key(library + "\\" + version));
         if (locales.empty()) continue;
         const std::string entry = library + "\\" + version + "\\" + locales.front() + "\\win32";
-        const std::string path = readText(context, area.root, area.view, area.key(entry), "");
+        // A type library's win32 file is a 32-bit file, whichever view registered it.
+        const Bits files = area.files == Bits::Native ? Bits::Native : Bits::B32;
+        const std::string path = readText(context, area.root, area.view, area.key(entry), "", files);
         const std::string file = withoutResourceIndex(store::trimSpaces(path));
         // An empty path names nothing; a bare file name is found through the search path.
-        if (file.empty() || !hasDriveLetter(file) || targetPresent(context.files, file)) continue;
+        if (file.empty() || !hasDriveLetter(file) || present(context, file, files)) continue;
         // The location is spelt with a capital T.
-        const std::string location = "T" + entry.substr(1) + area.label;
+        const std::string location = "T" + entry.substr(1) + area.label(true);
         found.push_back({location, path, Tag::TypeLibrary, {valuePlace(area.root, area.view, area.key(entry), "")}});
     }
     return found;

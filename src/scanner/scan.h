@@ -17,6 +17,9 @@ inline constexpr std::size_t kCategoryCount = 7;
 struct ScanSettings {
     std::bitset<kCategoryCount> categories;  // rows 1 to 7 of the category list: bit 0 is fonts
     std::string emptyPathText;               // the location of an App Paths entry with no path (language text 106)
+    // What a location adds when its entry lives in the view that is not this build's own, or in the
+    // user's classes (language texts 240 to 242).
+    std::string bits32Label = " (32-bit)", bits64Label = " (64-bit)", currentUserLabel = " (current user)";
 };
 
 // How a running scan reports and is stopped.

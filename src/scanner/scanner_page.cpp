@@ -98,7 +98,8 @@ void ScannerPage::startScan() {
         return;
     }
     statusCaption_.setCaption("");
-    const ScanSettings settings{chosenCategories(categoryList), language_.text(106)};
+    const ScanSettings settings{chosenCategories(categoryList), language_.text(106), language_.text(240),
+                                language_.text(241), language_.text(242)};
     if (settings.categories.none()) {
         inform(language_.text(96));
         return;

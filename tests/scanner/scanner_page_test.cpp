@@ -93,9 +93,10 @@ TEST_F(ScannerPageTest, EveryCheckReportsItsMissingFilesInBlockOrderAndTouchesNo
     EXPECT_EQ(findings(), expected);
     EXPECT_EQ(form->statusCaption.caption(), "15 problems found");
     EXPECT_EQ(page().scanRowCount(), 15);
-    // Each record knows where it lives: the COM server's is the default value of its key.
-    const scanner::Place server{platform::kHkeyClassesRoot, platform::View::Native,
-                                "clsid\\{11111111-0000-0000-0000-000000000001}\\LocalServer32", "", false};
+    // Each record knows where it lives: the COM server's is the default value of its key in the machine's classes.
+    const scanner::Place server{platform::kHkeyLocalMachine, platform::View::Native,
+                                "Software\\Classes\\clsid\\{11111111-0000-0000-0000-000000000001}\\LocalServer32", "",
+                                false};
     EXPECT_EQ(page().findingOfRow(12).places, std::vector<scanner::Place>{server});
     EXPECT_TRUE(pc.desktop.messages.empty());
     EXPECT_EQ(attributes("C:\\WINDOWS\\Fonts\\tahoma.ttf"), fontAttributes) << "a scan changes no file";
