@@ -10,6 +10,7 @@
 #include "platform/substitute_machine.h"
 #include "scanner/finding_deletion.h"
 #include "scanner/scan.h"
+#include "scanner/scan_context.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -124,6 +125,43 @@ TEST_F(Scan64Test, DeleteActsInItsFindingsOwnRootViewAndKeyThroughTheBackup) {
     ASSERT_EQ(sets.size(), 1u);
     ASSERT_TRUE(backups.restore(sets[0].folderName).restored);
     EXPECT_EQ(server(View::Bits32, kMachine, k64 + "02}"), "C:\\Gone\\gone32.exe");
+}
+
+}  // namespace
+
+namespace {
+
+// How each process names a registration's file: the substitute's files know no
+// redirection, so the 32-bit build's view of a 64-bit registration is checked here.
+TEST(FileSightTest, PathsAndReferencesReadAsTheRegistrationsOwnProcessSeesThem) {
+    using scanner::Bits;
+    struct Case {
+        bool processIs64Bit;
+        Bits bits;
+        std::string path, seen;
+    };
+    const std::string sys = "C:\\Windows\\System32\\";
+    const Case cases[] = {
+        {true, Bits::B32, sys + "a.exe", "C:\\Windows\\SysWOW64\\a.exe"},
+        {true, Bits::B32, "c:\\windows\\system32\\A.EXE", "C:\\Windows\\SysWOW64\\A.EXE"},
+        {true, Bits::B32, sys + "drivers\\etc\\hosts", sys + "drivers\\etc\\hosts"},
+        {true, Bits::B32, sys + "spool\\x.exe", sys + "spool\\x.exe"},
+        {true, Bits::B32, sys + "spooler\\x.exe", "C:\\Windows\\SysWOW64\\spooler\\x.exe"},
+        {true, Bits::B64, sys + "a.exe", sys + "a.exe"},
+        {false, Bits::B64, sys + "a.exe", "C:\\Windows\\Sysnative\\a.exe"},
+        {false, Bits::B32, sys + "a.exe", sys + "a.exe"},
+        {true, Bits::Native, sys + "a.exe", sys + "a.exe"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ((scanner::FileSight{c.processIs64Bit, "C:\\Windows"}.asSeen(c.path, c.bits)), c.seen) << c.path;
+
+    EXPECT_EQ(
+        (scanner::FileSight{true, "C:\\Windows"}.forExpansion("%programfiles%\\a;%CommonProgramFiles%", Bits::B32)),
+        "%ProgramFiles(x86)%\\a;%CommonProgramFiles(x86)%");
+    EXPECT_EQ((scanner::FileSight{false, "C:\\Windows"}.forExpansion("%ProgramFiles%\\a", Bits::B64)),
+              "%ProgramW6432%\\a");
+    EXPECT_EQ((scanner::FileSight{true, "C:\\Windows"}.forExpansion("%ProgramFiles%\\a", Bits::B64)),
+              "%ProgramFiles%\\a");
 }
 
 }  // namespace
