@@ -23,7 +23,11 @@ public:
     int screenHeightTwips() override { return screenHeight; }
     double twipsPerPixelX() override { return 15; }
     double twipsPerPixelY() override { return 15; }
-    double secondsSinceMidnight() override { return clock; }
+    double secondsSinceMidnight() override {
+        const double now = clock;
+        clock += clockStep;
+        return now;
+    }
     CalendarTime localTime() override { return calendar; }
     MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                              MessageButtons buttons) override {
@@ -56,6 +60,7 @@ public:
     int screenWidth = 1280 * 15;
     int screenHeight = 1024 * 15;
     double clock = 36000.0;
+    double clockStep = 0;  // how far the clock moves on at each reading: paced walks then yield at every step
     CalendarTime calendar{2026, 12, 9, 18, 15, 2};
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> fileChoices;  // nullopt = the user cancels

@@ -12,44 +12,28 @@ namespace {
 constexpr std::array<const char*, 4> kServerKeys{"InprocServer32", "LocalServer32", "InprocServer", "LocalServer"};
 constexpr std::array<const char*, 2> kToolboxKeys{"toolboxbitmap32", "toolboxbitmap"};
 
-std::vector<std::string> subkeys(ScanContext& context, const std::string& root, const std::string& path) {
-    std::vector<std::string> names;
-    std::string items;
-    context.store.enumerateSubkeys(root, path, items, names, context.walk.enumeration());
-    return names;
-}
-
-// The class identifiers: HKEY_CLASSES_ROOT's, or HKEY_CURRENT_USER's when it has none.
-std::vector<std::string> classIdentifiers(ScanContext& context) {
-    std::vector<std::string> names;
-    std::string items;
-    if (context.store.enumerateSubkeys("HKCR", "clsid", items, names, context.walk.enumeration()) ==
-        platform::kFileNotFound)
-        context.store.enumerateSubkeys("HKCU", "clsid", items, names, context.walk.enumeration());
-    return names;
-}
-
 template <std::size_t N>
-std::vector<Finding> checkClassPrograms(ScanContext& context, const std::array<const char*, N>& keys, Tag tag) {
+std::vector<Finding> checkClassPrograms(ScanContext& context, const Area& area, const std::array<const char*, N>& keys,
+                                        Tag tag) {
     std::vector<Finding> found;
-    const std::vector<std::string> classes = classIdentifiers(context);
+    const std::vector<std::string> classes = subkeyNames(context, area.root, area.view, area.key("clsid"));
     for (std::size_t i = 0; i < classes.size(); ++i) {
-        if (!context.walk.nextStep()) break;
-        context.walk.showProgress(progressLine(i + 1, classes.size()));
+        if (!context.nextStep(progressLine(i + 1, classes.size()))) break;
         const std::string& id = classes[i];
         if (store::trimSpaces(id).empty()) continue;
         // The first key with a value is the one the system uses.
         std::string location, value;
         for (const char* key : keys) {
             location = "clsid\\" + id + "\\" + key;
-            value = store::trimSpaces(readText(context, platform::kHkeyClassesRoot, location, ""));
+            value = store::trimSpaces(readText(context, area.root, area.view, area.key(location), "", area.files));
             if (!value.empty()) break;
         }
         if (!hasDriveLetter(value)) continue;
         const std::string program = store::trimSpaces(extractProgramPath(value));
         // In-process servers (.dll, .ocx) are not judged.
-        if (!endsWithExe(program) || targetPresent(context.files, program)) continue;
-        found.push_back({location, program, tag, {valuePlace(platform::kHkeyClassesRoot, location, "")}});
+        if (!endsWithExe(program) || present(context, program, area.files)) continue;
+        found.push_back(
+            {location + area.label(false), program, tag, {valuePlace(area.root, area.view, area.key(location), "")}});
     }
     return found;
 }
@@ -81,38 +65,39 @@ std::string withoutResourceIndex(const std::string& path) {
 
 }  // namespace
 
-std::vector<Finding> checkComServers(ScanContext& context) { return checkClassPrograms(context, kServerKeys, Tag::ComServer); }
-
-std::vector<Finding> checkToolboxBitmaps(ScanContext& context) {
-    return checkClassPrograms(context, kToolboxKeys, Tag::ToolboxBitmap);
+std::vector<Finding> checkComServers(ScanContext& context, const Area& area) {
+    return checkClassPrograms(context, area, kServerKeys, Tag::ComServer);
 }
 
-std::vector<Finding> checkTypeLibraries(ScanContext& context) {
+std::vector<Finding> checkToolboxBitmaps(ScanContext& context, const Area& area) {
+    return checkClassPrograms(context, area, kToolboxKeys, Tag::ToolboxBitmap);
+}
+
+std::vector<Finding> checkTypeLibraries(ScanContext& context, const Area& area) {
     std::vector<Finding> found;
-    const std::vector<std::string> libraries = subkeys(context, "HKCR", "typelib");
+    const std::vector<std::string> libraries = subkeyNames(context, area.root, area.view, area.key("typelib"));
     for (std::size_t k = 0; k < libraries.size(); ++k) {
-        if (!context.walk.nextStep()) break;
-        context.walk.showProgress(progressLine(k + 1, libraries.size()));
+        if (!context.nextStep(progressLine(k + 1, libraries.size()))) break;
         const std::string library = "typelib\\" + libraries[k];
         // The first version that reads as a number, else the last one there is.
         std::string version;
-        for (const std::string& candidate : subkeys(context, "HKCR", library)) {
+        for (const std::string& candidate : subkeyNames(context, area.root, area.view, area.key(library))) {
             version = candidate;
             if (readsAsNumber(candidate)) break;
         }
         if (version.empty()) continue;
-        std::vector<std::string> locales;
-        std::string items;
-        context.store.enumerateSubkeysUntilStopped("HKCR", library + "\\" + version, items, locales,
-                                                   context.walk.enumeration());
+        const auto locales = subkeyNames(context, area.root, area.view, area.key(library + "\\" + version));
         if (locales.empty()) continue;
-        const std::string key = library + "\\" + version + "\\" + locales.front() + "\\win32";
-        const std::string path = readText(context, platform::kHkeyClassesRoot, key, "");
+        const std::string entry = library + "\\" + version + "\\" + locales.front() + "\\win32";
+        // A type library's win32 file is a 32-bit file, whichever view registered it.
+        const Bits files = area.files == Bits::Native ? Bits::Native : Bits::B32;
+        const std::string path = readText(context, area.root, area.view, area.key(entry), "", files);
         const std::string file = withoutResourceIndex(store::trimSpaces(path));
         // An empty path names nothing; a bare file name is found through the search path.
-        if (file.empty() || !hasDriveLetter(file) || targetPresent(context.files, file)) continue;
-        found.push_back({"Typelib\\" + libraries[k] + "\\" + version + "\\" + locales.front() + "\\win32", path,
-                         Tag::TypeLibrary, {valuePlace(platform::kHkeyClassesRoot, key, "")}});
+        if (file.empty() || !hasDriveLetter(file) || present(context, file, files)) continue;
+        // The location is spelt with a capital T.
+        const std::string location = "T" + entry.substr(1) + area.label(true);
+        found.push_back({location, path, Tag::TypeLibrary, {valuePlace(area.root, area.view, area.key(entry), "")}});
     }
     return found;
 }

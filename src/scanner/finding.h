@@ -1,9 +1,11 @@
 #pragma once
-// One bad reference a check found, and the registry places its delete removes.
+// One bad reference a check found: what the findings list shows, the category
+// that decides its delete, and the registry places it lives in.
 #include <string>
 #include <vector>
 
 #include "platform/registry.h"
+#include "platform/registry_view.h"
 
 namespace scanner {
 
@@ -22,25 +24,27 @@ enum class Tag : int {
 };
 
 // A value, or a key with everything below it, named exactly as the registry holds it.
-struct DeletePlace {
-    bool wholeKey = false;
+struct Place {
     platform::Key root = 0;
-    std::string keyPath;  // the key holding the value, or the parent of the key deleted
-    std::string name;     // the value name, or the key's own name
+    platform::View view = platform::View::Native;
+    std::string keyPath;    // the key holding the value, or the key deleted whole
+    std::string valueName;  // the value's name; unused for a whole key
+    bool wholeKey = false;
+    bool operator==(const Place&) const = default;
 };
 
 struct Finding {
     std::string location;   // where the reference lives, as the list shows it
     std::string reference;  // what it refers to
     Tag tag = Tag::Font;
-    std::vector<DeletePlace> places;  // all tried, in order; one that is gone already counts as deleted
+    std::vector<Place> places;  // what its delete removes, in order; one already gone counts as deleted
 };
 
-inline DeletePlace valuePlace(platform::Key root, std::string keyPath, std::string name) {
-    return {false, root, std::move(keyPath), std::move(name)};
+inline Place valuePlace(platform::Key root, platform::View view, std::string keyPath, std::string name) {
+    return {root, view, std::move(keyPath), std::move(name), false};
 }
-inline DeletePlace keyPlace(platform::Key root, std::string parentPath, std::string name) {
-    return {true, root, std::move(parentPath), std::move(name)};
+inline Place keyPlace(platform::Key root, platform::View view, std::string keyPath) {
+    return {root, view, std::move(keyPath), {}, true};
 }
 
 }  // namespace scanner

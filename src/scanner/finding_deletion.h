@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "backup/backups.h"
+#include "platform/registry.h"
 #include "scanner/finding.h"
-#include "store/settings_store.h"
 
 namespace scanner {
 
@@ -17,7 +17,7 @@ struct DeletionResult {
 };
 
 // Findings come in the order their deletes run. One that is already gone counts as deleted.
-DeletionResult deleteFindings(store::SettingsStore& store, backup::Backups& backups,
+DeletionResult deleteFindings(platform::Registry& registry, backup::Backups& backups,
                               const std::vector<const Finding*>& findings);
 
 }  // namespace scanner

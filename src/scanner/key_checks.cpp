@@ -1,6 +1,7 @@
 // App Paths, default icons and file types: keys whose default values name files.
 #include <cctype>
 
+#include "platform/registry_key.h"
 #include "scanner/checks.h"
 #include "scanner/program_path.h"
 #include "store/text_value.h"
@@ -10,7 +11,6 @@ namespace {
 
 constexpr KeyPair kAppPathKeys{"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths",
                                "Software\\Microsoft\\windows nt\\currentversion\\app paths"};
-constexpr int kEmptyPathText = 106;
 
 std::string lowerCase(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -23,79 +23,86 @@ bool excludedProgram(const std::string& name) {
     return lower == "setup.exe" || lower == "install.exe";
 }
 
-// The top-level class keys: HKEY_CLASSES_ROOT's, or HKEY_CURRENT_USER's when it has none.
-std::vector<std::string> classKeys(ScanContext& context) {
-    std::vector<std::string> names;
-    std::string items;
-    if (context.store.enumerateSubkeys("HKCR", "", items, names, context.walk.enumeration()) ==
-        platform::kFileNotFound)
-        context.store.enumerateSubkeys("HKCU", "", items, names, context.walk.enumeration());
-    return names;
+// The open command of a file type, else its edit command. A user's extension may name a
+// type the machine registers: the user's classes are asked first, as Windows merges them.
+std::string fileTypeCommand(ScanContext& context, const Area& area, const std::string& type) {
+    std::vector<platform::Key> roots{area.root};
+    if (area.root == platform::kHkeyCurrentUser) roots.push_back(platform::kHkeyLocalMachine);
+    for (platform::Key root : roots)
+        for (const char* verb : {"open", "edit"}) {
+            std::string command =
+                readText(context, root, area.view, area.key(type + "\\shell\\" + verb + "\\command"), "", area.files);
+            if (!store::trimSpaces(command).empty()) return command;
+        }
+    return {};
 }
 
 }  // namespace
 
-std::vector<Finding> checkAppPaths(ScanContext& context) {
+std::vector<Finding> checkAppPaths(ScanContext& context, const Area& area) {
     std::vector<Finding> found;
-    std::vector<std::string> names;
-    std::string items, walked = kAppPathKeys.first;
-    if (context.store.enumerateSubkeys("HKLM", walked, items, names, context.walk.enumeration()) ==
-        platform::kFileNotFound) {
-        walked = kAppPathKeys.alternative;
-        context.store.enumerateSubkeys("HKLM", walked, items, names, context.walk.enumeration());
-    }
-    for (const std::string& name : names) {
-        if (!context.walk.nextStep()) break;
+    const std::string first = area.key(kAppPathKeys.first), alternative = area.key(kAppPathKeys.alternative);
+    const std::string& walked = platform::ninexOrNtPath(context.registry, area.root, first, alternative, area.view);
+    const bool shared = platform::sharedBetweenViews(area.root, walked);
+    // Both views list the same shared key: the first view's walk has judged it.
+    if (area.otherViewOnly && shared) return found;
+    const std::string label = area.label(shared);
+    for (const std::string& name : subkeyNames(context, area.root, area.view, walked)) {
+        if (!context.nextStep()) break;
         if (excludedProgram(name) || store::trimSpaces(name).empty()) continue;
-        const ValueText value = readValueText(context, platform::kHkeyLocalMachine, walked + "\\" + name, "");
+        const ValueText value = readValueText(context, area.root, area.view, walked + "\\" + name, "", area.files);
         // A default of a type that names no file is no evidence the program is gone.
         if (value.kind == ValueText::Kind::OtherType) continue;
-        const std::vector<DeletePlace> places{keyPlace(platform::kHkeyLocalMachine, kAppPathKeys.alternative, name),
-                                              keyPlace(platform::kHkeyLocalMachine, kAppPathKeys.first, name)};
+        const std::vector<Place> places{keyPlace(area.root, area.view, alternative + "\\" + name),
+                                        keyPlace(area.root, area.view, first + "\\" + name)};
         std::string path = store::trimSpaces(value.text);
         if (path.empty()) {
-            found.push_back({context.language.text(kEmptyPathText), store::trimSpaces(name), Tag::AppPath, places});
+            found.push_back({context.settings.emptyPathText + label, store::trimSpaces(name), Tag::AppPath, places});
             continue;
         }
         if (path.front() == '"') path = path.size() >= 2 ? path.substr(1, path.size() - 2) : std::string();
-        if (!targetPresent(context.files, path))
-            found.push_back({path, store::trimSpaces(name), Tag::AppPath, places});
+        if (!present(context, path, area.files))
+            found.push_back({path + label, store::trimSpaces(name), Tag::AppPath, places});
     }
     return found;
 }
 
-std::vector<Finding> checkDefaultIcons(ScanContext& context) {
+std::vector<Finding> checkDefaultIcons(ScanContext& context, const Area& area) {
     std::vector<Finding> found;
-    for (const std::string& name : classKeys(context)) {
-        if (!context.walk.nextStep()) break;
+    for (const std::string& name : subkeyNames(context, area.root, area.view, area.prefix)) {
+        if (!context.nextStep()) break;
         if (store::trimSpaces(name).empty()) continue;
-        std::string icon = store::trimSpaces(readText(context, platform::kHkeyClassesRoot, name + "\\defaulticon", ""));
+        const std::string key = area.key(name + "\\defaulticon");
+        std::string icon = store::trimSpaces(readText(context, area.root, area.view, key, "", area.files));
         if (!hasDriveLetter(icon)) continue;
         // "file,index": the index picks an icon inside the file.
         icon = icon.substr(0, icon.find(','));
-        if (!targetPresent(context.files, icon))
-            found.push_back({store::trimSpaces(name), icon, Tag::DefaultIcon,
-                             {keyPlace(platform::kHkeyClassesRoot, name, "defaulticon")}});
+        if (!present(context, icon, area.files))
+            found.push_back({store::trimSpaces(name) + area.label(true),
+                             icon,
+                             Tag::DefaultIcon,
+                             {keyPlace(area.root, area.view, key)}});
     }
     return found;
 }
 
-std::vector<Finding> checkFileTypes(ScanContext& context) {
+std::vector<Finding> checkFileTypes(ScanContext& context, const Area& area) {
     std::vector<Finding> found;
-    for (const std::string& name : classKeys(context)) {
-        if (!context.walk.nextStep()) break;
+    for (const std::string& name : subkeyNames(context, area.root, area.view, area.prefix)) {
+        if (!context.nextStep()) break;
         const std::string extension = store::trimSpaces(name);
         if (extension.empty() || extension.front() != '.') continue;
-        const std::string type = readText(context, platform::kHkeyClassesRoot, name, "");
+        const std::string type = readText(context, area.root, area.view, area.key(name), "", area.files);
         if (store::trimSpaces(type).empty()) continue;
-        std::string command = readText(context, platform::kHkeyClassesRoot, type + "\\shell\\open\\command", "");
-        if (store::trimSpaces(command).empty())
-            command = readText(context, platform::kHkeyClassesRoot, type + "\\shell\\edit\\command", "");
+        const std::string command = fileTypeCommand(context, area, type);
         const std::string program = store::trimSpaces(extractProgramPath(command));
         // Libraries, scripts and programs found through the search path are not judged.
         if (!endsWithExe(program) || !hasDriveLetter(program)) continue;
-        if (!targetPresent(context.files, program))
-            found.push_back({extension, program, Tag::FileType, {valuePlace(platform::kHkeyClassesRoot, name, "")}});
+        if (!present(context, program, area.files))
+            found.push_back({extension + area.label(true),
+                             program,
+                             Tag::FileType,
+                             {valuePlace(area.root, area.view, area.key(name), "")}});
     }
     return found;
 }

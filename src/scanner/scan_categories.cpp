@@ -21,6 +21,13 @@ void buildCategoryList(ui::ListView& categoryList, store::SettingsStore& store,
     }
 }
 
+std::bitset<kScanCategories.size()> chosenCategories(const ui::ListView& categoryList) {
+    std::bitset<kScanCategories.size()> chosen;
+    for (std::size_t row = 0; row < kScanCategories.size() && row < categoryList.rowCount(); ++row)
+        chosen[row] = categoryList.row(row).checked;
+    return chosen;
+}
+
 void saveCategoryTicks(const ui::ListView& categoryList, store::SettingsStore& store) {
     for (std::size_t row = 0; row < kScanCategories.size(); ++row) {
         const bool ticked = row < categoryList.rowCount() && categoryList.row(row).checked;

@@ -2,6 +2,7 @@
 // The scanner's seven categories: the rows of the category list, their
 // descriptions from the language file and the ticks kept in the registry.
 #include <array>
+#include <bitset>
 #include <string>
 
 #include "localisation/lang_text.h"
@@ -11,6 +12,9 @@
 namespace scanner {
 
 inline constexpr const char* kCategoryKey = "software\\morvalen\\Halvennic\\timer\\reg";
+// The category list's two columns as designed, in twips.
+inline constexpr int kCategoryFirstColumn = 4410;
+inline constexpr int kCategorySecondColumn = 7056;
 
 struct ScanCategory {
     const char* caption;   // row text; never translated
@@ -33,6 +37,8 @@ inline constexpr std::array<ScanCategory, 7> kScanCategories{{
 // Fills the category list with the seven rows and ticks the ones stored as 1 (BuildScanCategories).
 void buildCategoryList(ui::ListView& categoryList, store::SettingsStore& store,
                        const localisation::Language& language);
+// The ticked rows, as the scan takes them.
+std::bitset<kScanCategories.size()> chosenCategories(const ui::ListView& categoryList);
 // Writes "1" or "0" for each of the seven rows, creating the key when it is missing (SaveScanCategories).
 void saveCategoryTicks(const ui::ListView& categoryList, store::SettingsStore& store);
 

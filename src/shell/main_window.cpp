@@ -27,7 +27,8 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
     : machine(machine_),
       store(machine_.registry, machine_.profile, machine_.files),
       backups(machine_, backup::programBackupsFolder(machine_.files)),
-      language(store, machine_.files, [this] { return languageFileName; }, &machine_.profile),
+      language(
+          store, machine_.files, [this] { return languageFileName; }, &machine_.profile),
       window("MainWindow", {0, 0, kDesignWidth, kDesignHeight}, kProductTitle),
       menuBar("menuBar", {-15, -75, 10530, 1455}),
       uninstallMenuButton("uninstallMenuButton", menuButton(165, 1035), "&Voririruzer Iziv "),
@@ -49,30 +50,18 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       findButton("findButton", {9180, 1515, 1110, 285}, "    Find"),
       selectedProgramLabel("selectedProgramLabel", {390, 6045, 7000, 255}),
       startupPage(startupPageHost(), startup::ChangeServices{machine_, store, backups, language}),
-      categoryList("categoryList", {30, 2055, 8520, 1410},
-                   {{"what to scan", kCategoryFirstColumn}, {"Description", kCategorySecondColumn}}, true),
-      findingsList("findingsList", {30, 3480, 8550, 2400},
-                   {{"Invalid Data Location", 10583}, {"Bad Reference value", 7056}, {"", 0}, {"", 0}}, true),
       statusCaption("statusCaption", {45, 6450, 7530, 240}),
-      scannerButtons("scannerButtons", {45, 5835, 10300, 765}),
-      startScanButton("startScanButton", pageButton(0), "     Start"),
-      selectAllFindingsButton("selectAllFindingsButton", pageButton(1), "     Select all"),
-      selectNoFindingsButton("selectNoFindingsButton", pageButton(2), "  Select non"),
-      deleteFindingsButton("deleteFindingsButton", pageButton(3), "   Delete"),
-      refreshScanButton("refreshScanButton", pageButton(4), "   Refresh"),
       statusBar("statusBar", {0, kDesignClientHeight - 345, kDesignClientWidth, 345}, 2),
       menuSeparator("menuSeparator", {120, 1410, kDesignWidth - 300 - 120, 30}),
       headerSeparator("headerSeparator", {120, 1860, kDesignWidth - 300 - 120, 30}),
       trayIcon(notifyShell, trayHost, *this, std::move(random), true) {
     makeUninstallPage();
+    scannerPage = std::make_unique<scanner::ScannerPage>(
+        machine, backups, language, statusCaption,
+        std::array<ui::Rect, 5>{pageButton(0), pageButton(1), pageButton(2), pageButton(3), pageButton(4)},
+        [this] { return generation_; });
     buildLayout();
     wireHandlers();
-    scannerPage = std::make_unique<scanner::ScannerPage>(
-        machine, store, backups, language,
-        scanner::ScannerControls{categoryList, findingsList, statusCaption, searchBox, startScanButton,
-                                 selectAllFindingsButton, selectNoFindingsButton, deleteFindingsButton,
-                                 refreshScanButton, scanRowCount},
-        [this] { return generation_; });
     wireStartupPage();
 }
 
@@ -91,7 +80,7 @@ void MainWindow::buildLayout() {
     for (ui::Control* control : Controls{&bandBelowMenu, &spareFrame, &otherSpareFrame, &pageHeading, &spareCaption,
                                          &headerSeparator, &searchBox, &findButton, &uninstallParts.programList,
                                          &selectedProgramLabel, &uninstallParts.selectionPicture, &startupPage.list,
-                                         &categoryList, &findingsList, &statusCaption})
+                                         &scannerPage->categoryList, &scannerPage->findingsList, &statusCaption})
         window.add(*control);
 
     struct PageFrame {
@@ -102,18 +91,20 @@ void MainWindow::buildLayout() {
                                   PageFrame{startupPage.buttons,
                                             {&startupPage.addButton, &startupPage.editButton, &startupPage.deleteButton,
                                              &startupPage.disableButton, &startupPage.enableButton}},
-                                  PageFrame{scannerButtons,
-                                            {&startScanButton, &selectAllFindingsButton, &selectNoFindingsButton,
-                                             &deleteFindingsButton, &refreshScanButton}}}) {
+                                  PageFrame{scannerPage->buttons,
+                                            {&scannerPage->startButton, &scannerPage->selectAllButton,
+                                             &scannerPage->selectNoneButton, &scannerPage->deleteButton,
+                                             &scannerPage->refreshButton}}}) {
         window.add(page.frame);
         for (ui::Button* button : page.buttons) window.add(*button, &page.frame);
     }
     window.add(statusBar);
 
     // The uninstall page is on show until the first menu command.
-    for (ui::Control* control :
-         Controls{&startupPage.buttons, &scannerButtons, &startupPage.list, &categoryList, &findingsList, &bandBelowMenu,
-                  &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &uninstallParts.selectionPicture})
+    for (ui::Control* control : Controls{&startupPage.buttons, &scannerPage->buttons, &startupPage.list,
+                                         &scannerPage->categoryList, &scannerPage->findingsList, &bandBelowMenu,
+                                         &spareFrame, &otherSpareFrame, &brokenShortcutsButton,
+                                         &uninstallParts.selectionPicture})
         control->hide();
     separatorRightEnds = {kDesignWidth - 300, kDesignWidth - 300};
 }

@@ -33,8 +33,6 @@ inline constexpr int kMinimumWidth = 8715;
 inline constexpr int kMinimumHeight = 7455;
 inline constexpr int kSnapWidth = 10600;
 inline constexpr int kPageHeadingWidth = 6000;
-inline constexpr int kCategoryFirstColumn = 4410;
-inline constexpr int kCategorySecondColumn = 7056;
 
 // Which list Find searches: the uninstall page's or the startup page's.
 enum class FindTarget { Programs, StartupEntries };
@@ -111,26 +109,18 @@ public:
     ui::Button findButton;                    // (cButton5)
     ui::Label selectedProgramLabel;           // the chosen program or entry, under the list pages (Label4)
     startup::StartupPage startupPage;         // its list and buttons, its entries and commands
-    ui::ListView categoryList;                // the scanner's seven categories (Viewn1)
-    ui::ListView findingsList;                // one row per bad reference (Viewn2)
     ui::Label statusCaption;                  // progress and result lines (Label1)
-    ui::Frame scannerButtons;                 // scanner page buttons (Frame7)
-    ui::Button startScanButton;               // (drawnButton26)
-    ui::Button selectAllFindingsButton;       // (drawnButton22)
-    ui::Button selectNoFindingsButton;        // (drawnButton23)
-    ui::Button deleteFindingsButton;          // (drawnButton24)
-    ui::Button refreshScanButton;             // (drawnButton25)
     ui::StatusBar statusBar;                  // panel 1: product text, panel 2: the page's (StatusBar1)
     std::array<int, 2> separatorRightEnds{};  // right ends of the two separator lines (Line1)
     ui::Line menuSeparator;                   // under the menu bar (Line1, element 0)
     ui::Line headerSeparator;                 // between the page heading and the page (Line1, element 1)
 
     // Working state carried between operations; row numbers count from 1, 0 is none.
-    int scanRowCount = 0;          // finding rows after the last finished check (ScanRowCount, Text1)
     int findStartRow = 0;          // where the next Find starts (FindStartRow, Text14)
     FindTarget findTarget = FindTarget::Programs;  // (FindTarget, Text15)
     std::string languageFileName;                  // in the lang folder, read at start-up (Text16)
 
+    // The scanner page: its lists, buttons and scans.
     std::unique_ptr<scanner::ScannerPage> scannerPage;
 
     // controls::TrayEvents: a double click on the icon brings the window back maximised.
@@ -149,8 +139,6 @@ private:
     void setCaptionsFromLanguage();
     void readLanguageChoice();
     void supersedeWalks() { ++generation_; }
-    // Emptied by every page switch to a list page: the uninstall page's chosen row shared its field (Text1).
-    void clearScanRowCount() { scanRowCount = 0; }
     void layOut(int width, int height);
     void fitCategoryColumns();
 

@@ -27,7 +27,7 @@ void MainWindow::aboutCommand() {
 void MainWindow::unload() {
     supersedeWalks();
     trayIcon.Visible(false);
-    scanner::saveCategoryTicks(categoryList, store);
+    scanner::saveCategoryTicks(scannerPage->categoryList, store);
     machine.desktop.endProcess();
 }
 

@@ -46,7 +46,7 @@ void MainWindow::load() {
     if (listInstalledPrograms) listInstalledPrograms();
 
     statusCaption.setCaption("");
-    scanner::buildCategoryList(categoryList, store, language);
+    scanner::buildCategoryList(scannerPage->categoryList, store, language);
     statusBar.setPanel(1, language.text(88));
     setCaptionsFromLanguage();
     statusBar.setPanel(1, language.text(88));
@@ -79,11 +79,11 @@ void MainWindow::setCaptionsFromLanguage() {
         {&startupPage.deleteButton, 18},
         {&startupPage.disableButton, 19},
         {&startupPage.enableButton, 20},
-        {&startScanButton, 22},
-        {&selectAllFindingsButton, 23},
-        {&selectNoFindingsButton, 24},
-        {&deleteFindingsButton, 25},
-        {&refreshScanButton, 26},
+        {&scannerPage->startButton, 22},
+        {&scannerPage->selectAllButton, 23},
+        {&scannerPage->selectNoneButton, 24},
+        {&scannerPage->deleteButton, 25},
+        {&scannerPage->refreshButton, 26},
     };
     for (const auto& [control, key] : captions) control->setCaption(language.text(key));
 
@@ -94,8 +94,8 @@ void MainWindow::setCaptionsFromLanguage() {
     };
     const Header headers[] = {
         {uninstallParts.programList, 0, 35},  {uninstallParts.programList, 1, 36},  {startupPage.list, 0, 37},
-        {startupPage.list, 1, 38},  {startupPage.list, 2, 39},  {categoryList, 0, 40},
-        {categoryList, 1, 41}, {findingsList, 0, 42}, {findingsList, 1, 43},
+        {startupPage.list, 1, 38},  {startupPage.list, 2, 39},  {scannerPage->categoryList, 0, 40},
+        {scannerPage->categoryList, 1, 41}, {scannerPage->findingsList, 0, 42}, {scannerPage->findingsList, 1, 43},
         {uninstallParts.programList, uninstall::kPublisherColumn, 201},
         {uninstallParts.programList, uninstall::kVersionColumn, 202},
         {uninstallParts.programList, uninstall::kInstalledColumn, 203},

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "scanner/scan_categories.h"
 #include "shell/main_window.h"
 
 namespace shell {
@@ -37,7 +38,7 @@ void MainWindow::applyResizeRules() {
             --sizeCorrections_;
         }
         // The snapped width was laid out with its own findings height; only a refused snap keeps the fixed one.
-        if (window.width() < kMinimumWidth) findingsList.setHeight(kFindingsHeightAfterSnap);
+        if (window.width() < kMinimumWidth) scannerPage->findingsList.setHeight(kFindingsHeightAfterSnap);
         return;
     }
     if (window.height() < kMinimumHeight) {
@@ -103,18 +104,18 @@ void MainWindow::layOut(int width, int height) {
     }
     selectedProgramLabel.setTop(programList.top() + programList.height() + 300);
     uninstallPage->parts.selectionPicture.setTop(programList.top() + programList.height() + 150);
-    scannerButtons.setTop(height - statusBar.height() - scannerButtons.height() - 600);
-    scannerButtons.setWidth(width - 200);
-    for (ui::Frame* frame : {&uninstallButtons, &startupPage.buttons, &scannerButtons})
+    scannerPage->buttons.setTop(height - statusBar.height() - scannerPage->buttons.height() - 600);
+    scannerPage->buttons.setWidth(width - 200);
+    for (ui::Frame* frame : {&uninstallButtons, &startupPage.buttons, &scannerPage->buttons})
         spreadPageButtons(*frame, window.controls());
 
-    categoryList.setWidth(listWidth(categoryList.left()));
-    findingsList.setWidth(listWidth(findingsList.left()));
+    scannerPage->categoryList.setWidth(listWidth(scannerPage->categoryList.left()));
+    scannerPage->findingsList.setWidth(listWidth(scannerPage->findingsList.left()));
     fitCategoryColumns();
-    findingsList.setHeight(height - categoryList.height() - scannerButtons.height() - statusBar.height() -
-                           bandBelowMenu.height() - menuBar.height() - 600);
+    scannerPage->findingsList.setHeight(height - scannerPage->categoryList.height() - scannerPage->buttons.height() -
+                                        statusBar.height() - bandBelowMenu.height() - menuBar.height() - 600);
     // Ends where the button row starts, so the two never overlap.
-    statusCaption.setTop(scannerButtons.top() - statusCaption.height());
+    statusCaption.setTop(scannerPage->buttons.top() - statusCaption.height());
 
     productPicture.setLeft(menuBar.left() + menuBar.width() - productPicture.width() - 100);
     emblemPicture.setLeft(menuBar.left() + menuBar.width() - emblemPicture.width() - 1500);
@@ -127,11 +128,12 @@ void MainWindow::layOut(int width, int height) {
 
 // The columns share the list's width in their design proportion: no horizontal scroll bar.
 void MainWindow::fitCategoryColumns() {
-    const int room = categoryList.width() - kScrollBarAllowance;
+    const int room = scannerPage->categoryList.width() - kScrollBarAllowance;
     if (room <= 0) return;
-    const int first = room * kCategoryFirstColumn / (kCategoryFirstColumn + kCategorySecondColumn);
-    categoryList.setColumnWidth(0, first);
-    categoryList.setColumnWidth(1, room - first);
+    const int first =
+        room * scanner::kCategoryFirstColumn / (scanner::kCategoryFirstColumn + scanner::kCategorySecondColumn);
+    scannerPage->categoryList.setColumnWidth(0, first);
+    scannerPage->categoryList.setColumnWidth(1, room - first);
 }
 
 void MainWindow::DblClick() { window.setState(ui::WindowState::Maximized); }

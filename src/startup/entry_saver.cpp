@@ -109,8 +109,8 @@ SaveOutcome saveToRegistry(ChangeServices& services, const EntryDraft& draft, co
     // An expandable command stays expandable.
     if (old.entry && isRegistrySource(old.entry->source) && old.entry->value.type == platform::kRegExpandSz)
         value.type = platform::kRegExpandSz;
-    const bool samePlace = old.entry && startup::samePlace(placeOf(*old.entry), place) &&
-                           sameText(old.entry->name, draft.name);
+    const bool samePlace =
+        old.entry && startup::samePlace(placeOf(*old.entry), place) && sameText(old.entry->name, draft.name);
     if (samePlace) old.entry.reset();
     platform::RegValue existing;
     if (!samePlace &&
@@ -124,7 +124,8 @@ SaveOutcome saveToRegistry(ChangeServices& services, const EntryDraft& draft, co
     if (!commitOrTell(services, set, taken)) return SaveOutcome::KeepOpen;
     platform::Status status = platform::writeValue(registry, place.root, place.path, place.view, draft.name, value);
     platform::RegValue back;
-    if (status == kSuccess) status = platform::readValue(registry, place.root, place.path, place.view, draft.name, back);
+    if (status == kSuccess)
+        status = platform::readValue(registry, place.root, place.path, place.view, draft.name, back);
     if (status == kSuccess && back.data != value.data) status = platform::kInvalidData;
     if (status != kSuccess) {
         tellFailure(services, draft.name + ": " + platform::describeStatus(status));

@@ -149,8 +149,7 @@ bool parkFolderEntry(ChangeServices& services, const StartupPlaces& places, cons
     const std::string source = entry.folder + "\\" + entry.fileName;
     const std::string copy = places.parkingFolder + "\\" + entry.fileName;
     const auto earlier = parkedCopies(files, places.parkingFolder, entry.name);
-    if ((!earlier.empty() || valueExists(registry, kParkedFolders, entry.name)) &&
-        !askReplace(services, entry.name))
+    if ((!earlier.empty() || valueExists(registry, kParkedFolders, entry.name)) && !askReplace(services, entry.name))
         return false;
     backup::BackupSet set = services.backups.open("Startup disable");
     bool taken = set.addFile(source) && set.addFile(copy);

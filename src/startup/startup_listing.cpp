@@ -38,10 +38,9 @@ bool listKey(platform::Machine& machine, const RegistrySource& source, bool acti
 bool listLiveKey(platform::Machine& machine, const RegistrySource& source, std::vector<StartupEntry>& entries,
                  const KeepGoing& keepGoing) {
     const std::string live = source.liveKey;
-    const std::string path = source.otherFormKey
-                                 ? platform::ninexOrNtPath(machine.registry, source.root, live, source.otherFormKey,
-                                                           source.view)
-                                 : live;
+    const std::string path = source.otherFormKey ? platform::ninexOrNtPath(machine.registry, source.root, live,
+                                                                           source.otherFormKey, source.view)
+                                                 : live;
     return listKey(machine, source, true, path, source.view, entries, keepGoing);
 }
 

@@ -69,8 +69,8 @@ void StartupPage::listEntries() {
     list.clear();
     const StartupPlaces places = findStartupPlaces(services_.machine, services_.store);
     // A listing that was superseded leaves the list to the one that superseded it.
-    auto found = listStartupEntries(services_.machine, places,
-                                    [&] { return !pacer.step() || host_.generation() == startedIn; });
+    auto found =
+        listStartupEntries(services_.machine, places, [&] { return !pacer.step() || host_.generation() == startedIn; });
     if (!found) return;
     entries_ = std::move(*found);
     fillList();

@@ -27,7 +27,7 @@ class StartupPage {
 public:
     StartupPage(StartupPageHost host, ChangeServices services);
 
-    void listEntries();               // the listing of the startup page
+    void listEntries();  // the listing of the startup page
     void rowClicked(std::size_t row);
     void columnClicked(std::size_t column);
     void add();                       // (AddEntry)
@@ -47,13 +47,13 @@ public:
     StartupEntryDialog& dialog();
     std::function<void(ui::Window&)> windowMade;
 
-    ui::ListView list;          // startup entries (View2)
-    ui::Frame buttons;          // (Frame6)
-    ui::Button addButton;       // (drawnButton21)
-    ui::Button editButton;      // (drawnButton17)
-    ui::Button deleteButton;    // (drawnButton18)
-    ui::Button disableButton;   // (drawnButton19)
-    ui::Button enableButton;    // (drawnButton20)
+    ui::ListView list;         // startup entries (View2)
+    ui::Frame buttons;         // (Frame6)
+    ui::Button addButton;      // (drawnButton21)
+    ui::Button editButton;     // (drawnButton17)
+    ui::Button deleteButton;   // (drawnButton18)
+    ui::Button disableButton;  // (drawnButton19)
+    ui::Button enableButton;   // (drawnButton20)
 
 private:
     class Busy;

@@ -43,7 +43,7 @@ inline constexpr platform::View kOwnKeysView = platform::View::Bits64;
 struct RegistrySource {
     Source source;
     platform::Key root;
-    platform::View view;       // the view Windows reads the live key in
+    platform::View view;  // the view Windows reads the live key in
     const char* liveKey;
     const char* otherFormKey;  // the "windows nt" form older versions also wrote; null where none
     const char* parkingKey;    // in the program's own view

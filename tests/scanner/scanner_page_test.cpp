@@ -27,15 +27,19 @@ protected:
         loadWith("english.ini");
         form->scannerMenuButton.click();
     }
+    scanner::ScannerPage& page() { return *form->scannerPage; }
     void tick(std::initializer_list<std::size_t> rows) {
-        for (std::size_t row = 0; row < 7; ++row) form->categoryList.setChecked(row, false);
-        for (std::size_t row : rows) form->categoryList.setChecked(row - 1, true);
+        for (std::size_t row = 0; row < 7; ++row) page().categoryList.setChecked(row, false);
+        for (std::size_t row : rows) page().categoryList.setChecked(row - 1, true);
     }
+    // What each row shows, with the category of the finding it stands for.
     std::vector<Row> findings() {
         std::vector<Row> rows;
-        const auto& list = form->findingsList;
-        for (std::size_t i = 0; i < list.rowCount(); ++i)
-            rows.push_back({list.text(i, 0), list.text(i, 1), list.text(i, 2), list.row(i).smallIcon});
+        const auto& list = page().findingsList;
+        for (std::size_t i = 0; i < list.rowCount(); ++i) {
+            const int tag = static_cast<int>(page().findingOfRow(i).tag);
+            rows.push_back({list.text(i, 0), list.text(i, 1), std::to_string(tag), list.row(i).smallIcon});
+        }
         return rows;
     }
     std::string registry() {
@@ -52,8 +56,8 @@ protected:
         return lines;
     }
     void tickFinding(const std::string& location) {
-        for (std::size_t i = 0; i < form->findingsList.rowCount(); ++i)
-            if (form->findingsList.text(i, 0) == location) form->findingsList.setChecked(i, true);
+        for (std::size_t i = 0; i < page().findingsList.rowCount(); ++i)
+            if (page().findingsList.text(i, 0) == location) page().findingsList.setChecked(i, true);
     }
     std::uint32_t attributes(const std::string& path) {
         std::uint32_t value = 0;
@@ -66,7 +70,7 @@ TEST_F(ScannerPageTest, EveryCheckReportsItsMissingFilesInBlockOrderAndTouchesNo
     tick({1, 2, 3, 4, 5, 6, 7});
     const std::uint32_t fontAttributes = attributes("C:\\WINDOWS\\Fonts\\tahoma.ttf");
     const std::string before = registry();
-    form->startScanButton.click();
+    page().startButton.click();
 
     const std::string gone = "C:\\Program Files\\Gone\\";
     const std::vector<Row> expected = {
@@ -88,7 +92,12 @@ TEST_F(ScannerPageTest, EveryCheckReportsItsMissingFilesInBlockOrderAndTouchesNo
     };
     EXPECT_EQ(findings(), expected);
     EXPECT_EQ(form->statusCaption.caption(), "15 problems found");
-    EXPECT_EQ(form->scanRowCount, 15);
+    EXPECT_EQ(page().scanRowCount(), 15);
+    // Each record knows where it lives: the COM server's is the default value of its key in the machine's classes.
+    const scanner::Place server{platform::kHkeyLocalMachine, platform::View::Native,
+                                "Software\\Classes\\clsid\\{11111111-0000-0000-0000-000000000001}\\LocalServer32", "",
+                                false};
+    EXPECT_EQ(page().findingOfRow(12).places, std::vector<scanner::Place>{server});
     EXPECT_TRUE(pc.desktop.messages.empty());
     EXPECT_EQ(attributes("C:\\WINDOWS\\Fonts\\tahoma.ttf"), fontAttributes) << "a scan changes no file";
     EXPECT_EQ(registry(), before) << "a scan changes no entry";
@@ -96,17 +105,17 @@ TEST_F(ScannerPageTest, EveryCheckReportsItsMissingFilesInBlockOrderAndTouchesNo
 
 TEST_F(ScannerPageTest, NothingTickedOrNothingFoundIsSaidAndEarlierFindingsStay) {
     tick({7});
-    form->startScanButton.click();
+    page().startButton.click();
     const auto found = findings();
     ASSERT_EQ(found.size(), 3u);
     tick({});
-    form->startScanButton.click();
+    page().startButton.click();
     EXPECT_EQ(findings(), found);
     ASSERT_EQ(pc.desktop.messages.size(), 1u);
     EXPECT_EQ(pc.desktop.messages[0].text, form->language.text(96));
     pc.registry.deleteKey(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls");
     tick({2});
-    form->refreshScanButton.click();
+    page().refreshButton.click();
     EXPECT_TRUE(findings().empty());
     EXPECT_EQ(pc.desktop.messages.back().text, form->language.text(97));
     EXPECT_EQ(form->statusCaption.caption(), "0 problems found");
@@ -114,19 +123,19 @@ TEST_F(ScannerPageTest, NothingTickedOrNothingFoundIsSaidAndEarlierFindingsStay)
 
 TEST_F(ScannerPageTest, DeleteRemovesExactlyTheTickedEntriesAfterBackingThemUp) {
     tick({1, 3, 6});
-    form->startScanButton.click();
+    page().startButton.click();
     const std::string before = registry();
     tickFinding("Padded Sans (TrueType)");
     tickFinding("C:\\Program Files\\Gone\\gone.exe");
     tickFinding(".gone");
 
     pc.desktop.answers = {MessageAnswer::No};
-    form->deleteFindingsButton.click();
+    page().deleteButton.click();
     EXPECT_EQ(registry(), before);
     EXPECT_EQ(findings().size(), 7u);
 
     pc.desktop.answers = {MessageAnswer::Yes};
-    form->deleteFindingsButton.click();
+    page().deleteButton.click();
     EXPECT_EQ(findings().size(), 4u);
     EXPECT_EQ(form->statusCaption.caption(), "4 entries left");
     std::string text;
@@ -152,15 +161,15 @@ TEST_F(ScannerPageTest, DeleteRemovesExactlyTheTickedEntriesAfterBackingThemUp) 
 
 TEST_F(ScannerPageTest, AFindingThatCannotBeBackedUpIsNotDeletedAndStaysTicked) {
     tick({2});
-    form->startScanButton.click();
+    page().startButton.click();
     writeFile("Vantrel/Backups", "a file where the folder belongs");
-    form->selectAllFindingsButton.click();
+    page().selectAllButton.click();
     const std::string before = registry();
     pc.desktop.answers = {MessageAnswer::Yes};
-    form->deleteFindingsButton.click();
+    page().deleteButton.click();
     EXPECT_EQ(registry(), before);
     ASSERT_EQ(findings().size(), 1u);
-    EXPECT_TRUE(form->findingsList.row(0).checked);
+    EXPECT_TRUE(page().findingsList.row(0).checked);
     EXPECT_EQ(form->statusCaption.caption(), "1 entries left");
     ASSERT_EQ(pc.desktop.messages.size(), 2u);
     EXPECT_NE(pc.desktop.messages[1].text.find("backed up"), std::string::npos) << pc.desktop.messages[1].text;
@@ -168,34 +177,46 @@ TEST_F(ScannerPageTest, AFindingThatCannotBeBackedUpIsNotDeletedAndStaysTicked) 
 
 TEST_F(ScannerPageTest, StopEndsTheScanKeepingItsFindingsAndOtherButtonsWaitMeanwhile) {
     tick({1, 2, 7});
-    int steps = 0;
-    bool refreshWasOff = false;
+    bool stopped = false, refreshWasOff = false;
+    pc.desktop.clockStep = 1;  // every step is due to serve the message loop
     pc.desktop.onYield = [&] {
-        if (++steps != 3) return;
-        refreshWasOff = !form->refreshScanButton.enabled();
-        EXPECT_EQ(form->startScanButton.caption(), "Stop");
-        form->deleteFindingsButton.click();  // nothing happens: no question asked
-        form->startScanButton.click();
+        if (stopped || form->statusCaption.caption().rfind("Checking    1 / ", 0) != 0) return;
+        stopped = true;
+        refreshWasOff = !page().refreshButton.enabled();
+        EXPECT_EQ(page().startButton.caption(), "Stop");
+        page().deleteButton.click();  // nothing happens: no question asked
+        page().startButton.click();
     };
-    form->startScanButton.click();
+    page().startButton.click();
     pc.desktop.onYield = nullptr;
+    EXPECT_TRUE(stopped);
     EXPECT_TRUE(refreshWasOff);
     EXPECT_TRUE(pc.desktop.messages.empty());
-    EXPECT_EQ(findings().size(), 1u) << "the font found before Stop stays";
-    EXPECT_EQ(form->startScanButton.caption(), form->language.text(22));
-    EXPECT_TRUE(form->refreshScanButton.enabled());
+    // The caption a yield shows is the step before's: Stop lands while the second class is read.
+    EXPECT_EQ(findings().size(), 4u) << "the fonts, the DLL and the first class's server found before Stop stay";
+    EXPECT_EQ(page().startButton.caption(), form->language.text(22));
+    EXPECT_TRUE(page().refreshButton.enabled());
+    EXPECT_TRUE(form->searchBox.text().empty()) << "Stop is the scan's own; the search box is the user's";
+}
+
+TEST_F(ScannerPageTest, AScanLeavesTheSearchBoxOfTheStartupPageEmpty) {
+    tick({1});
+    page().startButton.click();
+    form->startupMenuButton.click();
+    EXPECT_EQ(form->searchBox.text(), "");
 }
 
 TEST_F(ScannerPageTest, APageSwitchStopsTheScanWithoutTouchingTheOtherPage) {
     tick({1, 2, 3, 4, 5, 6, 7});
     int steps = 0;
+    pc.desktop.clockStep = 1;
     pc.desktop.onYield = [&] {
         if (++steps == 2) form->uninstallMenuButton.click();
     };
-    form->startScanButton.click();
+    page().startButton.click();
     pc.desktop.onYield = nullptr;
     EXPECT_TRUE(form->uninstallPage->parts.programList.visible());
-    EXPECT_FALSE(form->scannerPage->busy());
+    EXPECT_FALSE(page().busy());
     EXPECT_EQ(form->statusCaption.caption(), "") << "no result line on the uninstall page";
     EXPECT_TRUE(pc.desktop.messages.empty());
 }

@@ -12,8 +12,8 @@ TEST_F(MainWindowTest, Exit_HidesTheTrayIconSavesTheTicksAndEnds) {
     loadWith("keyed.ini");
     auto& f = *form;
     f.window.setState(ui::WindowState::Minimized);
-    f.categoryList.setChecked(1, true);
-    f.categoryList.setChecked(5, true);
+    f.scannerPage->categoryList.setChecked(1, true);
+    f.scannerPage->categoryList.setChecked(5, true);
 
     f.exitMenuButton.click();
 
@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, Close_HidesTheTrayIconSavesTheTicksAndEnds) {
     loadWith("keyed.ini");
     auto& f = *form;
     f.window.setState(ui::WindowState::Minimized);
-    f.categoryList.setChecked(0, true);
+    f.scannerPage->categoryList.setChecked(0, true);
 
     f.window.close();
 

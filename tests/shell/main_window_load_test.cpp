@@ -32,11 +32,11 @@ std::vector<CaptionCase> captionTable(const shell::MainWindow& f) {
         {f.startupPage.deleteButton, 18, "     Delete"},
         {f.startupPage.disableButton, 19, "   Disable"},
         {f.startupPage.enableButton, 20, "   Enable"},
-        {f.startScanButton, 22, "     Start"},
-        {f.selectAllFindingsButton, 23, "     Select all"},
-        {f.selectNoFindingsButton, 24, "  Select non"},
-        {f.deleteFindingsButton, 25, "   Delete"},
-        {f.refreshScanButton, 26, "   Refresh"},
+        {f.scannerPage->startButton, 22, "     Start"},
+        {f.scannerPage->selectAllButton, 23, "     Select all"},
+        {f.scannerPage->selectNoneButton, 24, "  Select non"},
+        {f.scannerPage->deleteButton, 25, "   Delete"},
+        {f.scannerPage->refreshButton, 26, "   Refresh"},
     };
 }
 
@@ -48,8 +48,8 @@ struct HeaderCase {
 
 std::vector<HeaderCase> headerTable(const shell::MainWindow& f) {
     return {{f.uninstallPage->parts.programList, 0, 35},  {f.uninstallPage->parts.programList, 1, 36},  {f.startupPage.list, 0, 37},
-            {f.startupPage.list, 1, 38},  {f.startupPage.list, 2, 39},  {f.categoryList, 0, 40},
-            {f.categoryList, 1, 41}, {f.findingsList, 0, 42}, {f.findingsList, 1, 43}};
+            {f.startupPage.list, 1, 38},  {f.startupPage.list, 2, 39},  {f.scannerPage->categoryList, 0, 40},
+            {f.scannerPage->categoryList, 1, 41}, {f.scannerPage->findingsList, 0, 42}, {f.scannerPage->findingsList, 1, 43}};
 }
 
 }  // namespace
@@ -67,8 +67,9 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
                                                    &f.searchBox, &f.pageHeading, &f.statusCaption, &f.statusBar})
         EXPECT_TRUE(shown->visible()) << shown->name();
     for (const ui::Control* hidden : std::initializer_list<const ui::Control*>{
-             &f.startupPage.buttons, &f.scannerButtons, &f.startupPage.list, &f.categoryList, &f.findingsList, &f.bandBelowMenu,
-             &f.spareFrame, &f.otherSpareFrame, &f.brokenShortcutsButton})
+             &f.startupPage.buttons, &f.scannerPage->buttons, &f.startupPage.list, &f.scannerPage->categoryList,
+             &f.scannerPage->findingsList, &f.bandBelowMenu, &f.spareFrame, &f.otherSpareFrame,
+             &f.brokenShortcutsButton})
         EXPECT_FALSE(hidden->visible()) << hidden->name();
     EXPECT_EQ(f.brokenShortcutsButton.caption(), "Broken ShortCuts");
 
@@ -83,28 +84,30 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     EXPECT_EQ(containerOf(f.exitMenuButton), &f.menuBar);
     EXPECT_EQ(containerOf(f.uninstallPage->parts.checkBadEntriesButton), &f.uninstallPage->parts.buttons);
     EXPECT_EQ(containerOf(f.startupPage.enableButton), &f.startupPage.buttons);
-    EXPECT_EQ(containerOf(f.refreshScanButton), &f.scannerButtons);
+    EXPECT_EQ(containerOf(f.scannerPage->refreshButton), &f.scannerPage->buttons);
     EXPECT_EQ(containerOf(f.uninstallPage->parts.programList), nullptr);
     EXPECT_EQ(f.startupMenuButton.bounds(), (ui::Rect{1275, 150, 1320, 1245}));
     EXPECT_EQ(f.exitMenuButton.bounds(), (ui::Rect{7275, 165, 1035, 1245}));
     EXPECT_EQ(f.uninstallPage->parts.programList.bounds(), (ui::Rect{135, 1920, 10200, 3825}));
     EXPECT_EQ(f.statusCaption.bounds(), (ui::Rect{45, 6450, 7530, 240})) << "low enough to end above the button row";
     // Page buttons stand left to right in their frame.
-    EXPECT_LT(f.startScanButton.left() + f.startScanButton.width(), f.selectAllFindingsButton.left());
-    EXPECT_LT(f.deleteFindingsButton.left() + f.deleteFindingsButton.width(), f.refreshScanButton.left());
-    EXPECT_LE(f.refreshScanButton.left() + f.refreshScanButton.width(), f.scannerButtons.width());
+    EXPECT_LT(f.scannerPage->startButton.left() + f.scannerPage->startButton.width(),
+              f.scannerPage->selectAllButton.left());
+    EXPECT_LT(f.scannerPage->deleteButton.left() + f.scannerPage->deleteButton.width(),
+              f.scannerPage->refreshButton.left());
+    EXPECT_LE(f.scannerPage->refreshButton.left() + f.scannerPage->refreshButton.width(),
+              f.scannerPage->buttons.width());
 
-    ASSERT_EQ(f.categoryList.columns().size(), 2u);
-    EXPECT_EQ(f.categoryList.columns()[0].width, 4410);
-    EXPECT_EQ(f.categoryList.columns()[1].width, 7056);
-    EXPECT_TRUE(f.categoryList.checkBoxes());
-    // Tag and finding number ride in hidden columns.
-    ASSERT_EQ(f.findingsList.columns().size(), 4u);
-    EXPECT_EQ(f.findingsList.columns()[0].header, "Invalid Data Location");
-    EXPECT_EQ(f.findingsList.columns()[0].width, 10583);
-    EXPECT_EQ(f.findingsList.columns()[2].width, 0);
-    EXPECT_EQ(f.findingsList.columns()[3].width, 0);
-    EXPECT_TRUE(f.findingsList.checkBoxes());
+    ASSERT_EQ(f.scannerPage->categoryList.columns().size(), 2u);
+    EXPECT_EQ(f.scannerPage->categoryList.columns()[0].width, 4410);
+    EXPECT_EQ(f.scannerPage->categoryList.columns()[1].width, 7056);
+    EXPECT_TRUE(f.scannerPage->categoryList.checkBoxes());
+    // The tag rides in a hidden column, for the look only.
+    ASSERT_EQ(f.scannerPage->findingsList.columns().size(), 3u);
+    EXPECT_EQ(f.scannerPage->findingsList.columns()[0].header, "Invalid Data Location");
+    EXPECT_EQ(f.scannerPage->findingsList.columns()[0].width, 10583);
+    EXPECT_EQ(f.scannerPage->findingsList.columns()[2].width, 0);
+    EXPECT_TRUE(f.scannerPage->findingsList.checkBoxes());
     ASSERT_EQ(f.uninstallPage->parts.programList.columns().size(), 8u) << "five sortable columns after the hidden one";
     EXPECT_EQ(f.uninstallPage->parts.programList.columns()[2].width, 0);
     ASSERT_EQ(f.startupPage.list.columns().size(), 6u);
@@ -122,7 +125,7 @@ TEST_F(MainWindowTest, Load_SetsEveryCaptionHeaderAndPanelFromTheChosenLanguageF
             << header.list.name() << " column " << header.column;
     EXPECT_EQ(f.statusBar.panel(1), keyed(88));
     EXPECT_EQ(f.statusBar.panel(2), keyed(110));
-    EXPECT_EQ(f.categoryList.text(0, 1), keyed(28));
+    EXPECT_EQ(f.scannerPage->categoryList.text(0, 1), keyed(28));
     EXPECT_FALSE(f.window.visible()) << "the about box shows the window later";
     EXPECT_TRUE(f.loaded());
 }
@@ -156,9 +159,10 @@ TEST_F(MainWindowTest, Load_APresentFileWithoutSomeKeysGivesEmptyTextsForThem) {
         EXPECT_EQ(header.list.columns()[header.column].header, "") << header.list.name() << " " << header.column;
     EXPECT_EQ(f.statusBar.panel(1), "");
     EXPECT_EQ(f.statusBar.panel(2), "") << "no message: the file was read";
-    ASSERT_EQ(f.categoryList.rowCount(), 7u);
-    EXPECT_EQ(f.categoryList.text(0, 0), "Invalid font refrence") << "category captions are not translated";
-    EXPECT_EQ(f.categoryList.text(0, 1), "");
+    ASSERT_EQ(f.scannerPage->categoryList.rowCount(), 7u);
+    EXPECT_EQ(f.scannerPage->categoryList.text(0, 0), "Invalid font refrence")
+        << "category captions are not translated";
+    EXPECT_EQ(f.scannerPage->categoryList.text(0, 1), "");
 }
 
 TEST_F(MainWindowTest, Initialize_FallsBackToEnglishWhenNoLanguageIsStored) {
@@ -181,7 +185,7 @@ TEST_F(MainWindowTest, Load_ListsProgramsAfterClearingAndBeforeTheCategoriesAndC
         EXPECT_EQ(f.selectedProgramLabel.caption(), "");
         EXPECT_EQ(f.languageFileName, "keyed.ini");
         EXPECT_EQ(f.statusCaption.caption(), "stale status") << "the status caption is cleared after the listing";
-        EXPECT_EQ(f.categoryList.rowCount(), 0u) << "categories come after the listing";
+        EXPECT_EQ(f.scannerPage->categoryList.rowCount(), 0u) << "categories come after the listing";
         EXPECT_EQ(f.uninstallMenuButton.caption(), "&Voririruzer Iziv ") << "captions come after the listing";
         EXPECT_TRUE(f.superseded(before)) << "the listing starts a walk of its own";
         f.uninstallPage->parts.programList.addRow("Listed program");
@@ -193,7 +197,7 @@ TEST_F(MainWindowTest, Load_ListsProgramsAfterClearingAndBeforeTheCategoriesAndC
     ASSERT_EQ(f.uninstallPage->parts.programList.rowCount(), 1u);
     EXPECT_EQ(f.uninstallPage->parts.programList.text(0, 0), "Listed program");
     EXPECT_EQ(f.statusCaption.caption(), "");
-    EXPECT_EQ(f.categoryList.rowCount(), 7u);
+    EXPECT_EQ(f.scannerPage->categoryList.rowCount(), 7u);
 }
 
 TEST_F(MainWindowTest, Load_IsCentredAndTwoHundredTwipsAboveTheScreenCentre) {
@@ -216,5 +220,5 @@ TEST_F(MainWindowTest, Load_RunsOnceHoweverOftenTheWindowIsLoaded) {
     loadWith("keyed.ini");
     form->load();
     EXPECT_EQ(listings, 1);
-    EXPECT_EQ(form->categoryList.rowCount(), 7u);
+    EXPECT_EQ(form->scannerPage->categoryList.rowCount(), 7u);
 }

@@ -29,7 +29,6 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
     auto& f = *form;
     f.showScannerPage();
     f.uninstallPage->parts.selectionPicture.show();
-    f.scanRowCount = 9;
     f.statusCaption.setCaption("12 found");
     f.listInstalledPrograms = [&] {
         ++uninstallListings;
@@ -43,11 +42,10 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
     EXPECT_EQ(f.pageHeading.caption(), keyed(10));
     EXPECT_EQ(f.statusBar.panel(2), keyed(110));
     EXPECT_EQ(f.findTarget, shell::FindTarget::Programs);
-    EXPECT_EQ(f.scanRowCount, 0);
     EXPECT_EQ(f.statusCaption.caption(), "");
     expectVisible({&f.findButton, &f.searchBox, &f.uninstallPage->parts.programList, &f.uninstallPage->parts.buttons, &f.selectedProgramLabel}, true);
-    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.statusCaption, &f.startupPage.list, &f.categoryList, &f.findingsList,
-                   &f.startupPage.buttons, &f.scannerButtons},
+    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.statusCaption, &f.startupPage.list, &f.scannerPage->categoryList, &f.scannerPage->findingsList,
+                   &f.startupPage.buttons, &f.scannerPage->buttons},
                   false);
 }
 
@@ -79,8 +77,8 @@ TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlac
     EXPECT_EQ(f.startupPage.buttons.left(), 60);
     EXPECT_EQ(f.startupPage.buttons.top(), 5000);
     expectVisible({&f.findButton, &f.searchBox, &f.startupPage.list, &f.startupPage.buttons}, true);
-    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.selectedProgramLabel, &f.uninstallPage->parts.programList, &f.categoryList, &f.findingsList,
-                   &f.uninstallPage->parts.buttons, &f.scannerButtons},
+    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.selectedProgramLabel, &f.uninstallPage->parts.programList, &f.scannerPage->categoryList, &f.scannerPage->findingsList,
+                   &f.uninstallPage->parts.buttons, &f.scannerPage->buttons},
                   false);
 }
 
@@ -100,15 +98,15 @@ TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) 
     EXPECT_EQ(uninstallListings, 0);
     EXPECT_EQ(f.pageHeading.caption(), keyed(27));
     EXPECT_EQ(f.statusBar.panel(2), keyed(112));
-    EXPECT_EQ(f.categoryList.left(), 30);
-    EXPECT_EQ(f.categoryList.top(), 2055);
-    EXPECT_EQ(f.findingsList.left(), 30);
-    EXPECT_EQ(f.findingsList.top(), 3480);
-    EXPECT_EQ(f.scannerButtons.left(), 60);
-    EXPECT_EQ(f.scannerButtons.top(), 5000);
+    EXPECT_EQ(f.scannerPage->categoryList.left(), 30);
+    EXPECT_EQ(f.scannerPage->categoryList.top(), 2055);
+    EXPECT_EQ(f.scannerPage->findingsList.left(), 30);
+    EXPECT_EQ(f.scannerPage->findingsList.top(), 3480);
+    EXPECT_EQ(f.scannerPage->buttons.left(), 60);
+    EXPECT_EQ(f.scannerPage->buttons.top(), 5000);
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
-    expectVisible({&f.statusCaption, &f.categoryList, &f.findingsList, &f.scannerButtons}, true);
+    expectVisible({&f.statusCaption, &f.scannerPage->categoryList, &f.scannerPage->findingsList, &f.scannerPage->buttons}, true);
     expectVisible({&f.uninstallPage->parts.selectionPicture, &f.selectedProgramLabel, &f.uninstallPage->parts.programList, &f.startupPage.list, &f.findButton,
                    &f.searchBox, &f.uninstallPage->parts.buttons, &f.startupPage.buttons},
                   false);
@@ -119,27 +117,28 @@ TEST_F(MainWindowPagesTest, StartupThenScanner_LeavesOnlyTheScannerButtons) {
     f.startupMenuButton.click();
     EXPECT_TRUE(f.startupPage.buttons.visible());
     f.scannerMenuButton.click();
-    expectVisible({&f.scannerButtons}, true);
+    expectVisible({&f.scannerPage->buttons}, true);
     expectVisible({&f.uninstallPage->parts.buttons, &f.startupPage.buttons}, false);
     f.uninstallMenuButton.click();
     expectVisible({&f.uninstallPage->parts.buttons}, true);
-    expectVisible({&f.startupPage.buttons, &f.scannerButtons}, false);
+    expectVisible({&f.startupPage.buttons, &f.scannerPage->buttons}, false);
     EXPECT_EQ(uninstallListings, 1);
     EXPECT_EQ(startupListings, 1);
 }
 
 TEST_F(MainWindowPagesTest, ScannerPage_EmptiesTheFindingsButKeepsTheTicks) {
     auto& f = *form;
-    f.categoryList.setChecked(0, true);
-    f.categoryList.setChecked(6, true);
-    f.findingsList.addRow("HKCR\\CLSID\\{gone}");
-    f.findingsList.addRow("arial.ttf");
+    f.scannerPage->categoryList.setChecked(0, true);
+    f.scannerPage->categoryList.setChecked(6, true);
+    f.scannerPage->findingsList.addRow("HKCR\\CLSID\\{gone}");
+    f.scannerPage->findingsList.addRow("arial.ttf");
 
     f.showScannerPage();
 
-    EXPECT_EQ(f.findingsList.rowCount(), 0u);
-    ASSERT_EQ(f.categoryList.rowCount(), 7u);
-    for (std::size_t row = 0; row < 7; ++row) EXPECT_EQ(f.categoryList.row(row).checked, row == 0 || row == 6) << row;
+    EXPECT_EQ(f.scannerPage->findingsList.rowCount(), 0u);
+    ASSERT_EQ(f.scannerPage->categoryList.rowCount(), 7u);
+    for (std::size_t row = 0; row < 7; ++row)
+        EXPECT_EQ(f.scannerPage->categoryList.row(row).checked, row == 0 || row == 6) << row;
 }
 
 TEST_F(MainWindowPagesTest, EverySwitchAndTheEndStopAWalkInProgress) {
@@ -171,7 +170,7 @@ TEST_F(MainWindowPagesTest, EverySwitchAndTheEndStopAWalkInProgress) {
     };
     f.showUninstallPage();
     EXPECT_TRUE(stoppedEarly);
-    EXPECT_TRUE(f.categoryList.visible()) << "the second switch wins";
+    EXPECT_TRUE(f.scannerPage->categoryList.visible()) << "the second switch wins";
 }
 
 TEST_F(MainWindowPagesTest, UninstallRebuild_ListsAfreshThroughThePageSwitchFromAnyPage) {
@@ -182,7 +181,7 @@ TEST_F(MainWindowPagesTest, UninstallRebuild_ListsAfreshThroughThePageSwitchFrom
     f.uninstallPage->rebuild();
     EXPECT_EQ(uninstallListings, 2);
     EXPECT_TRUE(f.uninstallPage->parts.programList.visible());
-    EXPECT_FALSE(f.categoryList.visible());
+    EXPECT_FALSE(f.scannerPage->categoryList.visible());
 }
 
 TEST_F(MainWindowPagesTest, SearchBox_TypingRestartsFindAtRowOneAndEnterFinds) {

@@ -8,7 +8,7 @@ TEST_F(MainWindowTest, Resize_NarrowWindowSnapsTo10600WideAndKeepsTheFindingsHei
     EXPECT_EQ(f.window.width(), 10600);
     EXPECT_EQ(f.window.height(), 8000);
     // 8000 high less the category list, button row, status bar, band, menu bar and 600.
-    EXPECT_EQ(f.findingsList.height(), 2570) << "not cut short to 2400 until the next resize";
+    EXPECT_EQ(f.scannerPage->findingsList.height(), 2570) << "not cut short to 2400 until the next resize";
     EXPECT_EQ(f.uninstallPage->parts.programList.width(), 10600 - 100) << "the snapped width is laid out";
 
     f.window.resizeTo(8714, 8000);
@@ -34,7 +34,8 @@ TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
     // Sizes the rules read but never set.
     const int statusBar = f.statusBar.height(), pageFrame = f.uninstallPage->parts.buttons.height(),
               frame1 = f.bandBelowMenu.height();
-    const int categories = f.categoryList.height(), label2 = f.spareCaption.width(), find = f.findButton.width();
+    const int categories = f.scannerPage->categoryList.height(), label2 = f.spareCaption.width(),
+              find = f.findButton.width();
     const int search = f.searchBox.width(), image1 = f.productPicture.width(), image4 = f.emblemPicture.width();
     ASSERT_EQ(pageFrame, 765);
     ASSERT_EQ(categories, 1410);
@@ -52,17 +53,17 @@ TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
     EXPECT_EQ(f.spareCaption.left(), 12000 - label2 - 300);
     EXPECT_EQ(f.findButton.left(), 12000 - find - 120);
     EXPECT_EQ(f.searchBox.left(), 12000 - search - find - 200);
-    for (const ui::Frame* frame : {&f.uninstallPage->parts.buttons, &f.startupPage.buttons, &f.scannerButtons}) {
+    for (const ui::Frame* frame : {&f.uninstallPage->parts.buttons, &f.startupPage.buttons, &f.scannerPage->buttons}) {
         EXPECT_EQ(frame->top(), 9000 - statusBar - 765 - 600) << frame->name();
         EXPECT_EQ(frame->width(), 11800) << frame->name();
     }
     EXPECT_EQ(f.selectedProgramLabel.top(), 1920 + 4635 + 300);
     EXPECT_EQ(f.uninstallPage->parts.selectionPicture.top(), 1920 + 4635 + 150);
-    EXPECT_EQ(f.categoryList.width(), 11900);
-    EXPECT_EQ(f.categoryList.height(), 1410);
-    EXPECT_EQ(f.findingsList.width(), 11900);
-    EXPECT_EQ(f.findingsList.height(), 9000 - 1410 - 765 - statusBar - frame1 - f.menuBar.height() - 600);
-    EXPECT_EQ(f.statusCaption.top(), f.scannerButtons.top() - 240) << "its line ends where the button row starts";
+    EXPECT_EQ(f.scannerPage->categoryList.width(), 11900);
+    EXPECT_EQ(f.scannerPage->categoryList.height(), 1410);
+    EXPECT_EQ(f.scannerPage->findingsList.width(), 11900);
+    EXPECT_EQ(f.scannerPage->findingsList.height(), 9000 - 1410 - 765 - statusBar - frame1 - f.menuBar.height() - 600);
+    EXPECT_EQ(f.statusCaption.top(), f.scannerPage->buttons.top() - 240) << "its line ends where the button row starts";
     EXPECT_EQ(f.productPicture.left(), f.menuBar.left() + 11900 - image1 - 100);
     EXPECT_EQ(f.emblemPicture.left(), f.menuBar.left() + 11900 - image4 - 1500);
     EXPECT_FALSE(f.trayIcon.Visible()) << "only minimising shows the tray icon";
@@ -71,13 +72,13 @@ TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
 TEST_F(MainWindowTest, Resize_AStepThatWouldGiveANegativeSizeLeavesTheControlAsItWas) {
     auto& f = *form;
     f.uninstallPage->parts.buttons.setHeight(5000);
-    f.scannerButtons.setHeight(5000);
+    f.scannerPage->buttons.setHeight(5000);
     f.window.resizeTo(10600, 7455);
     EXPECT_EQ(f.uninstallPage->parts.programList.height(), 2400) << "the final height would be negative";
     EXPECT_EQ(f.startupPage.list.height(), 3000);
-    EXPECT_EQ(f.findingsList.height(), 2400) << "unchanged from design";
+    EXPECT_EQ(f.scannerPage->findingsList.height(), 2400) << "unchanged from design";
     EXPECT_EQ(f.uninstallPage->parts.programList.width(), 10500) << "the steps after still run";
-    EXPECT_EQ(f.statusCaption.top(), f.scannerButtons.top() - 240) << "its line ends where the button row starts";
+    EXPECT_EQ(f.statusCaption.top(), f.scannerPage->buttons.top() - 240) << "its line ends where the button row starts";
 }
 
 TEST_F(MainWindowTest, Resize_AWindowSystemThatKeepsTheWindowNarrowDoesNotLoopForever) {
@@ -90,7 +91,7 @@ TEST_F(MainWindowTest, Resize_AWindowSystemThatKeepsTheWindowNarrowDoesNotLoopFo
     });
     f.window.resizeTo(8000, 8000);
     EXPECT_EQ(f.window.width(), 8000);
-    EXPECT_EQ(f.findingsList.height(), 2400);
+    EXPECT_EQ(f.scannerPage->findingsList.height(), 2400);
     EXPECT_GE(sizeRequests, 1);
     EXPECT_LE(sizeRequests, 8);
 }
@@ -123,8 +124,8 @@ TEST_F(MainWindowTest, Resize_AtEveryWidthTheButtonsHeadingPicturesAndColumnsFit
     for (int width : {8715, 9500, 10500, 14000}) {
         SCOPED_TRACE(width);
         f.window.resizeTo(width, 7455);
-        for (const ui::Frame* frame : {&f.uninstallPage->parts.buttons, &f.startupPage.buttons, &f.scannerButtons})
-            for (const ui::Button* button : {&f.uninstallPage->parts.uninstallButton, &f.startupPage.enableButton, &f.refreshScanButton})
+        for (const ui::Frame* frame : {&f.uninstallPage->parts.buttons, &f.startupPage.buttons, &f.scannerPage->buttons})
+            for (const ui::Button* button : {&f.uninstallPage->parts.uninstallButton, &f.startupPage.enableButton, &f.scannerPage->refreshButton})
                 if (button->container() == frame) {
                     EXPECT_LE(button->left() + button->width(), frame->width()) << button->name() << " whole";
                 }
@@ -135,8 +136,9 @@ TEST_F(MainWindowTest, Resize_AtEveryWidthTheButtonsHeadingPicturesAndColumnsFit
             if (picture->visible()) {
                 EXPECT_GT(picture->left(), menuRight) << picture->name() << " beside the menu";
             }
-        const auto& columns = f.categoryList.columns();
-        EXPECT_LE(columns[0].width + columns[1].width, f.categoryList.width() - 255) << "no horizontal scroll bar";
+        const auto& columns = f.scannerPage->categoryList.columns();
+        EXPECT_LE(columns[0].width + columns[1].width, f.scannerPage->categoryList.width() - 255)
+            << "no horizontal scroll bar";
         EXPECT_GT(columns[1].width, columns[0].width) << "the description keeps the wider share";
     }
     f.window.resizeTo(10500, 7545);
@@ -151,7 +153,7 @@ TEST_F(MainWindowTest, Resize_ListsEndInsideTheWindowsFrame) {
     auto& f = *form;
     f.window.setFrameSize(120, 495);
     f.window.resizeTo(10500, 7545);
-    for (const ui::ListView* list : {&f.uninstallPage->parts.programList, &f.startupPage.list, &f.categoryList, &f.findingsList})
+    for (const ui::ListView* list : {&f.uninstallPage->parts.programList, &f.startupPage.list, &f.scannerPage->categoryList, &f.scannerPage->findingsList})
         EXPECT_LE(list->left() + list->width(), 10500 - 120) << list->name();
     EXPECT_EQ(f.uninstallPage->parts.programList.width(), 10500 - 120 - 1);
 }

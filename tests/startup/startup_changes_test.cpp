@@ -102,8 +102,7 @@ TEST_F(StartupTest, Disable_ParksTheFileWithItsRecordsAndARestoreUndoesIt) {
     page().disableButton.click();
     EXPECT_FALSE(hostExists("WINDOWS/Anna/programs/startup/notes.txt"));
     EXPECT_TRUE(hostExists("Vantrel/startupfolder/notes.txt"));
-    EXPECT_EQ(text(kHkeyLocalMachine, kParkedFolderKey, "notes"),
-              "C:\\WINDOWS\\Anna\\programs\\startup");
+    EXPECT_EQ(text(kHkeyLocalMachine, kParkedFolderKey, "notes"), "C:\\WINDOWS\\Anna\\programs\\startup");
     const auto sets = form->backups.list();
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0].command, "Startup disable");
@@ -212,7 +211,7 @@ TEST_F(StartupTest, Delete_APageSwitchEndsTheWalkWithoutComingBack) {
     page().deleteButton.click();
     EXPECT_TRUE(pc.desktop.messages.empty()) << "no question after the switch";
     EXPECT_TRUE(hasValue(kHkeyLocalMachine, kRunKey, "TaskMonitor"));
-    EXPECT_TRUE(form->categoryList.visible());
+    EXPECT_TRUE(form->scannerPage->categoryList.visible());
 }
 
 }  // namespace

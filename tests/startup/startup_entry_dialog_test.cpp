@@ -161,8 +161,7 @@ TEST_F(StartupDialogTest, Add_WhileEditingResetsEveryFieldAndAnExistingNameAsks)
     answer({MessageAnswer::No});
     dialog().saveButton.click();
     EXPECT_TRUE(dialog().window.visible());
-    EXPECT_EQ(formatValue(value(kHkeyLocalMachine, kRunKey, "MissingHelper")),
-              "C:\\Program Files\\Helper\\helper.exe");
+    EXPECT_EQ(formatValue(value(kHkeyLocalMachine, kRunKey, "MissingHelper")), "C:\\Program Files\\Helper\\helper.exe");
     EXPECT_TRUE(hasValue(kHkeyCurrentUser, kRunKey, "MailCheck"));
 }
 

@@ -48,14 +48,14 @@ TEST_F(StartupTest, Listing_Windows98ImageShowsEverySourceInOrder) {
 TEST_F(StartupTest, Listing_WindowsXpImageSkipsFolderSettingsAndEmptyRun) {
     loadImage("winxp");
     showPage();
-    expectRows(page(), {
-                           {"ImageViewerTray", "\"C:\\Program Files\\Image Viewer\\ivtray.exe\" /background", "t116",
-                            "", "1"},
-                           {"MissingHelper", "C:\\Program Files\\Helper\\helper.exe", "t116", "", "1"},
-                           {"MailCheck", "C:\\Program Files\\Mail Checker\\mailchk.exe -tray", "t117", "", "2"},
-                           {"C:\\Program Files\\Mail Checker\\mailchk.exe", "C:\\Program Files\\Mail Checker\\mailchk.exe",
-                            "t120", "", "5"},
-                       });
+    expectRows(page(),
+               {
+                   {"ImageViewerTray", "\"C:\\Program Files\\Image Viewer\\ivtray.exe\" /background", "t116", "", "1"},
+                   {"MissingHelper", "C:\\Program Files\\Helper\\helper.exe", "t116", "", "1"},
+                   {"MailCheck", "C:\\Program Files\\Mail Checker\\mailchk.exe -tray", "t117", "", "2"},
+                   {"C:\\Program Files\\Mail Checker\\mailchk.exe", "C:\\Program Files\\Mail Checker\\mailchk.exe",
+                    "t120", "", "5"},
+               });
 }
 
 TEST_F(StartupTest, Listing_ValueNamesAreWholeAndDataOfEveryTypeIsShownAsStored) {

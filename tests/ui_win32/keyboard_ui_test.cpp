@@ -97,7 +97,7 @@ TEST_F(KeyboardUi, DrawnButtonsAnswerAsPushButtonsWithTheirCaptionsAsText) {
     EXPECT_TRUE(IsWindowVisible(handle(main().startupPage.list)));
     pressKey(VK_RIGHT);
     pressKey(VK_RETURN);
-    EXPECT_TRUE(IsWindowVisible(handle(main().categoryList))) << "Enter presses the focused button";
+    EXPECT_TRUE(IsWindowVisible(handle(main().scannerPage->categoryList))) << "Enter presses the focused button";
 }
 
 TEST_F(KeyboardUi, TheOptionsDialogStartsInItsFileBoxAndTabsThroughItsControls) {

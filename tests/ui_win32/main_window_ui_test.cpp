@@ -48,8 +48,8 @@ TEST_F(MainWindowUi, MenuClicksSwitchPages) {
     EXPECT_TRUE(IsWindowVisible(handle(main().startupPage.list)));
     EXPECT_FALSE(IsWindowVisible(handle(main().uninstallPage->parts.programList)));
     clickOn(handle(main().scannerMenuButton));
-    EXPECT_TRUE(IsWindowVisible(handle(main().categoryList)));
-    EXPECT_TRUE(IsWindowVisible(handle(main().scannerButtons)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().scannerPage->categoryList)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().scannerPage->buttons)));
     EXPECT_FALSE(IsWindowVisible(handle(main().startupPage.buttons)));
     EXPECT_FALSE(IsWindowVisible(handle(main().searchBox)));
 }
@@ -77,7 +77,7 @@ TEST_F(MainWindowUi, AltAndTheMarkedLetterRunTheMenuCommand) {
     EXPECT_TRUE(IsWindowVisible(handle(main().startupPage.list)));
     PostMessageA(window, WM_SYSCHAR, 'r', 1 << 29);
     ui_test::pump(200);
-    EXPECT_TRUE(IsWindowVisible(handle(main().findingsList)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().scannerPage->findingsList)));
 }
 
 TEST_F(MainWindowUi, TheOptionsDialogStoresTheChosenLanguageFile) {
@@ -170,18 +170,18 @@ TEST_F(MainWindowUi, TheScannerFindsAPlantedEntryAndDeletesItAfterABackup) {
     main().store.saveString(platform::kHkeyClassesRoot, "VantrelGone.File\\DefaultIcon", "", "C:\\VantrelGone\\gone.dll,1");
     const std::size_t setsBefore = main().backups.list().size();
     clickOn(handle(main().scannerMenuButton));
-    for (std::size_t row = 0; row < 7; ++row) main().categoryList.setChecked(row, row == 2 || row == 4);
-    clickOn(handle(main().startScanButton));
+    for (std::size_t row = 0; row < 7; ++row) main().scannerPage->categoryList.setChecked(row, row == 2 || row == 4);
+    clickOn(handle(main().scannerPage->startButton));
     ASSERT_FALSE(main().scannerPage->busy());
 
-    const HWND list = handle(main().findingsList);
+    const HWND list = handle(main().scannerPage->findingsList);
     const auto locations = listTexts(list, 0);
     ASSERT_NE(std::find(locations.begin(), locations.end(), gone), locations.end());
     ASSERT_NE(std::find(locations.begin(), locations.end(), "VantrelGone.File"), locations.end());
     const auto row = static_cast<std::size_t>(std::find(locations.begin(), locations.end(), gone) - locations.begin());
-    main().findingsList.setChecked(row, true);
+    main().scannerPage->findingsList.setChecked(row, true);
     pc.desktop.answers = {platform::MessageAnswer::Yes};
-    clickOn(handle(main().deleteFindingsButton));
+    clickOn(handle(main().scannerPage->deleteButton));
 
     const auto after = listTexts(list, 0);
     EXPECT_EQ(after.size(), locations.size() - 1);

@@ -83,12 +83,12 @@ protected:
     }
     std::map<std::string, std::vector<std::size_t>> plantedRowsByTag() {
         std::map<std::string, std::vector<std::size_t>> rows;
-        const auto& list = main().findingsList;
+        const auto& list = main().scannerPage->findingsList;
         for (std::size_t i = 0; i < list.rowCount(); ++i) {
             const std::string both = list.text(i, 0) + "|" + list.text(i, 1);
             if (both.find("antrel") != std::string::npos || both.find(kServer) != std::string::npos ||
                 both.find(kToolbox + 6) != std::string::npos || both.find("7A3E0000") != std::string::npos)
-                rows[list.text(i, 2)].push_back(i);
+                rows[std::to_string(static_cast<int>(main().scannerPage->findingOfRow(i).tag))].push_back(i);
         }
         return rows;
     }
@@ -101,20 +101,20 @@ TEST_F(ScannerRealRegistry, EachCheckFindsItsPlantedEntryAndDeleteRemovesExactly
     plant();
     const std::string before = planted();
     clickOn(handle(main().scannerMenuButton));
-    for (std::size_t row = 0; row < 7; ++row) main().categoryList.setChecked(row, true);
-    clickOn(handle(main().startScanButton));
+    for (std::size_t row = 0; row < 7; ++row) main().scannerPage->categoryList.setChecked(row, true);
+    clickOn(handle(main().scannerPage->startButton));
     ASSERT_FALSE(main().scannerPage->busy());
 
     const auto rows = plantedRowsByTag();
     for (int tag = 1; tag <= 10; ++tag)
         EXPECT_EQ(rows.count(std::to_string(tag)) ? rows.at(std::to_string(tag)).size() : 0u, 1u) << "tag " << tag;
     ASSERT_EQ(rows.size(), 10u) << "the resource index of the second type library is not a missing file";
-    const std::size_t total = main().findingsList.rowCount();
-    for (const auto& [tag, found] : rows) main().findingsList.setChecked(found.front(), true);
+    const std::size_t total = main().scannerPage->findingsList.rowCount();
+    for (const auto& [tag, found] : rows) main().scannerPage->findingsList.setChecked(found.front(), true);
     pc.desktop.answers = {platform::MessageAnswer::Yes};
-    clickOn(handle(main().deleteFindingsButton));
+    clickOn(handle(main().scannerPage->deleteButton));
 
-    EXPECT_EQ(main().findingsList.rowCount(), total - 10) << "the other findings stay";
+    EXPECT_EQ(main().scannerPage->findingsList.rowCount(), total - 10) << "the other findings stay";
     EXPECT_TRUE(plantedRowsByTag().empty());
     std::string text;
     EXPECT_TRUE(main().store.keyExists(kHkeyClassesRoot, ".vantrelgone")) << "only its default value goes";

@@ -126,11 +126,12 @@ int main(int argc, char** argv) {
     main.scannerMenuButton.click();
     ok = save(mainWindow, folder, "main-scanner") && ok;
     // A scan of every category on this prefix; its findings are printed for a reader to check by hand.
-    for (std::size_t row = 0; row < main.categoryList.rowCount(); ++row) main.categoryList.setChecked(row, true);
-    main.startScanButton.click();
-    for (std::size_t row = 0; row < main.findingsList.rowCount(); ++row)
-        std::printf("finding %s | %s | tag %s\n", main.findingsList.text(row, 0).c_str(),
-                    main.findingsList.text(row, 1).c_str(), main.findingsList.text(row, 2).c_str());
+    scanner::ScannerPage& scan = *main.scannerPage;
+    for (std::size_t row = 0; row < scan.categoryList.rowCount(); ++row) scan.categoryList.setChecked(row, true);
+    scan.startButton.click();
+    for (const scanner::Finding& finding : scan.findings())
+        std::printf("finding %s | %s | tag %d\n", finding.location.c_str(), finding.reference.c_str(),
+                    static_cast<int>(finding.tag));
     ok = save(mainWindow, folder, "main-scanner-findings") && ok;
 
     // The startup page with a sample entry and a parked one, and its dialog; the samples go afterwards.

@@ -19,7 +19,8 @@ protected:
     StartupPageUi() : program(pc.machine) {}
     ~StartupPageUi() override {
         for (const char* key : {startup::kRunKey, startup::kRunKeyNt, startup::kParkedRunKey})
-            platform::deleteValue(pc.real.registry, platform::kHkeyCurrentUser, key, platform::View::Native, kEntryName);
+            platform::deleteValue(pc.real.registry, platform::kHkeyCurrentUser, key, platform::View::Native,
+                                  kEntryName);
         if (auto* main = program.application().mainWindow())
             for (const auto& set : main->backups.list()) main->backups.remove(set.folderName);
     }
