@@ -17,16 +17,23 @@ void ProgressLine::show(std::string_view text) {
     if (shownOnce_ && now - lastShown_ < 1.0) return;
     shownOnce_ = true;
     lastShown_ = now;
-    std::string line(text.substr(0, kWidth));
-    const std::size_t length = line.size();
-    line.append(lastLength_ > length ? lastLength_ - length : 0, ' ');
-    lastLength_ = length;
-    error_.write("\r" + line);
+    // "\r" first: the line is drawn over the last one.
+    std::size_t cut = std::min(text.size(), kWidth);
+    while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole characters
+    const std::string_view shown = text.substr(0, cut);
+    std::string line(1, '\r');
+    line.append(shown);
+    line.append(lastLength_ > shown.size() ? lastLength_ - shown.size() : 0, ' ');
+    lastLength_ = shown.size();
+    error_.write(line);
 }
 
 void ProgressLine::finish() {
     if (!enabled_ || !shownOnce_) return;
-    error_.write("\r" + std::string(lastLength_, ' ') + "\r");
+    std::string blank(1, '\r');
+    blank.append(lastLength_, ' ');
+    blank.push_back('\r');
+    error_.write(blank);
     lastLength_ = 0;
 }
 

@@ -16,6 +16,13 @@ std::string testFolder() {
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
+// A new file of its own for each run, so no run reads what an earlier one left.
+std::string freshFile() {
+    char path[MAX_PATH] = {};
+    GetTempFileNameA(testFolder().c_str(), "vrc", 0, path);
+    return path;
+}
+
 HANDLE inheritableFile(const std::string& path) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
@@ -29,12 +36,18 @@ std::string contentsOf(const std::string& path) {
     return bytes.str();
 }
 
+// The child's handles may outlive its exit for a moment under Wine.
+void removeSoon(const std::string& path) {
+    for (int tries = 0; tries < 40 && !DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND; ++tries)
+        Sleep(50);
+}
+
 }  // namespace
 
 std::string consoleProgramPath() { return testFolder() + "\\..\\vantrelc.exe"; }
 
 ConsoleRun runProgram(const std::string& commandLine, const std::string& folder) {
-    const std::string outPath = testFolder() + "\\console-out.tmp", errorPath = testFolder() + "\\console-err.tmp";
+    const std::string outPath = freshFile(), errorPath = freshFile();
     HANDLE out = inheritableFile(outPath), error = inheritableFile(errorPath);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -58,13 +71,15 @@ ConsoleRun runProgram(const std::string& commandLine, const std::string& folder)
     CloseHandle(error);
     run.out = contentsOf(outPath);
     run.error = contentsOf(errorPath);
-    DeleteFileA(outPath.c_str());
-    DeleteFileA(errorPath.c_str());
+    removeSoon(outPath);
+    removeSoon(errorPath);
     return run;
 }
 
 ConsoleRun runConsoleProgram(const std::string& arguments, const std::string& folder) {
-    return runProgram("\"" + consoleProgramPath() + "\" " + arguments, folder);
+    std::string commandLine(1, '"');
+    commandLine.append(consoleProgramPath()).append("\" ").append(arguments);
+    return runProgram(commandLine, folder);
 }
 
 std::vector<std::vector<std::string>> readCsv(const std::string& bytes) {

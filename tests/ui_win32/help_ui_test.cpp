@@ -20,10 +20,10 @@ TEST_F(HelpUi, TheHelpButtonOpensTheCompiledGuideInTheHelpViewer) {
     startToMainWindow();
     clickOn(handle(main().helpMenuButton));
     HWND viewer = nullptr;
-    // The viewer is a process of its own; its window comes when it has read the file.
-    ASSERT_TRUE(ui_test::pumpUntil([&] { return (viewer = FindWindowA(nullptr, kHelpTitle)) != nullptr; }, 15000))
-        << "no window titled \"" << kHelpTitle << "\" appeared";
-    EXPECT_TRUE(IsWindowVisible(viewer));
+    // The viewer is a process of its own; its window shows when it has read the file.
+    ASSERT_TRUE(ui_test::pumpUntil(
+        [&] { return (viewer = FindWindowA(nullptr, kHelpTitle)) != nullptr && IsWindowVisible(viewer); }, 15000))
+        << "no window titled \"" << kHelpTitle << "\" showed";
     DWORD viewerProcess = 0;
     GetWindowThreadProcessId(viewer, &viewerProcess);
     EXPECT_NE(viewerProcess, GetCurrentProcessId());
