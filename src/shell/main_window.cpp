@@ -51,8 +51,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                   {{"Program Name", 3500}, {"Uninstalling String", 6500}, {"", 0}}),
       selectedProgramLabel("selectedProgramLabel", {390, 6045, 7000, 255}),
       selectionPicture("selectionPicture", {135, 5895, 240, 240}, "selection"),
-      startupList("startupList", {135, 1920, 10200, 3105},
-                  {{"Program Name", 2000}, {"Command Line", 4500}, {"Location", 15000}, {"", 0}, {"", 0}, {"", 0}}),
+      startupPage(startupPageHost(), startup::ChangeServices{machine_, store, backups, language}),
       categoryList("categoryList", {30, 2055, 8520, 1410},
                    {{"what to scan", kCategoryFirstColumn}, {"Description", kCategorySecondColumn}}, true),
       findingsList("findingsList", {30, 3480, 8550, 2400},
@@ -64,12 +63,6 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       programInfoButton("programInfoButton", pageButton(2), "Program Info"),
       removeEntryButton("removeEntryButton", pageButton(3), "   Delete"),
       uninstallButton("uninstallButton", pageButton(4), "   Uninstall"),
-      startupButtons("startupButtons", {45, 5835, 10300, 765}),
-      addStartupButton("addStartupButton", pageButton(0), "     Add"),
-      editStartupButton("editStartupButton", pageButton(1), "     Edit"),
-      deleteStartupButton("deleteStartupButton", pageButton(2), "     Delete"),
-      disableStartupButton("disableStartupButton", pageButton(3), "   Disable"),
-      enableStartupButton("enableStartupButton", pageButton(4), "   Enable"),
       scannerButtons("scannerButtons", {45, 5835, 10300, 765}),
       startScanButton("startScanButton", pageButton(0), "     Start"),
       selectAllFindingsButton("selectAllFindingsButton", pageButton(1), "     Select all"),
@@ -89,7 +82,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                                  refreshScanButton, scanRowCount},
         [this] { return generation_; });
     wireUninstallTool();
-    wireStartupTool();
+    wireStartupPage();
 }
 
 // The icon must not outlive the window in the notification area.
@@ -105,7 +98,7 @@ void MainWindow::buildLayout() {
     window.add(menuSeparator);
     for (ui::Control* control : Controls{&bandBelowMenu, &spareFrame, &otherSpareFrame, &pageHeading, &spareCaption,
                                          &headerSeparator, &searchBox, &findButton, &programList, &selectedProgramLabel,
-                                         &selectionPicture, &startupList, &categoryList, &findingsList, &statusCaption})
+                                         &selectionPicture, &startupPage.list, &categoryList, &findingsList, &statusCaption})
         window.add(*control);
 
     struct PageFrame {
@@ -115,9 +108,10 @@ void MainWindow::buildLayout() {
     for (const PageFrame& page : {PageFrame{uninstallButtons,
                                             {&checkBadEntriesButton, &refreshProgramsButton, &programInfoButton,
                                              &removeEntryButton, &uninstallButton}},
-                                  PageFrame{startupButtons,
-                                            {&addStartupButton, &editStartupButton, &deleteStartupButton,
-                                             &disableStartupButton, &enableStartupButton}},
+                                  PageFrame{startupPage.buttons,
+                                            {&startupPage.addButton, &startupPage.editButton,
+                                             &startupPage.deleteButton, &startupPage.disableButton,
+                                             &startupPage.enableButton}},
                                   PageFrame{scannerButtons,
                                             {&startScanButton, &selectAllFindingsButton, &selectNoFindingsButton,
                                              &deleteFindingsButton, &refreshScanButton}}}) {
@@ -128,7 +122,7 @@ void MainWindow::buildLayout() {
 
     // The uninstall page is on show until the first menu command.
     for (ui::Control* control :
-         Controls{&startupButtons, &scannerButtons, &startupList, &categoryList, &findingsList, &bandBelowMenu,
+         Controls{&startupPage.buttons, &scannerButtons, &startupPage.list, &categoryList, &findingsList, &bandBelowMenu,
                   &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &selectionPicture})
         control->hide();
     separatorRightEnds = {kDesignWidth - 300, kDesignWidth - 300};

@@ -126,7 +126,7 @@ public:
     ui::ListView programList;                 // installed programs (View1)
     ui::Label selectedProgramLabel;           // (Label4)
     ui::Picture selectionPicture;             // beside the selected program's name (Image2)
-    ui::ListView startupList;                 // startup entries (View2)
+    startup::StartupPage startupPage;         // its list and buttons, its entries and commands
     ui::ListView categoryList;                // the scanner's seven categories (Viewn1)
     ui::ListView findingsList;                // one row per bad reference (Viewn2)
     ui::Label statusCaption;                  // progress and result lines (Label1)
@@ -136,12 +136,6 @@ public:
     ui::Button programInfoButton;             // (drawnButton13)
     ui::Button removeEntryButton;             // (drawnButton14)
     ui::Button uninstallButton;               // (drawnButton15)
-    ui::Frame startupButtons;                 // startup page buttons (Frame6)
-    ui::Button addStartupButton;              // (drawnButton21)
-    ui::Button editStartupButton;             // (drawnButton17)
-    ui::Button deleteStartupButton;           // (drawnButton18)
-    ui::Button disableStartupButton;          // (drawnButton19)
-    ui::Button enableStartupButton;           // (drawnButton20)
     ui::Frame scannerButtons;                 // scanner page buttons (Frame7)
     ui::Button startScanButton;               // (drawnButton26)
     ui::Button selectAllFindingsButton;       // (drawnButton22)
@@ -157,11 +151,8 @@ public:
     int selectedRow = 0;           // last row clicked in the program list (SelectedRow, Text1)
     int scanRowCount = 0;          // finding rows after the last finished check (ScanRowCount, Text1)
     std::string joinedValueNames;  // what appendValueNames left for the startup listing (Text1)
-    int selectedStartupRow = 0;    // (SelectedStartupRow, Text4)
     int uninstallKeyMode = 0;      // 2: the NT form of the Uninstall key was listed (UninstallKeyMode, Text8)
-    std::string logonUserName;     // found by the Startup-folder walk (LogonUserName, Text11)
     int badEntryCount = 0;         // bad uninstall entries the user kept (BadEntryCount, Text12)
-    int activeRowCount = 0;        // startup rows before the parked ones (ActiveRowCount, Text13)
     int findStartRow = 0;          // where the next Find starts (FindStartRow, Text14)
     FindTarget findTarget = FindTarget::Programs;  // (FindTarget, Text15)
     std::string languageFileName;                  // in the lang folder, read at start-up (Text16)
@@ -172,9 +163,6 @@ public:
     // controls::TrayEvents: a double click on the icon brings the window back maximised.
     void DblClick() override;
     controls::NotificationIcon trayIcon;  // (TrayArea1)
-    // The startup page's listing, its commands and its Add/Edit dialog.
-    std::unique_ptr<startup::StartupPage> startupTool;
-
     // The uninstall page's listing and commands, over the controls and fields above.
     std::unique_ptr<uninstall::UninstallTool> uninstallTool;
 
@@ -183,7 +171,8 @@ private:
     void wireHandlers();
     void wireUninstallTool();
     void findInShownList();
-    void wireStartupTool();
+    startup::StartupPageHost startupPageHost();
+    void wireStartupPage();
     void setCaptionsFromLanguage();
     void readLanguageChoice();
     void supersedeWalks() { ++generation_; }

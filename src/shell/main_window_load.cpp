@@ -76,11 +76,11 @@ void MainWindow::setCaptionsFromLanguage() {
         {&programInfoButton, 13},
         {&removeEntryButton, 14},
         {&uninstallButton, 15},
-        {&addStartupButton, 16},
-        {&editStartupButton, 17},
-        {&deleteStartupButton, 18},
-        {&disableStartupButton, 19},
-        {&enableStartupButton, 20},
+        {&startupPage.addButton, 16},
+        {&startupPage.editButton, 17},
+        {&startupPage.deleteButton, 18},
+        {&startupPage.disableButton, 19},
+        {&startupPage.enableButton, 20},
         {&startScanButton, 22},
         {&selectAllFindingsButton, 23},
         {&selectNoFindingsButton, 24},
@@ -95,8 +95,8 @@ void MainWindow::setCaptionsFromLanguage() {
         int key;
     };
     const Header headers[] = {
-        {programList, 0, 35},  {programList, 1, 36},  {startupList, 0, 37},
-        {startupList, 1, 38},  {startupList, 2, 39},  {categoryList, 0, 40},
+        {programList, 0, 35},  {programList, 1, 36},  {startupPage.list, 0, 37},
+        {startupPage.list, 1, 38},  {startupPage.list, 2, 39},  {categoryList, 0, 40},
         {categoryList, 1, 41}, {findingsList, 0, 42}, {findingsList, 1, 43},
     };
     for (const auto& header : headers) header.list.setColumnHeader(header.column, language.text(header.key));

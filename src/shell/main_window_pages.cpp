@@ -25,11 +25,11 @@ void MainWindow::showUninstallPage() {
     findTarget = FindTarget::Programs;
     clearRowAndValueNames();
     programList.show();
-    startupList.hide();
+    startupPage.list.hide();
     categoryList.hide();
     findingsList.hide();
     scannerButtons.hide();
-    startupButtons.hide();
+    startupPage.buttons.hide();
     uninstallButtons.show();
     selectedProgramLabel.show();
     statusCaption.setCaption("");
@@ -38,7 +38,7 @@ void MainWindow::showUninstallPage() {
 
 void MainWindow::showStartupPage() {
     supersedeWalks();
-    startupList.setSorted(false);
+    startupPage.list.setSorted(false);
     pageHeading.setCaption(language.text(21));
     statusBar.setPanel(2, language.text(111));
     selectionPicture.hide();
@@ -46,15 +46,15 @@ void MainWindow::showStartupPage() {
     findButton.show();
     searchBox.show();
     clearRowAndValueNames();
-    startupList.move(programList.left(), programList.top());
+    startupPage.list.move(programList.left(), programList.top());
     programList.hide();
-    startupList.show();
+    startupPage.list.show();
     categoryList.hide();
     findingsList.hide();
     scannerButtons.hide();
     statusCaption.setCaption("");
-    startupButtons.move(uninstallButtons.left(), uninstallButtons.top());
-    startupButtons.show();
+    startupPage.buttons.move(uninstallButtons.left(), uninstallButtons.top());
+    startupPage.buttons.show();
     uninstallButtons.hide();
     selectedProgramLabel.setCaption("");
     selectedProgramLabel.hide();  // the uninstall page's own line stays with it
@@ -72,7 +72,7 @@ void MainWindow::showScannerPage() {
     categoryList.show();
     findingsList.show();
     programList.hide();
-    startupList.hide();
+    startupPage.list.hide();
     // Earlier findings go; the category ticks stay.
     findingsList.clear();
     findButton.hide();
@@ -80,7 +80,7 @@ void MainWindow::showScannerPage() {
     scannerButtons.move(uninstallButtons.left(), uninstallButtons.top());
     scannerButtons.show();
     uninstallButtons.hide();
-    startupButtons.hide();
+    startupPage.buttons.hide();
     statusCaption.setCaption("");
     selectedProgramLabel.setCaption("");
     selectedProgramLabel.hide();

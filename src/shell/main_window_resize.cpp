@@ -82,20 +82,20 @@ void MainWindow::layOut(int width, int height) {
     programList.setHeight(2400);
     programList.setWidth(listWidth(1));
     programList.setHeight(2400 + (height - 6000) - uninstallButtons.height());
-    startupList.setHeight(3000);
-    startupList.setWidth(listWidth(1));
-    startupList.setHeight(3000 + (height - 6000) - uninstallButtons.height());
+    startupPage.list.setHeight(3000);
+    startupPage.list.setWidth(listWidth(1));
+    startupPage.list.setHeight(3000 + (height - 6000) - uninstallButtons.height());
 
     bandBelowMenu.setWidth(width - 100);
     menuBar.setWidth(width - 100);
     programList.setLeft(1);
-    startupList.setLeft(1);
+    startupPage.list.setLeft(1);
     spareCaption.setLeft(width - spareCaption.width() - 300);
     findButton.setLeft(width - findButton.width() - 120);
     searchBox.setLeft(width - searchBox.width() - findButton.width() - 200);
 
     pageHeading.setWidth(std::min(kPageHeadingWidth, searchBox.left() - pageHeading.left() - kHeadingGap));
-    for (ui::Frame* frame : {&uninstallButtons, &startupButtons}) {
+    for (ui::Frame* frame : {&uninstallButtons, &startupPage.buttons}) {
         frame->setTop(height - statusBar.height() - frame->height() - 600);
         frame->setWidth(width - 200);
     }
@@ -103,7 +103,7 @@ void MainWindow::layOut(int width, int height) {
     selectionPicture.setTop(programList.top() + programList.height() + 150);
     scannerButtons.setTop(height - statusBar.height() - scannerButtons.height() - 600);
     scannerButtons.setWidth(width - 200);
-    for (ui::Frame* frame : {&uninstallButtons, &startupButtons, &scannerButtons})
+    for (ui::Frame* frame : {&uninstallButtons, &startupPage.buttons, &scannerButtons})
         spreadPageButtons(*frame, window.controls());
 
     categoryList.setWidth(listWidth(categoryList.left()));

@@ -2,26 +2,16 @@
 
 namespace shell {
 
-void MainWindow::wireStartupTool() {
-    startupTool = std::make_unique<startup::StartupPage>(
-        startup::StartupPageParts{startupList,
-                                  selectedProgramLabel,
-                                  searchBox,
-                                  {&addStartupButton, &editStartupButton, &deleteStartupButton, &disableStartupButton,
-                                   &enableStartupButton},
-                                  selectedStartupRow,
-                                  activeRowCount,
-                                  logonUserName,
-                                  [this] { return generation(); },
-                                  [this] {
-                                      signalStartupRefresh("");
-                                      signalStartupRefresh("2");
-                                  }},
-        startup::ChangeServices{machine, store, backups, language});
-    startupTool->windowMade = [this](ui::Window& made) {
+// Made while the window's members are made, so the page's controls are in place for the layout.
+startup::StartupPageHost MainWindow::startupPageHost() {
+    return {selectedProgramLabel, searchBox, [this] { return generation(); }, [this] { showStartupPage(); }};
+}
+
+void MainWindow::wireStartupPage() {
+    startupPage.windowMade = [this](ui::Window& made) {
         if (windowMade) windowMade(made);
     };
-    listStartupEntries = [this] { startupTool->list(); };
+    listStartupEntries = [this] { startupPage.listEntries(); };
 }
 
 }  // namespace shell

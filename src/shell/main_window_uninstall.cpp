@@ -33,7 +33,7 @@ void MainWindow::wireUninstallTool() {
 // One Find for both list pages: the page on show says which list it searches.
 void MainWindow::findInShownList() {
     const bool startup = findTarget == FindTarget::StartupEntries;
-    uninstall::findNext({startup ? startupList : programList, startup, searchBox.text(), findStartRow},
+    uninstall::findNext({startup ? startupPage.list : programList, startup, searchBox.text(), findStartRow},
                         machine.desktop, language);
 }
 

@@ -1,14 +1,13 @@
 #include "startup/entry_saver.h"
 
 #include "platform/status_text.h"
-#include "startup/registry_values.h"
+#include "platform/registry_key.h"
 #include "startup/shortcut_writer.h"
 #include "store/text_value.h"
 
 namespace startup {
 namespace {
 
-using platform::Key;
 using platform::kSuccess;
 
 bool isFolderLocation(int location) {
@@ -29,7 +28,7 @@ struct OldPlace {
 bool addOldPlace(backup::BackupSet& set, const StartupPlaces& places, const OldPlace& old) {
     if (!old.entry) return true;
     const StartupEntry& entry = *old.entry;
-    if (isRegistrySource(entry.source)) return set.addValue(rootOf(entry.source), entry.keyPath, entry.name);
+    if (isRegistrySource(entry.source)) return backUpValue(set, placeOf(entry), entry.name);
     if (isWinIniSource(entry.source)) return set.addIniKey(places.winIni, kWinIniSection, winIniKey(entry.source));
     return set.addFile(old.path);
 }
@@ -39,8 +38,8 @@ void removeOldPlace(ChangeServices& services, const StartupPlaces& places, const
     const StartupEntry& entry = *old.entry;
     platform::Status status = kSuccess;
     if (isRegistrySource(entry.source)) {
-        status = deleteRawValue(services.machine.registry, rootOf(entry.source), entry.keyPath, entry.name);
-        if (status == platform::kFileNotFound) status = kSuccess;
+        const ValuePlace place = placeOf(entry);
+        status = platform::deleteValue(services.machine.registry, place.root, place.path, place.view, entry.name);
     } else if (isWinIniSource(entry.source)) {
         if (!services.machine.profile.writeString(kWinIniSection, winIniKey(entry.source), "", places.winIni))
             status = platform::kAccessDenied;
@@ -56,33 +55,27 @@ void removeOldPlace(ChangeServices& services, const StartupPlaces& places, const
 
 SaveOutcome saveToRegistry(ChangeServices& services, const EntryDraft& draft, const StartupPlaces& places,
                            OldPlace old) {
-    const Source source = static_cast<Source>(draft.location);
-    const Key root = rootOf(source);
-    const std::string key = liveKey(source);
+    const ValuePlace place = livePlace(*registrySource(static_cast<Source>(draft.location)));
     platform::Registry& registry = services.machine.registry;
-    RawValue value = textValue(draft.command);
-    if (old.entry && isRegistrySource(old.entry->source)) {
-        // An expandable command stays expandable.
-        RawValue before;
-        if (readRawValue(registry, rootOf(old.entry->source), old.entry->keyPath, old.entry->name, before) ==
-                kSuccess &&
-            before.type == platform::kRegExpandSz)
-            value.type = platform::kRegExpandSz;
-    }
-    const bool samePlace = old.entry && old.entry->source == source && sameText(old.entry->keyPath, key) &&
+    platform::RegValue value = platform::textValue(draft.command);
+    // An expandable command stays expandable.
+    if (old.entry && isRegistrySource(old.entry->source) && old.entry->value.type == platform::kRegExpandSz)
+        value.type = platform::kRegExpandSz;
+    const bool samePlace = old.entry && startup::samePlace(placeOf(*old.entry), place) &&
                            sameText(old.entry->name, draft.name);
     if (samePlace) old.entry.reset();
-    RawValue existing;
-    if (!samePlace && readRawValue(registry, root, key, draft.name, existing) == kSuccess &&
+    platform::RegValue existing;
+    if (!samePlace &&
+        platform::readValue(registry, place.root, place.path, place.view, draft.name, existing) == kSuccess &&
         !askReplace(services, draft.name))
         return SaveOutcome::KeepOpen;
     backup::BackupSet set = services.backups.open(old.entry || samePlace ? "Startup edit" : "Startup add");
-    bool taken = set.addValue(root, key, draft.name);
+    bool taken = backUpValue(set, place, draft.name);
     taken = addOldPlace(set, places, old) && taken;
     if (!commitOrTell(services, set, taken)) return SaveOutcome::KeepOpen;
-    platform::Status status = writeRawValue(registry, root, key, draft.name, value);
-    RawValue back;
-    if (status == kSuccess) status = readRawValue(registry, root, key, draft.name, back);
+    platform::Status status = platform::writeValue(registry, place.root, place.path, place.view, draft.name, value);
+    platform::RegValue back;
+    if (status == kSuccess) status = platform::readValue(registry, place.root, place.path, place.view, draft.name, back);
     if (status == kSuccess && back.data != value.data) status = platform::kInvalidData;
     if (status != kSuccess) {
         tellFailure(services, draft.name + ": " + platform::describeStatus(status));

@@ -2,44 +2,39 @@
 
 #include "backup/backups_dialog.h"
 #include "platform/status_text.h"
-#include "startup/registry_values.h"
+#include "platform/registry_key.h"
 #include "startup/startup_listing.h"
 
 namespace startup {
 namespace {
 
-using platform::Key;
 using platform::kHkeyLocalMachine;
 using platform::kSuccess;
+using platform::RegValue;
 using platform::Status;
-
-std::string place(Key root, const std::string& path, const std::string& name) {
-    return std::string(root == platform::kHkeyCurrentUser ? "HKCU\\" : "HKLM\\") + path + " \"" + name + "\"";
-}
 
 std::string failed(const std::string& what, Status status) { return what + ": " + platform::describeStatus(status); }
 
-bool valueExists(platform::Registry& registry, Key root, const std::string& path, const std::string& name) {
-    RawValue value;
-    return readRawValue(registry, root, path, name, value) == kSuccess;
+bool valueExists(platform::Registry& registry, const ValuePlace& place, const std::string& name) {
+    RegValue value;
+    return platform::readValue(registry, place.root, place.path, place.view, name, value) == kSuccess;
 }
 
 // Writes the value and reads it back; the old place goes only once this holds.
-bool writeChecked(ChangeServices& services, Key root, const std::string& path, const std::string& name,
-                  const RawValue& value) {
+bool writeChecked(ChangeServices& services, const ValuePlace& place, const std::string& name, const RegValue& value) {
     platform::Registry& registry = services.machine.registry;
-    Status status = writeRawValue(registry, root, path, name, value);
-    RawValue back;
-    if (status == kSuccess) status = readRawValue(registry, root, path, name, back);
+    Status status = platform::writeValue(registry, place.root, place.path, place.view, name, value);
+    RegValue back;
+    if (status == kSuccess) status = platform::readValue(registry, place.root, place.path, place.view, name, back);
     if (status == kSuccess && (back.type != value.type || back.data != value.data)) status = platform::kInvalidData;
-    if (status != kSuccess) tellFailure(services, failed(place(root, path, name), status));
+    if (status != kSuccess) tellFailure(services, failed(describePlace(place, name), status));
     return status == kSuccess;
 }
 
-bool removeValue(ChangeServices& services, Key root, const std::string& path, const std::string& name) {
-    const Status status = deleteRawValue(services.machine.registry, root, path, name);
-    if (status == kSuccess || status == platform::kFileNotFound) return true;
-    tellFailure(services, failed(place(root, path, name), status));
+bool removeValue(ChangeServices& services, const ValuePlace& place, const std::string& name) {
+    const Status status = platform::deleteValue(services.machine.registry, place.root, place.path, place.view, name);
+    if (status == kSuccess) return true;
+    tellFailure(services, failed(describePlace(place, name), status));
     return false;
 }
 
@@ -79,30 +74,35 @@ bool fileExists(platform::Files& files, const std::string& path) {
     return files.getAttributes(path, attributes) == kSuccess && !(attributes & platform::kAttrDirectory);
 }
 
+const ValuePlace kParkedFolders{kHkeyLocalMachine, kOwnKeysView, kParkedFolderKey};
+const ValuePlace kParkedTargets{kHkeyLocalMachine, kOwnKeysView, kParkedTargetKey};
+
 // ---- registry entries ----
 
 bool moveRegistryEntry(ChangeServices& services, const StartupEntry& entry, bool park) {
+    const RegistrySource& source = *registrySource(entry.source);
     platform::Registry& registry = services.machine.registry;
-    const Key root = rootOf(entry.source);
-    const std::string from = entry.keyPath;
+    const ValuePlace from = placeOf(entry);
     // Parking empties both forms of the Run key; enabling fills both, as earlier versions did.
-    const std::string to = park ? parkingKey(entry.source) : liveKey(entry.source);
-    const std::string other = otherFormKey(entry.source);
-    RawValue value;
-    if (Status status = readRawValue(registry, root, from, entry.name, value); status != kSuccess) {
-        tellFailure(services, failed(place(root, from, entry.name), status));
+    const ValuePlace to = park ? parkingPlace(source) : livePlace(source);
+    const std::optional<ValuePlace> other = otherFormPlace(source);
+    RegValue value;
+    if (Status status = platform::readValue(registry, from.root, from.path, from.view, entry.name, value);
+        status != kSuccess) {
+        tellFailure(services, failed(describePlace(from, entry.name), status));
         return false;
     }
-    if (valueExists(registry, root, to, entry.name) && !askReplace(services, entry.name)) return false;
-    const bool otherForm = park ? !sameText(from, other) && valueExists(registry, root, other, entry.name) : true;
+    if (valueExists(registry, to, entry.name) && !askReplace(services, entry.name)) return false;
+    const bool otherForm =
+        other && (park ? !samePlace(from, *other) && valueExists(registry, *other, entry.name) : true);
     backup::BackupSet set = services.backups.open(park ? "Startup disable" : "Startup enable");
-    bool taken = set.addValue(root, to, entry.name) && set.addValue(root, from, entry.name);
-    if (otherForm) taken = set.addValue(root, other, entry.name) && taken;
+    bool taken = backUpValue(set, to, entry.name) && backUpValue(set, from, entry.name);
+    if (otherForm) taken = backUpValue(set, *other, entry.name) && taken;
     if (!commitOrTell(services, set, taken)) return false;
-    if (!writeChecked(services, root, to, entry.name, value)) return true;
-    if (!park && !writeChecked(services, root, other, entry.name, value)) return true;
-    removeValue(services, root, from, entry.name);
-    if (park && otherForm) removeValue(services, root, other, entry.name);
+    if (!writeChecked(services, to, entry.name, value)) return true;
+    if (!park && otherForm && !writeChecked(services, *other, entry.name, value)) return true;
+    removeValue(services, from, entry.name);
+    if (park && otherForm) removeValue(services, *other, entry.name);
     return true;
 }
 
@@ -134,21 +134,21 @@ bool parkFolderEntry(ChangeServices& services, const StartupPlaces& places, cons
     const std::string source = entry.folder + "\\" + entry.fileName;
     const std::string copy = places.parkingFolder + "\\" + entry.fileName;
     const auto earlier = parkedCopies(files, places.parkingFolder, entry.name);
-    if ((!earlier.empty() || valueExists(registry, kHkeyLocalMachine, kParkedFolderKey, entry.name)) &&
+    if ((!earlier.empty() || valueExists(registry, kParkedFolders, entry.name)) &&
         !askReplace(services, entry.name))
         return false;
     backup::BackupSet set = services.backups.open("Startup disable");
     bool taken = set.addFile(source) && set.addFile(copy);
     for (const auto& old : earlier) taken = set.addFile(places.parkingFolder + "\\" + old) && taken;
-    taken = set.addValue(kHkeyLocalMachine, kParkedFolderKey, entry.name) && taken;
-    taken = set.addValue(kHkeyLocalMachine, kParkedTargetKey, entry.name) && taken;
+    taken = backUpValue(set, kParkedFolders, entry.name) && taken;
+    taken = backUpValue(set, kParkedTargets, entry.name) && taken;
     if (!commitOrTell(services, set, taken)) return false;
     files.createFolder(places.parkingFolder);
     for (const auto& old : earlier)
         if (!sameText(old, entry.fileName) && !removeFile(services, places.parkingFolder + "\\" + old)) return true;
     if (!copyChecked(services, source, copy)) return true;
-    if (!writeChecked(services, kHkeyLocalMachine, kParkedFolderKey, entry.name, textValue(entry.folder)) ||
-        !writeChecked(services, kHkeyLocalMachine, kParkedTargetKey, entry.name, textValue(entry.command)))
+    if (!writeChecked(services, kParkedFolders, entry.name, platform::textValue(entry.folder)) ||
+        !writeChecked(services, kParkedTargets, entry.name, platform::textValue(entry.command)))
         return true;
     removeFile(services, source);
     return true;
@@ -168,15 +168,15 @@ bool enableFolderEntry(ChangeServices& services, const StartupPlaces& places, co
     bool taken = true;
     for (const auto& copy : copies)
         taken = set.addFile(entry.folder + "\\" + copy) && set.addFile(places.parkingFolder + "\\" + copy) && taken;
-    taken = set.addValue(kHkeyLocalMachine, kParkedFolderKey, entry.name) && taken;
-    taken = set.addValue(kHkeyLocalMachine, kParkedTargetKey, entry.name) && taken;
+    taken = backUpValue(set, kParkedFolders, entry.name) && taken;
+    taken = backUpValue(set, kParkedTargets, entry.name) && taken;
     if (!commitOrTell(services, set, taken)) return false;
     if (!folderExists(files, entry.folder)) files.createFolder(entry.folder);
     for (const auto& copy : copies)
         if (!copyChecked(services, places.parkingFolder + "\\" + copy, entry.folder + "\\" + copy)) return true;
     for (const auto& copy : copies) removeFile(services, places.parkingFolder + "\\" + copy);
-    removeValue(services, kHkeyLocalMachine, kParkedFolderKey, entry.name);
-    removeValue(services, kHkeyLocalMachine, kParkedTargetKey, entry.name);
+    removeValue(services, kParkedFolders, entry.name);
+    removeValue(services, kParkedTargets, entry.name);
     return true;
 }
 
@@ -222,16 +222,15 @@ bool deleteEntry(ChangeServices& services, const StartupEntry& entry) {
     const StartupPlaces places = findStartupPlaces(services.machine, services.store);
     backup::BackupSet set = services.backups.open("Startup delete");
     if (isRegistrySource(entry.source)) {
-        const Key root = rootOf(entry.source);
+        const ValuePlace place = placeOf(entry);
         // A live entry that Enable also wrote to the other form goes from both.
-        const std::string other = otherFormKey(entry.source);
-        const bool twin = entry.active && !sameText(entry.keyPath, other) &&
-                          valueExists(services.machine.registry, root, other, entry.name);
-        bool taken = set.addValue(root, entry.keyPath, entry.name);
-        if (twin) taken = set.addValue(root, other, entry.name) && taken;
+        const std::optional<ValuePlace> other = otherFormPlace(*registrySource(entry.source));
+        const bool twin = entry.active && other && !samePlace(place, *other) &&
+                          valueExists(services.machine.registry, *other, entry.name);
+        bool taken = backUpValue(set, place, entry.name);
+        if (twin) taken = backUpValue(set, *other, entry.name) && taken;
         if (!commitOrTell(services, set, taken)) return false;
-        if (removeValue(services, root, entry.keyPath, entry.name) && twin)
-            removeValue(services, root, other, entry.name);
+        if (removeValue(services, place, entry.name) && twin) removeValue(services, *other, entry.name);
         return true;
     }
     if (isWinIniSource(entry.source)) {
@@ -249,14 +248,14 @@ bool deleteEntry(ChangeServices& services, const StartupEntry& entry) {
         return true;
     }
     const auto copies = parkedCopies(services.machine.files, places.parkingFolder, entry.name);
-    bool taken = set.addValue(kHkeyLocalMachine, kParkedFolderKey, entry.name);
-    taken = set.addValue(kHkeyLocalMachine, kParkedTargetKey, entry.name) && taken;
+    bool taken = backUpValue(set, kParkedFolders, entry.name);
+    taken = backUpValue(set, kParkedTargets, entry.name) && taken;
     for (const auto& copy : copies) taken = set.addFile(places.parkingFolder + "\\" + copy) && taken;
     if (!commitOrTell(services, set, taken)) return false;
     for (const auto& copy : copies)
         if (!removeFile(services, places.parkingFolder + "\\" + copy)) return true;
-    removeValue(services, kHkeyLocalMachine, kParkedFolderKey, entry.name);
-    removeValue(services, kHkeyLocalMachine, kParkedTargetKey, entry.name);
+    removeValue(services, kParkedFolders, entry.name);
+    removeValue(services, kParkedTargets, entry.name);
     return true;
 }
 

@@ -1,46 +1,47 @@
 #include "startup/startup_listing.h"
 
-#include <algorithm>
-
-#include "startup/registry_values.h"
+#include "platform/registry_key.h"
 #include "store/text_value.h"
 
 namespace startup {
 namespace {
 
-// A value's data as the list shows it; one that cannot be read shows empty.
-std::string commandOf(platform::Registry& registry, platform::Key root, const std::string& path,
-                      const std::string& name) {
-    RawValue value;
-    return readRawValue(registry, root, path, name, value) == platform::kSuccess ? valueText(value) : std::string();
-}
+using platform::RegKey;
 
-bool listKey(platform::Machine& machine, Source source, bool active, platform::Key root, const std::string& path,
-             std::vector<StartupEntry>& entries, const KeepGoing& keepGoing) {
-    std::vector<NamedValue> values;
+bool listKey(platform::Machine& machine, const RegistrySource& source, bool active, const std::string& path,
+             platform::View view, std::vector<StartupEntry>& entries, const KeepGoing& keepGoing) {
+    RegKey key;
+    if (RegKey::open(machine.registry, source.root, path, view, platform::kKeyQueryValue, key) != platform::kSuccess)
+        return true;  // a missing key lists nothing
+    std::vector<platform::NamedRegValue> values;
     bool going = true;
-    readAllValues(machine.registry, root, path, values, [&] { return going = keepGoing(); });
+    key.values(values, [&] { return going = keepGoing(); });
     if (!going) return false;
-    for (NamedValue& value : values) {
+    for (platform::NamedRegValue& value : values) {
         if (store::trimSpaces(value.name).empty()) continue;
         StartupEntry entry;
-        entry.source = source;
+        entry.source = source.source;
         entry.active = active;
         entry.name = std::move(value.name);
+        entry.root = source.root;
+        entry.view = view;
         entry.keyPath = path;
-        entry.command = valueText(value.value);
+        entry.value = std::move(value.value);
+        entry.command = platform::formatValue(entry.value);
         entries.push_back(std::move(entry));
     }
     return true;
 }
 
 // The "windows nt" form is read only where the form Windows reads is missing.
-bool listRunKey(platform::Machine& machine, Source source, std::vector<StartupEntry>& entries,
-                const KeepGoing& keepGoing) {
-    const platform::Key root = rootOf(source);
-    const std::string path = keyExists(machine.registry, root, liveKey(source)) ? liveKey(source)
-                                                                                 : otherFormKey(source);
-    return listKey(machine, source, true, root, path, entries, keepGoing);
+bool listLiveKey(platform::Machine& machine, const RegistrySource& source, std::vector<StartupEntry>& entries,
+                 const KeepGoing& keepGoing) {
+    const std::string live = source.liveKey;
+    const std::string path = source.otherFormKey
+                                 ? platform::ninexOrNtPath(machine.registry, source.root, live, source.otherFormKey,
+                                                           source.view)
+                                 : live;
+    return listKey(machine, source, true, path, source.view, entries, keepGoing);
 }
 
 void addWinIniEntry(platform::Profile& profile, const StartupPlaces& places, Source source, bool active,
@@ -56,41 +57,8 @@ void addWinIniEntry(platform::Profile& profile, const StartupPlaces& places, Sou
     entries.push_back(std::move(entry));
 }
 
-}  // namespace
-
-LoopService::LoopService(platform::Desktop& desktop, std::function<bool()> stillCurrent,
-                         std::chrono::milliseconds interval)
-    : desktop_(desktop),
-      stillCurrent_(std::move(stillCurrent)),
-      interval_(interval),
-      lastService_(std::chrono::steady_clock::now()) {}
-
-bool LoopService::operator()() {
-    const auto now = std::chrono::steady_clock::now();
-    if (served_ && now - lastService_ < interval_) return true;
-    longestWait_ = std::max<std::chrono::duration<double>>(longestWait_, now - lastService_);
-    served_ = true;
-    desktop_.yield();
-    lastService_ = std::chrono::steady_clock::now();
-    return stillCurrent_();
-}
-
-std::vector<std::string> parkedCopies(platform::Files& files, const std::string& parkingFolder,
-                                      const std::string& name) {
-    std::vector<std::string> copies;
-    std::vector<std::string> names;
-    if (platform::listFolderFiles(files, parkingFolder, names) != platform::kSuccess) return copies;
-    for (const std::string& file : names)
-        if (sameText(nameWithoutExtension(file), name)) copies.push_back(file);
-    return copies;
-}
-
-bool listActiveEntries(platform::Machine& machine, const StartupPlaces& places, std::vector<StartupEntry>& entries,
-                       const KeepGoing& keepGoing) {
-    for (Source source : {Source::MachineRun, Source::UserRun, Source::MachineRunServices})
-        if (!listRunKey(machine, source, entries, keepGoing)) return false;
-    addWinIniEntry(machine.profile, places, Source::WinIniRun, true, entries);
-    addWinIniEntry(machine.profile, places, Source::WinIniLoad, true, entries);
+bool listFolders(platform::Machine& machine, const StartupPlaces& places, std::vector<StartupEntry>& entries,
+                 const KeepGoing& keepGoing) {
     for (const std::string& folder : places.listedFolders) {
         std::vector<std::string> files;
         platform::listFolderFiles(machine.files, folder, files);
@@ -102,7 +70,7 @@ bool listActiveEntries(platform::Machine& machine, const StartupPlaces& places, 
             entry.folder = folder;
             entry.fileName = file;
             platform::ShellLink link;
-            if (machine.shortcuts.read(folder + "\\" + file, link) == platform::kSuccess) entry.command = link.target;
+            if (machine.shortcuts.read(entry.filePath(), link) == platform::kSuccess) entry.command = link.target;
             entries.push_back(std::move(entry));
             if (!keepGoing()) return false;
         }
@@ -110,16 +78,23 @@ bool listActiveEntries(platform::Machine& machine, const StartupPlaces& places, 
     return true;
 }
 
-bool listParkedEntries(platform::Machine& machine, const StartupPlaces& places, std::vector<StartupEntry>& entries,
-                       const KeepGoing& keepGoing) {
-    for (Source source : {Source::MachineRun, Source::UserRun, Source::MachineRunServices})
-        if (!listKey(machine, source, false, rootOf(source), parkingKey(source), entries, keepGoing)) return false;
-    addWinIniEntry(machine.profile, places, Source::WinIniRun, false, entries);
-    addWinIniEntry(machine.profile, places, Source::WinIniLoad, false, entries);
+std::string parkedText(platform::Registry& registry, const char* key, const std::string& name) {
+    platform::RegValue value;
+    if (platform::readValue(registry, platform::kHkeyLocalMachine, key, kOwnKeysView, name, value) !=
+        platform::kSuccess)
+        return {};
+    return platform::formatValue(value);
+}
+
+bool listParkedFolderEntries(platform::Machine& machine, const StartupPlaces& places,
+                             std::vector<StartupEntry>& entries, const KeepGoing& keepGoing) {
+    RegKey key;
+    if (RegKey::open(machine.registry, platform::kHkeyLocalMachine, kParkedFolderKey, kOwnKeysView,
+                     platform::kKeyQueryValue, key) != platform::kSuccess)
+        return true;
     std::vector<std::string> names;
     bool going = true;
-    valueNames(machine.registry, platform::kHkeyLocalMachine, kParkedFolderKey, names,
-               [&] { return going = keepGoing(); });
+    key.valueNames(names, [&] { return going = keepGoing(); });
     if (!going) return false;
     for (const std::string& name : names) {
         if (store::trimSpaces(name).empty()) continue;
@@ -127,8 +102,8 @@ bool listParkedEntries(platform::Machine& machine, const StartupPlaces& places, 
         entry.source = Source::StartupFolder;
         entry.active = false;
         entry.name = name;
-        entry.folder = commandOf(machine.registry, platform::kHkeyLocalMachine, kParkedFolderKey, name);
-        entry.command = commandOf(machine.registry, platform::kHkeyLocalMachine, kParkedTargetKey, name);
+        entry.folder = parkedText(machine.registry, kParkedFolderKey, name);
+        entry.command = parkedText(machine.registry, kParkedTargetKey, name);
         const auto copies = parkedCopies(machine.files, places.parkingFolder, name);
         if (!copies.empty()) entry.fileName = copies.front();
         entries.push_back(std::move(entry));
@@ -137,9 +112,39 @@ bool listParkedEntries(platform::Machine& machine, const StartupPlaces& places, 
     return true;
 }
 
+}  // namespace
+
+std::vector<std::string> parkedCopies(platform::Files& files, const std::string& parkingFolder,
+                                      const std::string& name) {
+    std::vector<std::string> copies;
+    std::vector<std::string> names;
+    if (platform::listFolderFiles(files, parkingFolder, names) != platform::kSuccess) return copies;
+    for (const std::string& file : names)
+        if (sameText(nameWithoutExtension(file), name)) copies.push_back(file);
+    return copies;
+}
+
+std::optional<std::vector<StartupEntry>> listStartupEntries(platform::Machine& machine, const StartupPlaces& places,
+                                                            const KeepGoing& keepGoing) {
+    std::vector<StartupEntry> entries;
+    for (const RegistrySource& source : registrySources())
+        if (!listLiveKey(machine, source, entries, keepGoing)) return std::nullopt;
+    addWinIniEntry(machine.profile, places, Source::WinIniRun, true, entries);
+    addWinIniEntry(machine.profile, places, Source::WinIniLoad, true, entries);
+    if (!listFolders(machine, places, entries, keepGoing)) return std::nullopt;
+
+    for (const RegistrySource& source : registrySources())
+        if (!listKey(machine, source, false, source.parkingKey, kOwnKeysView, entries, keepGoing))
+            return std::nullopt;
+    addWinIniEntry(machine.profile, places, Source::WinIniRun, false, entries);
+    addWinIniEntry(machine.profile, places, Source::WinIniLoad, false, entries);
+    if (!listParkedFolderEntries(machine, places, entries, keepGoing)) return std::nullopt;
+    return entries;
+}
+
 bool StartupEntry::sameEntry(const StartupEntry& other) const {
-    return source == other.source && active == other.active && name == other.name &&
-           sameText(keyPath, other.keyPath) && sameText(folder, other.folder) &&
+    return source == other.source && active == other.active && name == other.name && root == other.root &&
+           view == other.view && sameText(keyPath, other.keyPath) && sameText(folder, other.folder) &&
            (active ? sameText(fileName, other.fileName) : true);
 }
 

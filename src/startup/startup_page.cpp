@@ -1,10 +1,17 @@
 #include "startup/startup_page.h"
 
+#include <initializer_list>
+
+#include "platform/message_pacer.h"
 #include "startup/startup_listing.h"
+#include "startup/startup_sources.h"
 #include "store/text_value.h"
 
 namespace startup {
 namespace {
+
+// The page's buttons sit in the same five slots as the other pages' buttons.
+ui::Rect buttonSlot(int slot) { return {120 + slot * 2010, 135, 1890, 495}; }
 
 // Built piece by piece: GCC 12 sees false overlaps in chained + at -O2.
 std::string twoLines(std::string first, const std::string& second) {
@@ -16,56 +23,61 @@ std::string twoLines(std::string first, const std::string& second) {
 }  // namespace
 
 // The page's buttons do nothing while a walk runs, and show it.
-class StartupPage::BusyGuard {
+class StartupPage::Busy {
 public:
-    explicit BusyGuard(StartupPage& page) : page_(page) {
-        if (page_.busy_++ == 0)
-            for (ui::Button* button : page_.parts_.buttons) button->setEnabled(false);
+    explicit Busy(StartupPage& page) : page_(page), scope_(page.busy_) { page_.setButtonsEnabled(false); }
+    ~Busy() {
+        if (page_.busy_ == 1) page_.setButtonsEnabled(true);  // the last one out; the scope counts down after this
     }
-    ~BusyGuard() {
-        if (--page_.busy_ == 0)
-            for (ui::Button* button : page_.parts_.buttons) button->setEnabled(true);
-    }
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
 
 private:
     StartupPage& page_;
+    platform::BusyScope scope_;
 };
 
-StartupPage::StartupPage(StartupPageParts parts, ChangeServices services)
-    : parts_(std::move(parts)), services_(services) {
-    parts_.list.onRowClick = [this](std::size_t row) { rowClicked(row); };
-    parts_.list.onColumnClick = [this](std::size_t column) { columnClicked(column); };
-    ui::Button& addButton = *parts_.buttons[0];
+StartupPage::StartupPage(StartupPageHost host, ChangeServices services)
+    : list("startupList", {135, 1920, 10200, 3105},
+           {{"Program Name", 2000}, {"Command Line", 4500}, {"Location", 15000}, {"", 0}, {"", 0}, {"", 0}}),
+      buttons("startupButtons", {45, 5835, 10300, 765}),
+      addButton("addStartupButton", buttonSlot(0), "     Add"),
+      editButton("editStartupButton", buttonSlot(1), "     Edit"),
+      deleteButton("deleteStartupButton", buttonSlot(2), "     Delete"),
+      disableButton("disableStartupButton", buttonSlot(3), "   Disable"),
+      enableButton("enableStartupButton", buttonSlot(4), "   Enable"),
+      host_(std::move(host)),
+      services_(services) {
+    list.onRowClick = [this](std::size_t row) { rowClicked(row); };
+    list.onColumnClick = [this](std::size_t column) { columnClicked(column); };
     addButton.onClick = [this] { add(); };
-    parts_.buttons[1]->onClick = [this] { edit(); };
-    parts_.buttons[2]->onClick = [this] { deleteSelected(); };
-    parts_.buttons[3]->onClick = [this] { disableSelected(); };
-    parts_.buttons[4]->onClick = [this] { enableSelected(); };
+    editButton.onClick = [this] { edit(); };
+    deleteButton.onClick = [this] { deleteSelected(); };
+    disableButton.onClick = [this] { disableSelected(); };
+    enableButton.onClick = [this] { enableSelected(); };
 }
 
-void StartupPage::list() {
-    BusyGuard guard(*this);
-    const std::uint64_t startedIn = parts_.generation();
-    LoopService keepGoing(services_.machine.desktop, [&] { return parts_.generation() == startedIn; });
-    parts_.list.clear();
+void StartupPage::setButtonsEnabled(bool enabled) {
+    for (ui::Button* button : {&addButton, &editButton, &deleteButton, &disableButton, &enableButton})
+        button->setEnabled(enabled);
+}
+
+void StartupPage::listEntries() {
+    Busy busy(*this);
+    const std::uint64_t startedIn = host_.generation();
+    platform::MessagePacer pacer(services_.machine.desktop);
+    list.clear();
     const StartupPlaces places = findStartupPlaces(services_.machine, services_.store);
-    parts_.logonUserName = places.userName;
-    std::vector<StartupEntry> found;
     // A listing that was superseded leaves the list to the one that superseded it.
-    const KeepGoing serve = [&] { return keepGoing(); };
-    if (!listActiveEntries(services_.machine, places, found, serve)) return;
-    const std::size_t active = found.size();
-    if (!listParkedEntries(services_.machine, places, found, serve)) return;
-    entries_ = std::move(found);
-    parts_.activeRowCount = static_cast<int>(active);
+    auto found = listStartupEntries(services_.machine, places,
+                                    [&] { return !pacer.step() || host_.generation() == startedIn; });
+    if (!found) return;
+    entries_ = std::move(*found);
     fillList();
     followChoice();
 }
 
 void StartupPage::fillList() {
-    ui::ListView& list = parts_.list;
     list.clear();
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const StartupEntry& entry = entries_[i];
@@ -75,47 +87,43 @@ void StartupPage::fillList() {
                      services_.language.text(locationTextKey(entry.source)),
                      entry.active ? "1" : "0",
                      entry.folder,
-                     std::to_string(static_cast<int>(entry.source)),
-                     std::to_string(i)};
+                     std::to_string(static_cast<int>(entry.source))};
         row.smallIcon = std::string(entry.active ? kActivePicture : kParkedPicture);
+        row.id = i;
         list.addRow(std::move(row));
     }
 }
 
 const StartupEntry* StartupPage::entryOfRow(std::size_t row) const {
-    if (row >= parts_.list.rowCount()) return nullptr;
-    const std::string index = parts_.list.text(row, kEntryIndexText);
-    if (index.empty()) return nullptr;
-    const std::size_t i = std::stoul(index);
-    return i < entries_.size() ? &entries_[i] : nullptr;
+    if (row >= list.rowCount()) return nullptr;
+    const std::size_t id = list.row(row).id;
+    return id < entries_.size() ? &entries_[id] : nullptr;
+}
+
+std::optional<std::size_t> StartupPage::chosenRow() const {
+    if (!chosen_) return std::nullopt;
+    for (std::size_t row = 0; row < list.rowCount(); ++row)
+        if (const StartupEntry* entry = entryOfRow(row); entry && entry->sameEntry(*chosen_)) return row;
+    return std::nullopt;
 }
 
 void StartupPage::followChoice() {
-    if (chosen_) {
-        for (std::size_t row = 0; row < parts_.list.rowCount(); ++row) {
-            const StartupEntry* entry = entryOfRow(row);
-            if (entry && entry->sameEntry(*chosen_)) {
-                parts_.list.select(row);
-                parts_.selectedStartupRow = static_cast<int>(row) + 1;
-                return;
-            }
-        }
+    if (const auto row = chosenRow()) {
+        list.select(*row);
+        return;
     }
     chosen_.reset();
-    parts_.selectedStartupRow = 0;
-    parts_.selectedNameLabel.setCaption("");
+    host_.selectedNameLabel.setCaption("");
 }
 
 void StartupPage::rowClicked(std::size_t row) {
     const StartupEntry* entry = entryOfRow(row);
     if (!entry) return;
     chosen_ = *entry;
-    parts_.selectedStartupRow = static_cast<int>(row) + 1;
-    parts_.selectedNameLabel.setCaption(store::trimSpaces(entry->name));
+    host_.selectedNameLabel.setCaption(store::trimSpaces(entry->name));
 }
 
 void StartupPage::columnClicked(std::size_t column) {
-    ui::ListView& list = parts_.list;
     if (list.sortOrder() == ui::SortOrder::Ascending)
         list.setSorting(true, list.sortKey(), ui::SortOrder::Descending);
     else
@@ -140,13 +148,17 @@ bool StartupPage::checkChoice(const std::string& noneText, int wrongStateText, b
 
 void StartupPage::disableSelected() {
     if (busy()) return;
-    parts_.list.setSorted(false);
+    list.setSorted(false);
     if (!checkChoice(services_.language.text(104), 92, true)) return;
     if (disableEntry(services_, *chosen_)) {
-        chosen_->active = false;  // the entry now stands among the parked ones
-        if (chosen_->source == Source::StartupFolder) chosen_->keyPath.clear();
-        else if (isRegistrySource(chosen_->source)) chosen_->keyPath = parkingKey(chosen_->source);
-        parts_.refresh();
+        // The entry now stands among the parked ones.
+        chosen_->active = false;
+        if (const RegistrySource* source = registrySource(chosen_->source)) {
+            const ValuePlace parked = parkingPlace(*source);
+            chosen_->view = parked.view;
+            chosen_->keyPath = parked.path;
+        }
+        host_.refresh();
     }
 }
 
@@ -155,24 +167,28 @@ void StartupPage::enableSelected() {
     if (!checkChoice(services_.language.text(104), 105, false)) return;
     if (enableEntry(services_, *chosen_)) {
         chosen_->active = true;
-        if (isRegistrySource(chosen_->source)) chosen_->keyPath = liveKey(chosen_->source);
-        parts_.refresh();
+        if (const RegistrySource* source = registrySource(chosen_->source)) {
+            const ValuePlace live = livePlace(*source);
+            chosen_->view = live.view;
+            chosen_->keyPath = live.path;
+        }
+        host_.refresh();
     }
 }
 
 void StartupPage::deleteSelected() {
     if (busy()) return;
     std::vector<StartupEntry> marked;
-    for (std::size_t row = 0; row < parts_.list.rowCount(); ++row)
-        if (parts_.list.row(row).selected)
+    for (std::size_t row = 0; row < list.rowCount(); ++row)
+        if (list.row(row).selected)
             if (const StartupEntry* entry = entryOfRow(row)) marked.push_back(*entry);
-    const std::uint64_t startedIn = parts_.generation();
+    const std::uint64_t startedIn = host_.generation();
     {
-        BusyGuard guard(*this);
+        Busy busy(*this);
         for (const StartupEntry& entry : marked) {
             services_.machine.desktop.yield();
             // A page switch or closing ends the walk; the page it went to is not taken back.
-            if (parts_.generation() != startedIn) return;
+            if (host_.generation() != startedIn) return;
             const auto answer = services_.machine.desktop.messageBox(
                 twoLines(services_.language.text(91), store::trimSpaces(entry.name)), "Delete",
                 platform::MessageIcon::Critical, platform::MessageButtons::YesNo);
@@ -181,13 +197,12 @@ void StartupPage::deleteSelected() {
         }
     }
     // Rebuilt also after a No, so the list shows what the Yes answers removed.
-    parts_.refresh();
+    host_.refresh();
 }
 
 void StartupPage::add() {
     if (busy()) return;
     chosen_.reset();
-    parts_.selectedStartupRow = 0;
     dialog().openForAdd();
 }
 
@@ -202,10 +217,9 @@ StartupEntryDialog& StartupPage::dialog() {
         dialog_ = std::make_unique<StartupEntryDialog>(services_);
         dialog_->onSaved = [this] {
             chosen_.reset();
-            parts_.selectedStartupRow = 0;
-            parts_.refresh();
+            host_.refresh();
         };
-        dialog_->onCancelled = [this] { parts_.searchBox.setText("0"); };
+        dialog_->onCancelled = [this] { host_.searchBox.setText("0"); };
         if (windowMade) windowMade(dialog_->window);
     }
     return *dialog_;

@@ -1,7 +1,6 @@
 #pragma once
-// The startup page's tool: fills the startup list, follows the entry the user
-// chose, and runs Add, Edit, Delete, Disable and Enable on it.
-#include <array>
+// The startup page: its list and buttons, the entries it lists, the entry the
+// user chose, and Add, Edit, Delete, Disable and Enable on it.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -16,24 +15,19 @@
 
 namespace startup {
 
-// What the page works on in the main window.
-struct StartupPageParts {
-    ui::ListView& list;                   // (View2)
-    ui::Label& selectedNameLabel;         // (Label4)
-    ui::TextBox& searchBox;               // (Text2)
-    std::array<ui::Button*, 5> buttons;   // add, edit, delete, disable, enable
-    int& selectedStartupRow;              // (SelectedStartupRow)
-    int& activeRowCount;                  // (ActiveRowCount)
-    std::string& logonUserName;           // (LogonUserName)
+// What the page borrows from the main window.
+struct StartupPageHost {
+    ui::Label& selectedNameLabel;               // (Label4)
+    ui::TextBox& searchBox;                     // (Text2)
     std::function<std::uint64_t()> generation;  // moves on with a page switch, a new listing or closing
-    std::function<void()> refresh;        // raises the startup refresh signal, which lists again
+    std::function<void()> refresh;              // shows the page again, listed afresh
 };
 
 class StartupPage {
 public:
-    StartupPage(StartupPageParts parts, ChangeServices services);
+    StartupPage(StartupPageHost host, ChangeServices services);
 
-    void list();                      // the listing of the startup page
+    void listEntries();               // the listing of the startup page
     void rowClicked(std::size_t row);
     void columnClicked(std::size_t column);
     void add();                       // (AddEntry)
@@ -45,19 +39,31 @@ public:
     bool busy() const { return busy_ > 0; }
     const std::vector<StartupEntry>& entries() const { return entries_; }
     const std::optional<StartupEntry>& chosen() const { return chosen_; }
+    // The row that shows the chosen entry now (SelectedStartupRow, counted from 0 here); none when nothing is chosen.
+    std::optional<std::size_t> chosenRow() const;
+    // The entry a row shows.
+    const StartupEntry* entryOfRow(std::size_t row) const;
     // Made when first needed and handed to `windowMade` before it is shown.
     StartupEntryDialog& dialog();
     std::function<void(ui::Window&)> windowMade;
 
-private:
-    class BusyGuard;
-    void fillList();
-    // The row where the chosen entry stands now; the choice is dropped when it is gone.
-    void followChoice();
-    const StartupEntry* entryOfRow(std::size_t row) const;
-    bool checkChoice(const std::string& noneText, int parkedOrActiveText, bool wantActive);
+    ui::ListView list;          // startup entries (View2)
+    ui::Frame buttons;          // (Frame6)
+    ui::Button addButton;       // (drawnButton21)
+    ui::Button editButton;      // (drawnButton17)
+    ui::Button deleteButton;    // (drawnButton18)
+    ui::Button disableButton;   // (drawnButton19)
+    ui::Button enableButton;    // (drawnButton20)
 
-    StartupPageParts parts_;
+private:
+    class Busy;
+    void fillList();
+    // Selects the row where the chosen entry stands now; the choice is dropped when it is gone.
+    void followChoice();
+    bool checkChoice(const std::string& noneText, int parkedOrActiveText, bool wantActive);
+    void setButtonsEnabled(bool enabled);
+
+    StartupPageHost host_;
     ChangeServices services_;
     std::vector<StartupEntry> entries_;
     std::optional<StartupEntry> chosen_;

@@ -78,20 +78,6 @@ std::string fixedOrShell(platform::Files& files, const std::string& fixed, const
 
 }  // namespace
 
-platform::Key rootOf(Source source) {
-    return source == Source::UserRun ? platform::kHkeyCurrentUser : platform::kHkeyLocalMachine;
-}
-
-const char* liveKey(Source source) { return source == Source::MachineRunServices ? kRunServicesKey : kRunKey; }
-
-const char* otherFormKey(Source source) {
-    return source == Source::MachineRunServices ? kRunServicesKeyNt : kRunKeyNt;
-}
-
-const char* parkingKey(Source source) {
-    return source == Source::MachineRunServices ? kParkedRunServicesKey : kParkedRunKey;
-}
-
 const char* winIniKey(Source source) { return source == Source::WinIniLoad ? "load" : "run"; }
 
 const char* parkedWinIniKey(Source source) { return source == Source::WinIniLoad ? "loaddisabled" : "rundisabled"; }

@@ -6,26 +6,13 @@
 
 #include "platform/machine.h"
 #include "startup/startup_entry.h"
+#include "startup/startup_sources.h"
 #include "store/settings_store.h"
 
 namespace startup {
 
-inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr const char* kRunKeyNt = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run";
-inline constexpr const char* kRunServicesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
-inline constexpr const char* kRunServicesKeyNt = "Software\\Microsoft\\Windows NT\\CurrentVersion\\RunServices";
-// The parking records; earlier versions wrote the same keys, so their entries still list.
-inline constexpr const char* kParkedRunKey = "software\\morvalen\\run\\Disabled";
-inline constexpr const char* kParkedRunServicesKey = "software\\morvalen\\RunServices\\Disabled";
-inline constexpr const char* kParkedFolderKey = "software\\morvalen\\startfolder\\Disabled";
-inline constexpr const char* kParkedTargetKey = "software\\morvalen\\startfolder\\Disabled1";
 inline constexpr const char* kWinIniSection = "windows";
 
-platform::Key rootOf(Source source);
-// The key Windows reads for a registry source, and the other form of it.
-const char* liveKey(Source source);
-const char* otherFormKey(Source source);
-const char* parkingKey(Source source);
 // "run" or "load", and their parked keys.
 const char* winIniKey(Source source);
 const char* parkedWinIniKey(Source source);

@@ -21,6 +21,7 @@ struct Row {
     bool selected = false;
     std::uint32_t color = 0;  // text colour, 0x00BBGGRR
     std::string smallIcon;    // key into the list's image list
+    std::size_t id = 0;       // the record the row shows, in its tool's own list: sorting carries it along
 };
 
 enum class SortOrder { Ascending, Descending };

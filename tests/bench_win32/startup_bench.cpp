@@ -15,7 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "startup/registry_values.h"
+#include "platform/message_pacer.h"
+#include "platform/registry_key.h"
 #include "startup/startup_listing.h"
 #include "startup/startup_places.h"
 #include "win32/win32_services.h"
@@ -96,8 +97,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < values; ++i) {
         const RunKey& run = kKeys[i % 3];
         const std::string command = "C:\\Program Files\\Bench\\" + benchName(i) + ".exe /background";
-        startup::writeRawValue(services.registry, reinterpret_cast<platform::Key>(run.root), run.path, benchName(i),
-                               startup::textValue(command));
+        platform::writeValue(services.registry, reinterpret_cast<platform::Key>(run.root), run.path,
+                             platform::View::Native, benchName(i), platform::textValue(command));
     }
     const std::string folders[] = {services.shortcuts.startupFolder(false), services.shortcuts.startupFolder(true)};
     platform::ShellLink link;
@@ -107,20 +108,29 @@ int main(int argc, char** argv) {
 
     const startup::StartupPlaces places = startup::findStartupPlaces(machine, store);
     double longestWait = 0;
-    std::vector<startup::StartupEntry> entries;
+    std::size_t listed = 0;
     const int rounds = 3;
     double program = 0, raw = 0;
     std::size_t rawCount = 0;
     for (int round = 0; round < rounds; ++round) {
-        entries.clear();
         auto start = Clock::now();
         // As the startup page serves the loop; the first round also loads the shell's link code.
-        startup::LoopService service(machine.desktop, [] { return true; });
-        startup::listActiveEntries(machine, places, entries, [&] { return service(); });
+        platform::MessagePacer pacer(machine.desktop);
+        Clock::time_point lastYield = start;
+        double roundWait = 0;
+        const auto found = startup::listStartupEntries(machine, places, [&] {
+            if (pacer.step()) {
+                roundWait = std::max(roundWait, secondsSince(lastYield));
+                lastYield = Clock::now();
+            }
+            return true;
+        });
+        roundWait = std::max(roundWait, secondsSince(lastYield));
+        listed = found ? found->size() : 0;
         program += secondsSince(start);
         std::printf("round %d: %.3f s, longest wait of the message loop %.1f ms\n", round + 1, secondsSince(start),
-                    service.longestWait().count() * 1000);
-        if (round > 0) longestWait = std::max(longestWait, service.longestWait().count());
+                    roundWait * 1000);
+        if (round > 0) longestWait = std::max(longestWait, roundWait);
         start = Clock::now();
         rawCount = rawReads(places.listedFolders);
         raw += secondsSince(start);
@@ -130,12 +140,13 @@ int main(int argc, char** argv) {
 
     for (int i = 0; i < values; ++i) {
         const RunKey& run = kKeys[i % 3];
-        startup::deleteRawValue(services.registry, reinterpret_cast<platform::Key>(run.root), run.path, benchName(i));
+        platform::deleteValue(services.registry, reinterpret_cast<platform::Key>(run.root), run.path,
+                              platform::View::Native, benchName(i));
     }
     for (int i = 0; i < shortcuts; ++i) services.files.deleteFile(folders[i % 2] + "\\" + benchName(i) + ".lnk");
 
     std::printf("startup listing: %d Run values, %d shortcuts; %zu entries listed, %zu read raw\n", values, shortcuts,
-                entries.size(), rawCount);
+                listed, rawCount);
     std::printf("program listing: %.3f s\n", program);
     std::printf("raw API reads:   %.3f s\n", raw);
     std::printf("ratio:           %.2f (target <= 1.3)\n", raw > 0 ? program / raw : 0.0);

@@ -27,11 +27,11 @@ std::vector<CaptionCase> captionTable(const shell::MainWindow& f) {
         {f.programInfoButton, 13, "Program Info"},
         {f.removeEntryButton, 14, "   Delete"},
         {f.uninstallButton, 15, "   Uninstall"},
-        {f.addStartupButton, 16, "     Add"},
-        {f.editStartupButton, 17, "     Edit"},
-        {f.deleteStartupButton, 18, "     Delete"},
-        {f.disableStartupButton, 19, "   Disable"},
-        {f.enableStartupButton, 20, "   Enable"},
+        {f.startupPage.addButton, 16, "     Add"},
+        {f.startupPage.editButton, 17, "     Edit"},
+        {f.startupPage.deleteButton, 18, "     Delete"},
+        {f.startupPage.disableButton, 19, "   Disable"},
+        {f.startupPage.enableButton, 20, "   Enable"},
         {f.startScanButton, 22, "     Start"},
         {f.selectAllFindingsButton, 23, "     Select all"},
         {f.selectNoFindingsButton, 24, "  Select non"},
@@ -47,8 +47,8 @@ struct HeaderCase {
 };
 
 std::vector<HeaderCase> headerTable(const shell::MainWindow& f) {
-    return {{f.programList, 0, 35},  {f.programList, 1, 36},  {f.startupList, 0, 37},
-            {f.startupList, 1, 38},  {f.startupList, 2, 39},  {f.categoryList, 0, 40},
+    return {{f.programList, 0, 35},  {f.programList, 1, 36},  {f.startupPage.list, 0, 37},
+            {f.startupPage.list, 1, 38},  {f.startupPage.list, 2, 39},  {f.categoryList, 0, 40},
             {f.categoryList, 1, 41}, {f.findingsList, 0, 42}, {f.findingsList, 1, 43}};
 }
 
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
                                                    &f.searchBox, &f.pageHeading, &f.statusCaption, &f.statusBar})
         EXPECT_TRUE(shown->visible()) << shown->name();
     for (const ui::Control* hidden : std::initializer_list<const ui::Control*>{
-             &f.startupButtons, &f.scannerButtons, &f.startupList, &f.categoryList, &f.findingsList, &f.bandBelowMenu,
+             &f.startupPage.buttons, &f.scannerButtons, &f.startupPage.list, &f.categoryList, &f.findingsList, &f.bandBelowMenu,
              &f.spareFrame, &f.otherSpareFrame, &f.brokenShortcutsButton})
         EXPECT_FALSE(hidden->visible()) << hidden->name();
     EXPECT_EQ(f.brokenShortcutsButton.caption(), "Broken ShortCuts");
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     };
     EXPECT_EQ(containerOf(f.exitMenuButton), &f.menuBar);
     EXPECT_EQ(containerOf(f.checkBadEntriesButton), &f.uninstallButtons);
-    EXPECT_EQ(containerOf(f.enableStartupButton), &f.startupButtons);
+    EXPECT_EQ(containerOf(f.startupPage.enableButton), &f.startupPage.buttons);
     EXPECT_EQ(containerOf(f.refreshScanButton), &f.scannerButtons);
     EXPECT_EQ(containerOf(f.programList), nullptr);
     EXPECT_EQ(f.startupMenuButton.bounds(), (ui::Rect{1275, 150, 1320, 1245}));
@@ -108,9 +108,9 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     EXPECT_TRUE(f.findingsList.checkBoxes());
     ASSERT_EQ(f.programList.columns().size(), 3u);
     EXPECT_EQ(f.programList.columns()[2].width, 0);
-    ASSERT_EQ(f.startupList.columns().size(), 6u);
-    EXPECT_EQ(f.startupList.columns()[2].width, 15000);
-    for (std::size_t hidden = 3; hidden < 6; ++hidden) EXPECT_EQ(f.startupList.columns()[hidden].width, 0);
+    ASSERT_EQ(f.startupPage.list.columns().size(), 6u);
+    EXPECT_EQ(f.startupPage.list.columns()[2].width, 15000);
+    for (std::size_t hidden = 3; hidden < 6; ++hidden) EXPECT_EQ(f.startupPage.list.columns()[hidden].width, 0);
 }
 
 TEST_F(MainWindowTest, Load_SetsEveryCaptionHeaderAndPanelFromTheChosenLanguageFile) {

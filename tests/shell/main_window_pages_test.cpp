@@ -48,8 +48,8 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
     EXPECT_EQ(f.scanRowCount, 0);
     EXPECT_EQ(f.statusCaption.caption(), "");
     expectVisible({&f.findButton, &f.searchBox, &f.programList, &f.uninstallButtons, &f.selectedProgramLabel}, true);
-    expectVisible({&f.selectionPicture, &f.statusCaption, &f.startupList, &f.categoryList, &f.findingsList,
-                   &f.startupButtons, &f.scannerButtons},
+    expectVisible({&f.selectionPicture, &f.statusCaption, &f.startupPage.list, &f.categoryList, &f.findingsList,
+                   &f.startupPage.buttons, &f.scannerButtons},
                   false);
 }
 
@@ -58,21 +58,21 @@ TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlac
     f.showScannerPage();
     f.programList.move(200, 2100);
     f.uninstallButtons.move(60, 5000);
-    f.startupList.setSorting(true, 1, ui::SortOrder::Descending);
+    f.startupPage.list.setSorting(true, 1, ui::SortOrder::Descending);
     f.selectionPicture.show();
     f.selectedRow = 3;
     f.joinedValueNames = "left,over";
     f.selectedProgramLabel.setCaption("Some program");
     f.listStartupEntries = [&] {
         ++startupListings;
-        EXPECT_TRUE(f.startupList.visible()) << "the switch is done before the listing";
+        EXPECT_TRUE(f.startupPage.list.visible()) << "the switch is done before the listing";
     };
 
     f.showStartupPage();
 
     EXPECT_EQ(startupListings, 1);
     EXPECT_EQ(uninstallListings, 0);
-    EXPECT_FALSE(f.startupList.sorted());
+    EXPECT_FALSE(f.startupPage.list.sorted());
     EXPECT_EQ(f.pageHeading.caption(), keyed(21));
     EXPECT_EQ(f.statusBar.panel(2), keyed(111));
     EXPECT_EQ(f.findTarget, shell::FindTarget::StartupEntries);
@@ -80,11 +80,11 @@ TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlac
     EXPECT_EQ(f.joinedValueNames, "") << "the startup listing starts from no value names";
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
-    EXPECT_EQ(f.startupList.left(), 200);
-    EXPECT_EQ(f.startupList.top(), 2100);
-    EXPECT_EQ(f.startupButtons.left(), 60);
-    EXPECT_EQ(f.startupButtons.top(), 5000);
-    expectVisible({&f.findButton, &f.searchBox, &f.startupList, &f.startupButtons}, true);
+    EXPECT_EQ(f.startupPage.list.left(), 200);
+    EXPECT_EQ(f.startupPage.list.top(), 2100);
+    EXPECT_EQ(f.startupPage.buttons.left(), 60);
+    EXPECT_EQ(f.startupPage.buttons.top(), 5000);
+    expectVisible({&f.findButton, &f.searchBox, &f.startupPage.list, &f.startupPage.buttons}, true);
     expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.categoryList, &f.findingsList,
                    &f.uninstallButtons, &f.scannerButtons},
                   false);
@@ -115,21 +115,21 @@ TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) 
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
     expectVisible({&f.statusCaption, &f.categoryList, &f.findingsList, &f.scannerButtons}, true);
-    expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.startupList, &f.findButton,
-                   &f.searchBox, &f.uninstallButtons, &f.startupButtons},
+    expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.startupPage.list, &f.findButton,
+                   &f.searchBox, &f.uninstallButtons, &f.startupPage.buttons},
                   false);
 }
 
 TEST_F(MainWindowPagesTest, StartupThenScanner_LeavesOnlyTheScannerButtons) {
     auto& f = *form;
     f.startupMenuButton.click();
-    EXPECT_TRUE(f.startupButtons.visible());
+    EXPECT_TRUE(f.startupPage.buttons.visible());
     f.scannerMenuButton.click();
     expectVisible({&f.scannerButtons}, true);
-    expectVisible({&f.uninstallButtons, &f.startupButtons}, false);
+    expectVisible({&f.uninstallButtons, &f.startupPage.buttons}, false);
     f.uninstallMenuButton.click();
     expectVisible({&f.uninstallButtons}, true);
-    expectVisible({&f.startupButtons, &f.scannerButtons}, false);
+    expectVisible({&f.startupPage.buttons, &f.scannerButtons}, false);
     EXPECT_EQ(uninstallListings, 1);
     EXPECT_EQ(startupListings, 1);
 }
@@ -215,7 +215,7 @@ TEST_F(MainWindowPagesTest, StartupSignal_OnlyAChangeToTwoRebuildsTheStartupList
     f.signalStartupRefresh("3");
     f.signalStartupRefresh("20");
     EXPECT_EQ(startupListings, 2);
-    EXPECT_TRUE(f.startupList.visible());
+    EXPECT_TRUE(f.startupPage.list.visible());
 }
 
 TEST_F(MainWindowPagesTest, SearchBox_TypingRestartsFindAtRowOneAndEnterFinds) {

@@ -44,15 +44,15 @@ TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
     EXPECT_EQ(f.separatorRightEnds[0], 11700);
     EXPECT_EQ(f.separatorRightEnds[1], 11700);
     EXPECT_EQ(f.programList.bounds(), (ui::Rect{1, 1920, 11900, 2400 + 3000 - 765}));
-    EXPECT_EQ(f.startupList.left(), 1);
-    EXPECT_EQ(f.startupList.width(), 11900);
-    EXPECT_EQ(f.startupList.height(), 3000 + 3000 - 765);
+    EXPECT_EQ(f.startupPage.list.left(), 1);
+    EXPECT_EQ(f.startupPage.list.width(), 11900);
+    EXPECT_EQ(f.startupPage.list.height(), 3000 + 3000 - 765);
     EXPECT_EQ(f.bandBelowMenu.width(), 11900);
     EXPECT_EQ(f.menuBar.width(), 11900);
     EXPECT_EQ(f.spareCaption.left(), 12000 - label2 - 300);
     EXPECT_EQ(f.findButton.left(), 12000 - find - 120);
     EXPECT_EQ(f.searchBox.left(), 12000 - search - find - 200);
-    for (const ui::Frame* frame : {&f.uninstallButtons, &f.startupButtons, &f.scannerButtons}) {
+    for (const ui::Frame* frame : {&f.uninstallButtons, &f.startupPage.buttons, &f.scannerButtons}) {
         EXPECT_EQ(frame->top(), 9000 - statusBar - 765 - 600) << frame->name();
         EXPECT_EQ(frame->width(), 11800) << frame->name();
     }
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, Resize_AStepThatWouldGiveANegativeSizeLeavesTheControlAsI
     f.scannerButtons.setHeight(5000);
     f.window.resizeTo(10600, 7455);
     EXPECT_EQ(f.programList.height(), 2400) << "the final height would be negative";
-    EXPECT_EQ(f.startupList.height(), 3000);
+    EXPECT_EQ(f.startupPage.list.height(), 3000);
     EXPECT_EQ(f.findingsList.height(), 2400) << "unchanged from design";
     EXPECT_EQ(f.programList.width(), 10500) << "the steps after still run";
     EXPECT_EQ(f.statusCaption.top(), f.scannerButtons.top() - 240) << "its line ends where the button row starts";
@@ -123,8 +123,8 @@ TEST_F(MainWindowTest, Resize_AtEveryWidthTheButtonsHeadingPicturesAndColumnsFit
     for (int width : {8715, 9500, 10500, 14000}) {
         SCOPED_TRACE(width);
         f.window.resizeTo(width, 7455);
-        for (const ui::Frame* frame : {&f.uninstallButtons, &f.startupButtons, &f.scannerButtons})
-            for (const ui::Button* button : {&f.uninstallButton, &f.enableStartupButton, &f.refreshScanButton})
+        for (const ui::Frame* frame : {&f.uninstallButtons, &f.startupPage.buttons, &f.scannerButtons})
+            for (const ui::Button* button : {&f.uninstallButton, &f.startupPage.enableButton, &f.refreshScanButton})
                 if (button->container() == frame) {
                     EXPECT_LE(button->left() + button->width(), frame->width()) << button->name() << " whole";
                 }
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, Resize_ListsEndInsideTheWindowsFrame) {
     auto& f = *form;
     f.window.setFrameSize(120, 495);
     f.window.resizeTo(10500, 7545);
-    for (const ui::ListView* list : {&f.programList, &f.startupList, &f.categoryList, &f.findingsList})
+    for (const ui::ListView* list : {&f.programList, &f.startupPage.list, &f.categoryList, &f.findingsList})
         EXPECT_LE(list->left() + list->width(), 10500 - 120) << list->name();
     EXPECT_EQ(f.programList.width(), 10500 - 120 - 1);
 }

@@ -35,7 +35,7 @@ TEST_F(StartupTest, DisableThenEnable_RegistryEntriesComeBackByteForByte) {
         put(c.root, c.live, c.label, c.type, c.data);
         showPage();
         click(c.label);
-        form->disableStartupButton.click();
+        page().disableButton.click();
         EXPECT_FALSE(hasValue(c.root, c.live, c.label));
         const auto parked = value(c.root, c.parked, c.label);
         EXPECT_EQ(parked.type, c.type);
@@ -43,14 +43,13 @@ TEST_F(StartupTest, DisableThenEnable_RegistryEntriesComeBackByteForByte) {
         const std::size_t row = rowOf(c.label, false);
         ASSERT_LT(row, list().rowCount());
         EXPECT_EQ(list().row(row).smallIcon, "b");
-        EXPECT_EQ(list().text(row, 1), startup::valueText({c.type, c.data}));
-        EXPECT_GE(row, static_cast<std::size_t>(form->activeRowCount));
-        form->enableStartupButton.click();
+        EXPECT_EQ(list().text(row, 1), formatValue({c.type, c.data}));
+        EXPECT_EQ(entryOf(c.label, false).value.data, c.data) << "the record holds the bytes as read";
+        EXPECT_LT(rowOf("Clipper"), row) << "parked entries follow the live ones";
+        page().enableButton.click();
         EXPECT_FALSE(hasValue(c.root, c.parked, c.label));
-        for (const std::string& form9xNt : {std::string(c.live), std::string(startup::otherFormKey(
-                                                                     c.live == std::string(kRunKey)
-                                                                         ? startup::Source::MachineRun
-                                                                         : startup::Source::MachineRunServices))}) {
+        const std::string ntForm = c.live == std::string(kRunKey) ? kRunKeyNt : startup::kRunServicesKeyNt;
+        for (const std::string& form9xNt : {std::string(c.live), ntForm}) {
             const auto back = value(c.root, form9xNt, c.label);
             EXPECT_EQ(back.type, c.type) << form9xNt;
             EXPECT_EQ(back.data, c.data) << form9xNt;
@@ -75,11 +74,11 @@ TEST_F(StartupTest, DisableThenEnable_WinIniAndFolderEntriesComeBackWhole) {
     for (const std::string& name : {runText, std::string("Clock"), std::string("run me")}) {
         SCOPED_TRACE(name);
         click(name);
-        form->disableStartupButton.click();
+        page().disableButton.click();
         EXPECT_LT(rowOf(name, false), list().rowCount());
         EXPECT_EQ(rowOf(name, true), list().rowCount());
         click(name, false);
-        form->enableStartupButton.click();
+        page().enableButton.click();
         EXPECT_LT(rowOf(name, true), list().rowCount());
         EXPECT_EQ(rowOf(name, false), list().rowCount());
     }
@@ -100,10 +99,10 @@ TEST_F(StartupTest, Disable_ParksTheFileWithItsRecordsAndARestoreUndoesIt) {
     loadImage("win98");
     showPage();
     click("notes");
-    form->disableStartupButton.click();
+    page().disableButton.click();
     EXPECT_FALSE(hostExists("WINDOWS/Anna/programs/startup/notes.txt"));
     EXPECT_TRUE(hostExists("Vantrel/startupfolder/notes.txt"));
-    EXPECT_EQ(startup::valueText(value(kHkeyLocalMachine, kParkedFolderKey, "notes")),
+    EXPECT_EQ(text(kHkeyLocalMachine, kParkedFolderKey, "notes"),
               "C:\\WINDOWS\\Anna\\programs\\startup");
     const auto sets = form->backups.list();
     ASSERT_EQ(sets.size(), 1u);
@@ -122,13 +121,13 @@ TEST_F(StartupTest, Disable_ANameAlreadyParkedAsksAndNoChangesNothing) {
     showPage();
     answer({MessageAnswer::No, MessageAnswer::No});
     click("TaskMonitor");
-    form->disableStartupButton.click();
+    page().disableButton.click();
     EXPECT_TRUE(hasValue(kHkeyLocalMachine, kRunKey, "TaskMonitor"));
-    EXPECT_EQ(startup::valueText(value(kHkeyLocalMachine, kParkedRunKey, "TaskMonitor")), "C:\\older.exe");
+    EXPECT_EQ(text(kHkeyLocalMachine, kParkedRunKey, "TaskMonitor"), "C:\\older.exe");
     list().clickRow(rowOf("notes"));  // the first of the two same-named files
-    form->disableStartupButton.click();
+    page().disableButton.click();
     list().clickRow(rowOf("notes"));  // the other one: parking it would replace the first
-    form->disableStartupButton.click();
+    page().disableButton.click();
     ASSERT_EQ(pc.desktop.messages.size(), 2u);
     EXPECT_EQ(pc.desktop.messages[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(hostText("WINDOWS/Start Menu/Programs/StartUp/notes.txt"), "second");
@@ -139,11 +138,11 @@ TEST_F(StartupTest, Disable_WithoutAChoiceOrOfAParkedEntrySaysSoAndChangesNothin
     loadImage("win98");
     put(kHkeyCurrentUser, kParkedRunKey, "Parked", kRegSz, std::string("C:\\p.exe\0", 9));
     showPage();
-    form->disableStartupButton.click();
+    page().disableButton.click();
     click("Parked", false);
-    form->disableStartupButton.click();
+    page().disableButton.click();
     click("Clipper");
-    form->enableStartupButton.click();
+    page().enableButton.click();
     ASSERT_EQ(pc.desktop.messages.size(), 3u);
     EXPECT_EQ(pc.desktop.messages[0].title, "No application");
     EXPECT_EQ(pc.desktop.messages[0].text, "t090\rt104");
@@ -165,7 +164,7 @@ TEST_F(StartupTest, Delete_RemovesOnlyWhatTheRowShows) {
         const std::size_t row = rowOf(name, active);
         ASSERT_LT(row, list().rowCount()) << name;
         list().clickRow(row);
-        form->deleteStartupButton.click();
+        page().deleteButton.click();
     }
     EXPECT_FALSE(hasValue(kHkeyCurrentUser, kParkedRunKey, "Clipper"));
     EXPECT_TRUE(hasValue(kHkeyCurrentUser, kRunKey, "Clipper")) << "the live entry of the same name stays";
@@ -181,21 +180,21 @@ TEST_F(StartupTest, Delete_ParkedFolderEntryTakesItsCopyAndRecordsAndANoStillReb
     loadImage("win98");
     showPage();
     click("notes");
-    form->disableStartupButton.click();
+    page().disableButton.click();
     click("notes", false);
     answer({MessageAnswer::Yes});
-    form->deleteStartupButton.click();
+    page().deleteButton.click();
     EXPECT_FALSE(hostExists("Vantrel/startupfolder/notes.txt"));
     EXPECT_FALSE(hasValue(kHkeyLocalMachine, kParkedFolderKey, "notes"));
     EXPECT_FALSE(hasValue(kHkeyLocalMachine, kParkedTargetKey, "notes"));
     EXPECT_EQ(rowOf("notes", false), list().rowCount());
 
     click("Clipper");
-    form->enableStartupButton.click();  // a message only
+    page().enableButton.click();  // a message only
     list().setSelected(rowOf("TaskMonitor"), true);
     list().setSelected(rowOf("Clipper"), true);
     answer({MessageAnswer::Yes, MessageAnswer::No});
-    form->deleteStartupButton.click();
+    page().deleteButton.click();
     EXPECT_FALSE(hasValue(kHkeyLocalMachine, kRunKey, "TaskMonitor"));
     EXPECT_TRUE(hasValue(kHkeyCurrentUser, kRunKey, "Clipper"));
     EXPECT_EQ(rowOf("TaskMonitor"), list().rowCount()) << "rebuilt after the No";
@@ -211,7 +210,7 @@ TEST_F(StartupTest, Delete_APageSwitchEndsTheWalkWithoutComingBack) {
         form->showScannerPage();
     };
     answer({MessageAnswer::Yes, MessageAnswer::Yes});
-    form->deleteStartupButton.click();
+    page().deleteButton.click();
     EXPECT_TRUE(pc.desktop.messages.empty()) << "no question after the switch";
     EXPECT_TRUE(hasValue(kHkeyLocalMachine, kRunKey, "TaskMonitor"));
     EXPECT_TRUE(form->categoryList.visible());

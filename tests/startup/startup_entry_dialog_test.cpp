@@ -9,14 +9,14 @@ using startup::kRunKey;
 
 class StartupDialogTest : public StartupTest {
 protected:
-    startup::StartupEntryDialog& dialog() { return form->startupTool->dialog(); }
+    startup::StartupEntryDialog& dialog() { return page().dialog(); }
     void fill(const std::string& name, const std::string& command, int location) {
         dialog().nameBox.setText(name);
         dialog().commandBox.setText(command);
         dialog().locationList.select(static_cast<std::size_t>(location - 1));
     }
     void add(const std::string& name, const std::string& command, int location) {
-        form->addStartupButton.click();
+        page().addButton.click();
         fill(name, command, location);
         dialog().saveButton.click();
     }
@@ -42,10 +42,10 @@ TEST_F(StartupDialogTest, Add_WritesWhereWindowsReadsForEveryLocation) {
     add("ignored", "C:\\l.exe", 5);
     add("Mine", "C:\\Tools\\app.exe /min", 6);
     add("Ours", "\"C:\\Program Files\\o.exe\" -x", 7);
-    EXPECT_EQ(startup::valueText(value(kHkeyLocalMachine, kRunKey, "MachineTool")), "C:\\m.exe");
+    EXPECT_EQ(formatValue(value(kHkeyLocalMachine, kRunKey, "MachineTool")), "C:\\m.exe");
     EXPECT_EQ(value(kHkeyLocalMachine, kRunKey, "MachineTool").data, std::string("C:\\m.exe\0", 9));
-    EXPECT_EQ(startup::valueText(value(kHkeyCurrentUser, kRunKey, "UserTool")), "C:\\u.exe");
-    EXPECT_EQ(startup::valueText(value(kHkeyLocalMachine, startup::kRunServicesKey, "Service")), "C:\\s.exe");
+    EXPECT_EQ(formatValue(value(kHkeyCurrentUser, kRunKey, "UserTool")), "C:\\u.exe");
+    EXPECT_EQ(formatValue(value(kHkeyLocalMachine, startup::kRunServicesKey, "Service")), "C:\\s.exe");
     EXPECT_EQ(winIni("run"), "C:\\r.exe");
     EXPECT_EQ(winIni("load"), "C:\\Program Files\\Mail Checker\\mailchk.exe C:\\l.exe") << "added beside the old";
     ShellLink mine, ours;
@@ -94,7 +94,7 @@ TEST_F(StartupDialogTest, Edit_RemovesTheEntryItWasOpenedOnAfterTheNewPlaceStand
     loadImage("winxp");
     showPage();
     click("MailCheck");
-    form->editStartupButton.click();
+    page().editButton.click();
     EXPECT_EQ(dialog().window.title(), "t113");
     EXPECT_EQ(dialog().nameBox.text(), "MailCheck");
     EXPECT_EQ(dialog().location(), 2);
@@ -103,17 +103,17 @@ TEST_F(StartupDialogTest, Edit_RemovesTheEntryItWasOpenedOnAfterTheNewPlaceStand
     dialog().saveButton.click();
     EXPECT_FALSE(hasValue(kHkeyCurrentUser, kRunKey, "MailCheck"));
     EXPECT_TRUE(hasValue(kHkeyLocalMachine, kRunKey, "MissingHelper"));
-    EXPECT_EQ(startup::valueText(value(kHkeyLocalMachine, kRunKey, "Mail")), "C:\\mail.exe");
+    EXPECT_EQ(formatValue(value(kHkeyLocalMachine, kRunKey, "Mail")), "C:\\mail.exe");
 
     click("C:\\Program Files\\Mail Checker\\mailchk.exe");
-    form->editStartupButton.click();
+    page().editButton.click();
     EXPECT_EQ(dialog().location(), 5);
     fill("x", "C:\\new.exe", 5);
     dialog().saveButton.click();
     EXPECT_EQ(winIni("load"), "C:\\new.exe") << "editing the key replaces its text";
 
     click("Mail");
-    form->editStartupButton.click();
+    page().editButton.click();
     fill("Mail", "C:\\mail.exe", 6);
     dialog().saveButton.click();
     EXPECT_FALSE(hasValue(kHkeyLocalMachine, kRunKey, "Mail")) << "moved, not copied";
@@ -134,7 +134,7 @@ TEST_F(StartupDialogTest, Edit_OfAShortcutKeepsItsOwnFieldsAndItsFolder) {
     pc.shortcuts.write(folder + "App.lnk", link);
     showPage();
     click("App");
-    form->editStartupButton.click();
+    page().editButton.click();
     EXPECT_EQ(dialog().location(), 7);
     dialog().nameBox.setText("Renamed");
     dialog().saveButton.click();
@@ -153,8 +153,8 @@ TEST_F(StartupDialogTest, Add_WhileEditingResetsEveryFieldAndAnExistingNameAsks)
     loadImage("winxp");
     showPage();
     click("MailCheck");
-    form->editStartupButton.click();
-    form->addStartupButton.click();
+    page().editButton.click();
+    page().addButton.click();
     EXPECT_FALSE(dialog().editedEntry());
     EXPECT_EQ(dialog().nameBox.text(), "");
     EXPECT_EQ(dialog().location(), 1);
@@ -162,7 +162,7 @@ TEST_F(StartupDialogTest, Add_WhileEditingResetsEveryFieldAndAnExistingNameAsks)
     answer({MessageAnswer::No});
     dialog().saveButton.click();
     EXPECT_TRUE(dialog().window.visible());
-    EXPECT_EQ(startup::valueText(value(kHkeyLocalMachine, kRunKey, "MissingHelper")),
+    EXPECT_EQ(formatValue(value(kHkeyLocalMachine, kRunKey, "MissingHelper")),
               "C:\\Program Files\\Helper\\helper.exe");
     EXPECT_TRUE(hasValue(kHkeyCurrentUser, kRunKey, "MailCheck"));
 }
@@ -170,7 +170,7 @@ TEST_F(StartupDialogTest, Add_WhileEditingResetsEveryFieldAndAnExistingNameAsks)
 TEST_F(StartupDialogTest, Browse_TakesOnlyPrograms) {
     loadImage("winxp");
     showPage();
-    form->addStartupButton.click();
+    page().addButton.click();
     dialog().nameBox.setText("Tool");
     pc.desktop.fileChoices = {std::string("C:\\notes.txt"), std::string("C:\\TOOLS\\APP.EXE"), std::nullopt};
     dialog().browseButton.click();

@@ -1,10 +1,11 @@
 #pragma once
 // The main window over a machine image, on the startup page, in the keyed
-// language (location texts read "t116" ...), with helpers to find rows and put values.
+// language (location texts read "t116" ...), with helpers to find entries and put values.
 #include "platform/reg_file.h"
+#include "platform/registry_key.h"
 #include "shell/main_window_fixture.h"
-#include "startup/registry_values.h"
 #include "startup/startup_places.h"
+#include "store/text_value.h"
 #include "support/test_machine.h"
 
 namespace startup_test {
@@ -19,30 +20,42 @@ protected:
         loadWith("keyed.ini");
     }
     void showPage() { form->showStartupPage(); }
-    ui::ListView& list() { return form->startupList; }
-    // The row whose text is `name` and whose state is active/parked; rowCount() when none.
+    startup::StartupPage& page() { return form->startupPage; }
+    ui::ListView& list() { return page().list; }
+    // The row showing the entry named `name` in that state; rowCount() when none.
     std::size_t rowOf(const std::string& name, bool active = true) {
         for (std::size_t i = 0; i < list().rowCount(); ++i)
-            if (list().text(i, 0) == name && list().text(i, 3) == (active ? "1" : "0")) return i;
+            if (const startup::StartupEntry* entry = page().entryOfRow(i);
+                entry && store::trimSpaces(entry->name) == name && entry->active == active)
+                return i;
         return list().rowCount();
+    }
+    const startup::StartupEntry& entryOf(const std::string& name, bool active = true) {
+        const startup::StartupEntry* entry = page().entryOfRow(rowOf(name, active));
+        if (!entry) throw std::runtime_error("not listed: " + name);
+        return *entry;
     }
     void click(const std::string& name, bool active = true) {
         const std::size_t row = rowOf(name, active);
         ASSERT_LT(row, list().rowCount()) << name;
         list().clickRow(row);
     }
-    void put(Key root, const std::string& path, const std::string& name, std::uint32_t type, const std::string& data) {
-        ASSERT_EQ(startup::writeRawValue(pc.registry, root, path, name, {type, data}), kSuccess);
+    void put(Key root, const std::string& path, const std::string& name, std::uint32_t type, const std::string& data,
+             View view = View::Native) {
+        ASSERT_EQ(writeValue(pc.registry, root, path, view, name, {type, data}), kSuccess);
     }
-    startup::RawValue value(Key root, const std::string& path, const std::string& name) {
-        startup::RawValue raw;
+    RegValue value(Key root, const std::string& path, const std::string& name, View view = View::Native) {
+        RegValue raw;
         raw.type = 0xffff;
-        startup::readRawValue(pc.registry, root, path, name, raw);
+        readValue(pc.registry, root, path, view, name, raw);
         return raw;
     }
-    bool hasValue(Key root, const std::string& path, const std::string& name) {
-        startup::RawValue raw;
-        return startup::readRawValue(pc.registry, root, path, name, raw) == kSuccess;
+    std::string text(Key root, const std::string& path, const std::string& name) {
+        return formatValue(value(root, path, name));
+    }
+    bool hasValue(Key root, const std::string& path, const std::string& name, View view = View::Native) {
+        RegValue raw;
+        return readValue(pc.registry, root, path, view, name, raw) == kSuccess;
     }
     std::string hostText(const std::string& relative) {
         std::ifstream in(root / relative, std::ios::binary);

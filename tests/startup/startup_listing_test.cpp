@@ -8,15 +8,18 @@ struct Expected {
     std::string name, command, location, folder, source;
 };
 
-void expectRows(ui::ListView& list, const std::vector<Expected>& rows) {
-    ASSERT_EQ(list.rowCount(), rows.size());
+// What the user sees in each row, and where its record says the entry lives.
+void expectRows(const startup::StartupPage& page, const std::vector<Expected>& rows) {
+    ASSERT_EQ(page.list.rowCount(), rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(rows[i].name);
-        EXPECT_EQ(list.text(i, 0), rows[i].name);
-        EXPECT_EQ(list.text(i, 1), rows[i].command);
-        EXPECT_EQ(list.text(i, 2), rows[i].location);
-        EXPECT_EQ(list.text(i, 4), rows[i].folder);
-        EXPECT_EQ(list.text(i, 5), rows[i].source);
+        EXPECT_EQ(page.list.text(i, 0), rows[i].name);
+        EXPECT_EQ(page.list.text(i, 1), rows[i].command);
+        EXPECT_EQ(page.list.text(i, 2), rows[i].location);
+        const startup::StartupEntry* entry = page.entryOfRow(i);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->folder, rows[i].folder);
+        EXPECT_EQ(std::to_string(static_cast<int>(entry->source)), rows[i].source);
     }
 }
 
@@ -24,7 +27,7 @@ TEST_F(StartupTest, Listing_Windows98ImageShowsEverySourceInOrder) {
     loadImage("win98");
     pc.files.setAttributes("C:\\WINDOWS\\win.ini", kAttrReadOnly | kAttrHidden);
     showPage();
-    expectRows(list(), {
+    expectRows(page(), {
                            {"ScanRegistry", "C:\\WINDOWS\\scanregw.exe /autorun", "t116", "", "1"},
                            {"TaskMonitor", "C:\\WINDOWS\\taskmon.exe", "t116", "", "1"},
                            {"OldUpdater", "C:\\Program Files\\Updater\\update.exe -quiet", "t116", "", "1"},
@@ -35,8 +38,8 @@ TEST_F(StartupTest, Listing_Windows98ImageShowsEverySourceInOrder) {
                            {"notes", "", "t121", "C:\\WINDOWS\\Anna\\programs\\startup", "6"},
                            {"readme", "", "t121", "C:\\WINDOWS\\Start Menu\\programs\\startup", "6"},
                        });
-    EXPECT_EQ(form->activeRowCount, 9);
     for (const auto& row : list().rows()) EXPECT_EQ(row.smallIcon, "a");
+    for (const auto& entry : page().entries()) EXPECT_TRUE(entry.active);
     std::uint32_t attributes = 0;
     pc.files.getAttributes("C:\\WINDOWS\\win.ini", attributes);
     EXPECT_EQ(attributes & (kAttrReadOnly | kAttrHidden), kAttrReadOnly | kAttrHidden) << "listing is a look";
@@ -45,7 +48,7 @@ TEST_F(StartupTest, Listing_Windows98ImageShowsEverySourceInOrder) {
 TEST_F(StartupTest, Listing_WindowsXpImageSkipsFolderSettingsAndEmptyRun) {
     loadImage("winxp");
     showPage();
-    expectRows(list(), {
+    expectRows(page(), {
                            {"ImageViewerTray", "\"C:\\Program Files\\Image Viewer\\ivtray.exe\" /background", "t116",
                             "", "1"},
                            {"MissingHelper", "C:\\Program Files\\Helper\\helper.exe", "t116", "", "1"},
@@ -94,8 +97,8 @@ TEST_F(StartupTest, Listing_VistaStyleMachineUsesTheFoldersTheShellReports) {
     pc.shortcuts.userStartupFolder = "C:\\Users\\Anna\\Startup";
     pc.shortcuts.allUsersStartupFolder = "C:\\ProgramData\\Startup\\";
     showPage();
-    EXPECT_EQ(list().text(rowOf("shared"), 4), "C:\\ProgramData\\Startup");
-    EXPECT_EQ(list().text(rowOf("mine"), 4), "C:\\Users\\Anna\\Startup");
+    EXPECT_EQ(entryOf("shared").folder, "C:\\ProgramData\\Startup");
+    EXPECT_EQ(entryOf("mine").folder, "C:\\Users\\Anna\\Startup");
     EXPECT_LT(rowOf("shared"), rowOf("mine")) << "all users first";
 }
 
@@ -105,7 +108,6 @@ TEST_F(StartupTest, Listing_UserNameComesFromTheSessionWhenTheRegistryHasNone) {
     pc.desktop.user = "Anna";
     writeFile("Documents and Settings/Anna/Start Menu/Programs/Startup/tool.exe", "MZ");
     showPage();
-    EXPECT_EQ(form->logonUserName, "Anna");
     EXPECT_LT(rowOf("tool"), list().rowCount());
 }
 
@@ -114,7 +116,7 @@ TEST_F(StartupTest, Listing_ButtonsAreDisabledWhileItWalksAndAPageSwitchStopsIt)
     std::vector<bool> enabledDuringWalk;
     bool switched = false;
     pc.desktop.onYield = [&] {
-        enabledDuringWalk.push_back(form->disableStartupButton.enabled());
+        enabledDuringWalk.push_back(page().disableButton.enabled());
         if (!switched) {
             switched = true;
             form->showScannerPage();
@@ -124,7 +126,7 @@ TEST_F(StartupTest, Listing_ButtonsAreDisabledWhileItWalksAndAPageSwitchStopsIt)
     pc.desktop.onYield = nullptr;
     ASSERT_FALSE(enabledDuringWalk.empty());
     for (bool enabled : enabledDuringWalk) EXPECT_FALSE(enabled);
-    EXPECT_TRUE(form->disableStartupButton.enabled());
+    EXPECT_TRUE(page().disableButton.enabled());
     EXPECT_EQ(list().rowCount(), 0u) << "the stopped walk fills nothing";
 }
 
@@ -132,15 +134,21 @@ TEST_F(StartupTest, Sorting_CommandsFollowTheChosenEntry) {
     loadImage("win98");
     showPage();
     click("TaskMonitor");
+    const auto chosenName = [&] {
+        const auto row = page().chosenRow();
+        EXPECT_TRUE(row && list().row(*row).selected);
+        return row ? list().text(*row, 0) : std::string();
+    };
     list().clickColumn(0);  // descending on the first column
-    EXPECT_EQ(list().text(static_cast<std::size_t>(form->selectedStartupRow - 1), 0), "TaskMonitor");
+    EXPECT_EQ(chosenName(), "TaskMonitor");
     list().clickColumn(1);  // ascending on the command
-    EXPECT_EQ(list().text(static_cast<std::size_t>(form->selectedStartupRow - 1), 0), "TaskMonitor");
-    form->disableStartupButton.click();
+    EXPECT_EQ(chosenName(), "TaskMonitor");
+    page().disableButton.click();
     EXPECT_TRUE(hasValue(kHkeyLocalMachine, startup::kParkedRunKey, "TaskMonitor"));
     EXPECT_TRUE(hasValue(kHkeyLocalMachine, startup::kRunKey, "ScanRegistry"));
-    EXPECT_EQ(list().text(static_cast<std::size_t>(form->selectedStartupRow - 1), 0), "TaskMonitor");
-    EXPECT_EQ(list().text(static_cast<std::size_t>(form->selectedStartupRow - 1), 3), "0");
+    EXPECT_EQ(chosenName(), "TaskMonitor") << "a new listing keeps the choice";
+    EXPECT_FALSE(page().chosen()->active);
+    EXPECT_EQ(list().row(*page().chosenRow()).smallIcon, "b");
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST_F(KeyboardUi, DrawnButtonsAnswerAsPushButtonsWithTheirCaptionsAsText) {
     EXPECT_TRUE(SendMessageA(startup, BM_GETSTATE, 0, 0) & BST_FOCUS);
     SendMessageA(startup, BM_CLICK, 0, 0);
     ui_test::pump(100);
-    EXPECT_TRUE(IsWindowVisible(handle(main().startupList)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().startupPage.list)));
     pressKey(VK_RIGHT);
     pressKey(VK_RETURN);
     EXPECT_TRUE(IsWindowVisible(handle(main().categoryList))) << "Enter presses the focused button";

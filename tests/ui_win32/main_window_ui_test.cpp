@@ -22,7 +22,7 @@ TEST_F(MainWindowUi, AfterTheSplashTheMainWindowShowsCentredOnTheUninstallPage) 
     ASSERT_TRUE(IsWindowVisible(window));
     expectPlacedOnScreen(window, 200);
     EXPECT_TRUE(IsWindowVisible(handle(main().programList)));
-    EXPECT_FALSE(IsWindowVisible(handle(main().startupList)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().startupPage.list)));
     char title[64];
     GetWindowTextA(window, title, sizeof title);
     EXPECT_STREQ(title, "Vantrel 2003");
@@ -45,12 +45,12 @@ TEST_F(MainWindowUi, TheAboutBoxAndTheOptionsDialogSitAtTheirPlacesOnTheScreen) 
 TEST_F(MainWindowUi, MenuClicksSwitchPages) {
     startToMainWindow();
     clickOn(handle(main().startupMenuButton));
-    EXPECT_TRUE(IsWindowVisible(handle(main().startupList)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().startupPage.list)));
     EXPECT_FALSE(IsWindowVisible(handle(main().programList)));
     clickOn(handle(main().scannerMenuButton));
     EXPECT_TRUE(IsWindowVisible(handle(main().categoryList)));
     EXPECT_TRUE(IsWindowVisible(handle(main().scannerButtons)));
-    EXPECT_FALSE(IsWindowVisible(handle(main().startupButtons)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().startupPage.buttons)));
     EXPECT_FALSE(IsWindowVisible(handle(main().searchBox)));
 }
 
@@ -74,7 +74,7 @@ TEST_F(MainWindowUi, AltAndTheMarkedLetterRunTheMenuCommand) {
     HWND window = program.handleOf(main().window);
     PostMessageA(window, WM_SYSCHAR, 's', 1 << 29);  // Alt held
     ui_test::pump(200);
-    EXPECT_TRUE(IsWindowVisible(handle(main().startupList)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().startupPage.list)));
     PostMessageA(window, WM_SYSCHAR, 'r', 1 << 29);
     ui_test::pump(200);
     EXPECT_TRUE(IsWindowVisible(handle(main().findingsList)));

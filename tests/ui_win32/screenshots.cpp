@@ -99,9 +99,9 @@ int main(int argc, char** argv) {
     main.store.saveString(platform::kHkeyCurrentUser, parked, "Parked Tool", "C:\\windows\\regedit.exe");
     main.startupMenuButton.click();
     ok = save(mainWindow, folder, "main-startup-entries") && ok;
-    main.addStartupButton.click();
-    ok = save(program.handleOf(main.startupTool->dialog().window), folder, "startup-entry-dialog") && ok;
-    main.startupTool->dialog().cancel();
+    main.startupPage.addButton.click();
+    ok = save(program.handleOf(main.startupPage.dialog().window), folder, "startup-entry-dialog") && ok;
+    main.startupPage.dialog().cancel();
     main.store.deleteValue("HKCU", run, "Sample Tool");
     main.store.deleteValue("HKCU", parked, "Parked Tool");
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "startup/registry_values.h"
+#include "platform/registry_key.h"
 #include "startup/startup_places.h"
 #include "ui_win32/ui_desktop.h"
 #include "win32/program.h"
@@ -19,7 +19,7 @@ protected:
     StartupPageUi() : program(pc.machine) {}
     ~StartupPageUi() override {
         for (const char* key : {startup::kRunKey, startup::kRunKeyNt, startup::kParkedRunKey})
-            startup::deleteRawValue(pc.real.registry, platform::kHkeyCurrentUser, key, kEntryName);
+            platform::deleteValue(pc.real.registry, platform::kHkeyCurrentUser, key, platform::View::Native, kEntryName);
         if (auto* main = program.application().mainWindow())
             for (const auto& set : main->backups.list()) main->backups.remove(set.folderName);
     }
@@ -43,7 +43,7 @@ protected:
     }
     // The row of the real list control that shows `name`; -1 when none.
     int shownRow(const std::string& name) {
-        HWND list = handle(main().window, main().startupList);
+        HWND list = handle(main().window, main().startupPage.list);
         const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             char text[260] = {};
@@ -58,7 +58,7 @@ protected:
     }
     void chooseRow(int row) {
         ASSERT_GE(row, 0);
-        main().startupList.clickRow(static_cast<std::size_t>(row));
+        main().startupPage.list.clickRow(static_cast<std::size_t>(row));
         ui_test::pump(50);
     }
 
@@ -68,8 +68,8 @@ protected:
 
 TEST_F(StartupPageUi, AddedEntryIsListedDisabledEnabledAndDeleted) {
     startToStartupPage();
-    clickOn(handle(main().window, main().addStartupButton));
-    startup::StartupEntryDialog& dialog = main().startupTool->dialog();
+    clickOn(handle(main().window, main().startupPage.addButton));
+    startup::StartupEntryDialog& dialog = main().startupPage.dialog();
     HWND dialogWindow = program.handleOf(dialog.window);
     ASSERT_TRUE(dialogWindow && IsWindowVisible(dialogWindow));
     char title[64] = {};
@@ -85,28 +85,28 @@ TEST_F(StartupPageUi, AddedEntryIsListedDisabledEnabledAndDeleted) {
     ASSERT_GE(added, 0) << "listed after Save";
 
     chooseRow(added);
-    clickOn(handle(main().window, main().disableStartupButton));
+    clickOn(handle(main().window, main().startupPage.disableButton));
     const int parked = shownRow(kEntryName);
     ASSERT_GE(parked, 0);
-    EXPECT_EQ(main().startupList.row(static_cast<std::size_t>(parked)).smallIcon, "b");
+    EXPECT_EQ(main().startupPage.list.row(static_cast<std::size_t>(parked)).smallIcon, "b");
 
     chooseRow(parked);
-    clickOn(handle(main().window, main().enableStartupButton));
+    clickOn(handle(main().window, main().startupPage.enableButton));
     const int back = shownRow(kEntryName);
     ASSERT_GE(back, 0);
-    EXPECT_EQ(main().startupList.row(static_cast<std::size_t>(back)).smallIcon, "a");
+    EXPECT_EQ(main().startupPage.list.row(static_cast<std::size_t>(back)).smallIcon, "a");
 
     chooseRow(back);
     pc.desktop.answers = {platform::MessageAnswer::Yes};
-    clickOn(handle(main().window, main().deleteStartupButton));
+    clickOn(handle(main().window, main().startupPage.deleteButton));
     EXPECT_EQ(shownRow(kEntryName), -1);
     EXPECT_EQ(pc.desktop.messages.size(), 1u) << "only the question";
 }
 
 TEST_F(StartupPageUi, EscapeClosesTheDialogAsCancelDoes) {
     startToStartupPage();
-    clickOn(handle(main().window, main().addStartupButton));
-    startup::StartupEntryDialog& dialog = main().startupTool->dialog();
+    clickOn(handle(main().window, main().startupPage.addButton));
+    startup::StartupEntryDialog& dialog = main().startupPage.dialog();
     HWND name = handle(dialog.window, dialog.nameBox);
     SetFocus(name);
     PostMessageA(name, WM_KEYDOWN, VK_ESCAPE, 0);

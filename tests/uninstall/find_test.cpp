@@ -40,7 +40,7 @@ class FindCommand : public main_window_test::MainWindowTest {
 protected:
     FindCommand() {
         loadWith("english.ini");
-        for (ui::ListView* list : {&form->programList, &form->startupList})
+        for (ui::ListView* list : {&form->programList, &form->startupPage.list})
             for (const char* name : {"Alpha One", "Beta", "Alpha Two", "Gamma"}) list->addRow(name);
     }
     void search(const std::string& text) { form->searchBox.setText(text); }
@@ -75,12 +75,12 @@ TEST_F(FindCommand, StepsThroughTheHitsThenTellsTheUserAtEveryFurtherPress) {
 
 TEST_F(FindCommand, TheStartupListEndsSilentlyAfterAHitButTellsWhenItFoundNothing) {
     form->showStartupPage();
-    form->startupList.clear();
-    for (const char* name : {"Tray Clock", "Mail", "Tray Icon"}) form->startupList.addRow(name);
+    form->startupPage.list.clear();
+    for (const char* name : {"Tray Clock", "Mail", "Tray Icon"}) form->startupPage.list.addRow(name);
     search("tray");
     pressFind();
     pressFind();
-    EXPECT_EQ(selectedRows(form->startupList), std::vector<std::size_t>{2});
+    EXPECT_EQ(selectedRows(form->startupPage.list), std::vector<std::size_t>{2});
     EXPECT_TRUE(selectedRows(form->programList).empty()) << "the page on show is the one searched";
     pressFind();
     EXPECT_TRUE(pc.desktop.messages.empty());

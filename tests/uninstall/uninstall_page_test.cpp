@@ -167,7 +167,7 @@ TEST_F(UninstallPage, ABadEntryCheckStoppedByAPageSwitchAsksNoMoreAndChangesNoth
     };
     form->checkBadEntriesButton.click();
     EXPECT_TRUE(pc.desktop.messages.empty());
-    EXPECT_TRUE(form->startupList.visible()) << "no rebuild takes the user back";
+    EXPECT_TRUE(form->startupPage.list.visible()) << "no rebuild takes the user back";
     EXPECT_TRUE(hasKey("ImageViewer"));
 }
 

@@ -6,7 +6,7 @@
 #include "platform/reg_file.h"
 #include "platform/scripted_desktop.h"
 #include "platform/shell_link_codec.h"
-#include "startup/registry_values.h"
+#include "platform/registry_key.h"
 #include "startup/startup_page.h"
 #include "support/test_machine.h"
 #include "win32/win32_services.h"
@@ -26,22 +26,17 @@ protected:
           store(real.registry, real.profile, real.files),
           backups(machine, tm->scratchFolder() + "\\Backups"),
           language(store, real.files, [] { return std::string("english.ini"); }),
-          list("list", {}, {{"", 1}, {"", 1}, {"", 1}, {"", 0}, {"", 0}, {"", 0}}),
           label("label", {}),
           search("search", {}),
-          buttons{ui::Button("add", {}), ui::Button("edit", {}), ui::Button("delete", {}), ui::Button("disable", {}),
-                  ui::Button("enable", {})},
-          page(startup::StartupPageParts{list, label, search,
-                                         {&buttons[0], &buttons[1], &buttons[2], &buttons[3], &buttons[4]},
-                                         selectedRow, activeRows, userName, [] { return std::uint64_t{1}; },
-                                         [this] { page.list(); }},
-               startup::ChangeServices{machine, store, backups, language}) {}
+          page(startup::StartupPageHost{label, search, [] { return std::uint64_t{1}; }, [this] { page.listEntries(); }},
+               startup::ChangeServices{machine, store, backups, language}),
+          list(page.list) {}
     ~StartupWine() override {
         for (Key root : {kHkeyCurrentUser, kHkeyLocalMachine})
             for (const char* key : {kRunKey, startup::kRunKeyNt, startup::kParkedRunKey})
-                startup::deleteRawValue(real.registry, root, key, kTestName);
+                deleteValue(real.registry, root, key, View::Native, kTestName);
         for (const char* key : {startup::kParkedFolderKey, startup::kParkedTargetKey})
-            startup::deleteRawValue(real.registry, kHkeyLocalMachine, key, kTestName);
+            deleteValue(real.registry, kHkeyLocalMachine, key, startup::kOwnKeysView, kTestName);
         for (const char* key : {"run", "load", "rundisabled", "loaddisabled"})
             real.profile.writeString("windows", key, std::nullopt, places().winIni);
         const std::string link = real.shortcuts.startupFolder(false) + "\\" + kTestName + ".lnk";
@@ -52,7 +47,9 @@ protected:
     startup::StartupPlaces places() { return startup::findStartupPlaces(machine, store); }
     std::size_t rowOf(const std::string& name, bool active) {
         for (std::size_t i = 0; i < list.rowCount(); ++i)
-            if (list.text(i, 0) == name && list.text(i, 3) == (active ? "1" : "0")) return i;
+            if (const startup::StartupEntry* entry = page.entryOfRow(i);
+                entry && entry->name == name && entry->active == active)
+                return i;
         return list.rowCount();
     }
     void choose(const std::string& name, bool active) {
@@ -67,13 +64,13 @@ protected:
     }
     // Disable then Enable of the entry listed as `name`, checking the row's state each time.
     void roundTrip(const std::string& name) {
-        page.list();
+        page.listEntries();
         choose(name, true);
-        buttons[3].click();
+        page.disableButton.click();
         ASSERT_LT(rowOf(name, false), list.rowCount()) << "parked " << name;
         EXPECT_EQ(list.row(rowOf(name, false)).smallIcon, "b");
         choose(name, false);
-        buttons[4].click();
+        page.enableButton.click();
         ASSERT_LT(rowOf(name, true), list.rowCount()) << "enabled " << name;
     }
 
@@ -84,13 +81,10 @@ protected:
     store::SettingsStore store;
     backup::Backups backups;
     localisation::Language language;
-    ui::ListView list;
     ui::Label label;
     ui::TextBox search;
-    std::array<ui::Button, 5> buttons;
-    int selectedRow = 0, activeRows = 0;
-    std::string userName;
     startup::StartupPage page;
+    ui::ListView& list;
 };
 
 TEST_F(StartupWine, RunValueComesBackAsTheSameRegistryText) {
@@ -98,13 +92,13 @@ TEST_F(StartupWine, RunValueComesBackAsTheSameRegistryText) {
     data.append(1200, 'w');
     data += ".exe";
     data += '\0';
-    ASSERT_EQ(startup::writeRawValue(real.registry, kHkeyCurrentUser, kRunKey, kTestName, {kRegExpandSz, data}),
+    ASSERT_EQ(writeValue(real.registry, kHkeyCurrentUser, kRunKey, View::Native, kTestName, {kRegExpandSz, data}),
               kSuccess);
     const std::string before = saveRegFile(real.registry, kHkeyCurrentUser, kRunKey, RegFileFormat::Version5);
     roundTrip(kTestName);
     EXPECT_EQ(saveRegFile(real.registry, kHkeyCurrentUser, kRunKey, RegFileFormat::Version5), before);
-    startup::RawValue nt;
-    ASSERT_EQ(startup::readRawValue(real.registry, kHkeyCurrentUser, startup::kRunKeyNt, kTestName, nt), kSuccess);
+    RegValue nt;
+    ASSERT_EQ(readValue(real.registry, kHkeyCurrentUser, startup::kRunKeyNt, View::Native, kTestName, nt), kSuccess);
     EXPECT_EQ(nt.type, kRegExpandSz);
     EXPECT_EQ(nt.data, data);
     EXPECT_TRUE(desktop.messages.empty()) << desktop.messages.front().text;
@@ -113,8 +107,8 @@ TEST_F(StartupWine, RunValueComesBackAsTheSameRegistryText) {
 TEST_F(StartupWine, WinIniRunIsAddedBesideDisabledEnabledAndDeletedThroughTheProfileFunctions) {
     const std::string winIni = places().winIni;
     ASSERT_TRUE(real.profile.writeString("windows", "run", "C:\\first.exe", winIni));
-    page.list();
-    buttons[0].click();
+    page.listEntries();
+    page.addButton.click();
     page.dialog().nameBox.setText("unused");
     page.dialog().commandBox.setText("C:\\second.exe");
     page.dialog().locationList.select(3);
@@ -125,7 +119,7 @@ TEST_F(StartupWine, WinIniRunIsAddedBesideDisabledEnabledAndDeletedThroughThePro
     EXPECT_EQ(startup::readWinIni(real.profile, winIni, "rundisabled"), "");
     choose("C:\\first.exe C:\\second.exe", true);
     desktop.answers = {MessageAnswer::Yes};
-    buttons[2].click();
+    page.deleteButton.click();
     EXPECT_EQ(startup::readWinIni(real.profile, winIni, "run"), "");
     EXPECT_TRUE(desktop.messages.size() == 1) << desktop.messages.back().text;
 }
@@ -133,8 +127,8 @@ TEST_F(StartupWine, WinIniRunIsAddedBesideDisabledEnabledAndDeletedThroughThePro
 TEST_F(StartupWine, ShortcutWrittenByTheDialogReadsBackInTheShellAndTheCodecAndRoundTrips) {
     const std::string folder = real.shortcuts.startupFolder(false);
     ASSERT_FALSE(folder.empty());
-    page.list();
-    buttons[0].click();
+    page.listEntries();
+    page.addButton.click();
     page.dialog().nameBox.setText(kTestName);
     page.dialog().commandBox.setText("C:\\windows\\notepad.exe /min");
     page.dialog().locationList.select(5);
@@ -159,7 +153,7 @@ TEST_F(StartupWine, ShortcutWrittenByTheDialogReadsBackInTheShellAndTheCodecAndR
     EXPECT_EQ(fileBytes(path), bytes);
     choose(kTestName, true);
     desktop.answers = {MessageAnswer::Yes};
-    buttons[2].click();
+    page.deleteButton.click();
     std::uint32_t attributes = 0;
     EXPECT_NE(real.files.getAttributes(path, attributes), kSuccess);
     EXPECT_EQ(rowOf(kTestName, true), list.rowCount());
