@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/registry_redirector.h"
+
 namespace platform {
 namespace {
 
@@ -78,6 +80,7 @@ struct Value {
 struct Node {
     std::string name;  // as first written
     std::string folded;
+    std::uint32_t grantedRights = kKeyAllAccess;  // the key's ACL as it applies to this user
     bool deleted = false;
     bool permanent = false;  // the roots and HKCR's target cannot go away
     Node* parent = nullptr;  // valid while the node is attached
@@ -139,15 +142,20 @@ Status splitPath(const std::string& path, std::vector<std::string_view>& parts) 
 }
 
 // Follows an existing path down from `current`; 2 when a part is missing.
-Status descend(std::shared_ptr<Node>& current, const std::string& subKey) {
-    std::vector<std::string_view> parts;
-    if (auto status = splitPath(subKey, parts)) return status;
-    for (auto part : parts) {
+Status descend(std::shared_ptr<Node>& current, const KeyPath& parts) {
+    for (const auto& part : parts) {
         auto it = current->children.find(fold(part));
         if (it == current->children.end()) return kFileNotFound;
         current = it->second;
     }
     return kSuccess;
+}
+
+// The rights a handle gets on `node`, or 5 when its ACL refuses some of them.
+Status grantedAccess(const Node& node, std::uint32_t access, std::uint32_t& rights) {
+    rights = effectiveAccess(access);
+    if (access & kMaximumAllowed) rights &= node.grantedRights;
+    return (rights & ~node.grantedRights) ? kAccessDenied : kSuccess;
 }
 
 std::shared_ptr<Node> makeNode(std::string_view name) {
@@ -172,11 +180,56 @@ struct MemoryRegistry::State {
     std::array<std::shared_ptr<Node>, 6> roots;  // HKCR .. HKCC, by low bits
     std::unordered_map<Key, Handle> handles;
     Key nextHandle = 0x1000;
+    RegistryViews views;
 
-    Key newHandle(std::shared_ptr<Node> node, std::uint32_t access) {
+    // Whether a call with these flags reaches the 32-bit view's keys; both flags at once are refused.
+    Status reaches32BitView(std::uint32_t viewFlags, bool& bits32) const {
+        bits32 = false;
+        if (!views.machineIs64Bit) return kSuccess;  // one view: the flags are ignored
+        const std::uint32_t flags = viewFlags & kKeyWow64Res;
+        if (flags == kKeyWow64Res) return kInvalidParameter;
+        bits32 = flags == kKeyWow64_32Key || (flags == 0 && !views.processIs64Bit);
+        return kSuccess;
+    }
+
+    // The physical root above `node` and the path from it down to `node`.
+    std::shared_ptr<Node> rootAbove(Node* node, KeyPath& path, Key& root) const {
+        for (; node->parent; node = node->parent) path.insert(path.begin(), node->name);
+        for (std::size_t i = 0; i < roots.size(); ++i)
+            if (roots[i].get() == node && i != 0) {
+                root = kHkeyClassesRoot + i;
+                return roots[i];
+            }
+        return nullptr;
+    }
+
+    // Where a walk from `parent` by `subKey` starts, and the names it takes:
+    // below the parent as written, or, in the 32-bit view, from the physical
+    // root along the path the redirector gives.
+    Status target(Node* parent, std::shared_ptr<Node>& start, const std::string& subKey, std::uint32_t access,
+                  KeyPath& parts) const {
+        std::vector<std::string_view> written;
+        if (auto status = splitPath(subKey, written)) return status;
+        bool bits32 = false;
+        if (auto status = reaches32BitView(access, bits32)) return status;
+        KeyPath logical;
+        Key root = 0;
+        std::shared_ptr<Node> top = bits32 ? rootAbove(parent, logical, root) : nullptr;
+        if (!top) {
+            parts.assign(written.begin(), written.end());
+            return kSuccess;
+        }
+        logical = logicalPathOf32BitKey(root, logical);
+        logical.insert(logical.end(), written.begin(), written.end());
+        parts = physicalPathIn32BitView(root, logical);
+        start = std::move(top);
+        return kSuccess;
+    }
+
+    Key newHandle(std::shared_ptr<Node> node, std::uint32_t rights) {
         Key key = nextHandle;
         nextHandle += 4;
-        handles.emplace(key, Handle{std::move(node), effectiveAccess(access)});
+        handles.emplace(key, Handle{std::move(node), rights});
         return key;
     }
 
@@ -220,11 +273,14 @@ MemoryRegistry::~MemoryRegistry() = default;
 Status MemoryRegistry::openKey(Key parent, const std::string& subKey, std::uint32_t access, Key& result) {
     result = 0;
     Node* node = nullptr;
-    std::uint32_t parentAccess = 0;
+    std::uint32_t parentAccess = 0, rights = 0;
     std::shared_ptr<Node> current;
+    KeyPath parts;
     if (auto status = state_->resolve(parent, node, parentAccess, &current)) return status;
-    if (auto status = descend(current, subKey)) return status;
-    result = state_->newHandle(std::move(current), access);
+    if (auto status = state_->target(node, current, subKey, access, parts)) return status;
+    if (auto status = descend(current, parts)) return status;
+    if (auto status = grantedAccess(*current, access, rights)) return status;
+    result = state_->newHandle(std::move(current), rights);
     return kSuccess;
 }
 
@@ -232,12 +288,12 @@ Status MemoryRegistry::createKey(Key parent, const std::string& subKey, std::uin
                                  std::uint32_t* disposition) {
     result = 0;
     Node* node = nullptr;
-    std::uint32_t parentAccess = 0;
+    std::uint32_t parentAccess = 0, rights = 0;
     std::shared_ptr<Node> current;
+    KeyPath parts;
     if (auto status = state_->resolve(parent, node, parentAccess, &current)) return status;
-    std::vector<std::string_view> parts;
-    if (auto status = splitPath(subKey, parts)) return status;
-    for (auto part : parts)
+    if (auto status = state_->target(node, current, subKey, access, parts)) return status;
+    for (const auto& part : parts)
         if (part.size() > kMaxKeyNameLength) return kInvalidParameter;
 
     std::size_t level = 0;
@@ -247,12 +303,15 @@ Status MemoryRegistry::createKey(Key parent, const std::string& subKey, std::uin
         current = it->second;
     }
     const bool creating = level < parts.size();
-    if (creating && !(parentAccess & kKeyCreateSubKey)) return kAccessDenied;
+    if (creating && !(parentAccess & current->grantedRights & kKeyCreateSubKey)) return kAccessDenied;
     if (current->depth + (parts.size() - level) > kMaxDepth) return kInvalidParameter;
+    if (!creating)
+        if (auto status = grantedAccess(*current, access, rights)) return status;
     for (; level < parts.size(); ++level) current = addChild(*current, parts[level]);
+    if (creating) rights = effectiveAccess(access);
 
     if (disposition) *disposition = creating ? kCreatedNewKey : kOpenedExistingKey;
-    result = state_->newHandle(std::move(current), access);
+    result = state_->newHandle(std::move(current), rights);
     return kSuccess;
 }
 
@@ -311,22 +370,7 @@ Status MemoryRegistry::deleteValue(Key key, const std::string& name) {
     return kSuccess;
 }
 
-Status MemoryRegistry::deleteKey(Key key, const std::string& subKey) {
-    Node* node = nullptr;
-    std::uint32_t access = 0;
-    std::shared_ptr<Node> current;
-    if (auto status = state_->resolve(key, node, access, &current)) return status;
-    // Windows opens the victim itself for deletion: the parent handle's rights
-    // do not matter, and an empty name means the key behind the handle.
-    if (auto status = descend(current, subKey)) return status;
-    if (current->permanent || !current->children.empty()) return kAccessDenied;
-    Node* parent = current->parent;
-    current->deleted = true;
-    current->parent = nullptr;
-    parent->removed.push_back(current);
-    parent->children.erase(current->folded);
-    return kSuccess;
-}
+Status MemoryRegistry::deleteKey(Key key, const std::string& subKey) { return deleteKeyInView(key, subKey, 0); }
 
 Status MemoryRegistry::enumKey(Key key, std::uint32_t index, char* name, std::uint32_t nameSize) {
     Node* node = nullptr;
@@ -372,11 +416,40 @@ Status MemoryRegistry::closeKey(Key key) {
 
 std::size_t MemoryRegistry::openHandleCount() const { return state_->handles.size(); }
 
-// One view until the machine is given two.
-Status MemoryRegistry::deleteKeyInView(Key key, const std::string& subKey, std::uint32_t) {
-    return deleteKey(key, subKey);
+Status MemoryRegistry::deleteKeyInView(Key key, const std::string& subKey, std::uint32_t viewFlags) {
+    Node* node = nullptr;
+    std::uint32_t access = 0;
+    std::shared_ptr<Node> current;
+    KeyPath parts;
+    if (auto status = state_->resolve(key, node, access, &current)) return status;
+    if (auto status = state_->target(node, current, subKey, viewFlags, parts)) return status;
+    // Windows opens the victim itself for deletion: the parent handle's rights
+    // do not matter, and an empty name means the key behind the handle.
+    if (auto status = descend(current, parts)) return status;
+    if (current->permanent || !current->children.empty() || !(current->grantedRights & kDelete))
+        return kAccessDenied;
+    Node* parent = current->parent;
+    current->deleted = true;
+    current->parent = nullptr;
+    parent->removed.push_back(current);
+    parent->children.erase(current->folded);
+    return kSuccess;
 }
 
-RegistryViews MemoryRegistry::views() const { return {}; }
+RegistryViews MemoryRegistry::views() const { return state_->views; }
+
+void MemoryRegistry::setViews(const RegistryViews& views) { state_->views = views; }
+
+Status MemoryRegistry::setGrantedRights(Key root, const std::string& path, std::uint32_t rights) {
+    Node* node = nullptr;
+    std::uint32_t access = 0;
+    std::shared_ptr<Node> current;
+    std::vector<std::string_view> written;
+    if (auto status = state_->resolve(root, node, access, &current)) return status;
+    if (auto status = splitPath(path, written)) return status;
+    if (auto status = descend(current, KeyPath(written.begin(), written.end()))) return status;
+    current->grantedRights = rights;
+    return kSuccess;
+}
 
 }  // namespace platform

@@ -2,7 +2,9 @@
 // The registry in memory, with Windows' rules: names case-insensitive but kept
 // as written, enumeration by index (subkeys by upper-cased name, values in
 // creation order), access rights checked per handle, NT's refusal to delete a
-// key that has subkeys.
+// key that has subkeys. It plays a 32-bit machine (one view, the view flags
+// ignored) unless told it is a 64-bit one; then its keys are laid out as a
+// 64-bit Windows lays them out and a 32-bit process's calls are redirected.
 #include <memory>
 
 #include "platform/registry.h"
@@ -34,6 +36,11 @@ public:
 
     // Handles not yet closed; tests use it to catch leaks.
     std::size_t openHandleCount() const;
+    // Which machine this is, and which process kind calls it.
+    void setViews(const RegistryViews& views);
+    // The rights the key's security lets this user have (all, unless told);
+    // asking for more is refused with 5. The path is physical, as written.
+    Status setGrantedRights(Key root, const std::string& path, std::uint32_t rights);
 
 private:
     struct State;

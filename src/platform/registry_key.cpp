@@ -1,7 +1,12 @@
 #include "platform/registry_key.h"
 
+#include <array>
 #include <cstring>
+#include <string_view>
 #include <utility>
+
+#include "platform/registry_redirector.h"
+#include "platform/registry_roots.h"
 
 namespace platform {
 namespace {
@@ -10,8 +15,45 @@ constexpr std::uint32_t kNameCharacters = 16384;  // the registry's limit for a 
 constexpr std::size_t kFirstDataBuffer = 4096;    // most values fit; a longer one grows it
 constexpr int kReadAttempts = 4;                  // a value that keeps growing is given up on
 
+// The program's own keys: both builds keep their settings and parked entries in one place.
+constexpr std::array<std::string_view, 1> kOwnKeys = {"Software\\Morvalen"};
+
+KeyPath partsOf(const std::string& path) {
+    KeyPath parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t cut = std::min(path.find('\\', start), path.size());
+        if (cut > start) parts.push_back(path.substr(start, cut - start));
+        start = cut + 1;
+    }
+    return parts;
+}
+
+bool startsWithKey(const KeyPath& parts, std::string_view key) {
+    const KeyPath own = partsOf(std::string(key));
+    if (parts.size() < own.size()) return false;
+    for (std::size_t i = 0; i < own.size(); ++i)
+        if (!sameKeyName(parts[i], own[i])) return false;
+    return true;
+}
+
+// A place named from a root in the native view: the program's own keys and the
+// keys Windows shares go through the 64-bit view, so both builds reach one key
+// (on Windows it is one key anyway; Wine shares only part of them).
+View placeView(Registry& registry, Key parent, const std::string& path, View view) {
+    if (view != View::Native || !rootByHandle(parent) || !registry.views().hasSecondView()) return view;
+    const KeyPath parts = partsOf(path);
+    for (std::string_view own : kOwnKeys)
+        if (startsWithKey(parts, own)) return View::Bits64;
+    return sharedBetweenViews(parent, parts) ? View::Bits64 : view;
+}
+
+std::uint32_t viewFlags(Registry& registry, Key parent, const std::string& path, View view) {
+    return registry.views().flagsFor(placeView(registry, parent, path, view));
+}
+
 Status openIn(Registry& registry, Key parent, const std::string& path, View view, std::uint32_t access, Key& key) {
-    return registry.openKey(parent, path, access | registry.views().flagsFor(view), key);
+    return registry.openKey(parent, path, access | viewFlags(registry, parent, path, view), key);
 }
 
 }  // namespace
@@ -47,7 +89,8 @@ Status RegKey::create(Registry& registry, Key parent, const std::string& path, V
                       RegKey& key, std::uint32_t* disposition) {
     key.close();
     Key handle = 0;
-    Status status = registry.createKey(parent, path, access | registry.views().flagsFor(view), handle, disposition);
+    Status status =
+        registry.createKey(parent, path, access | viewFlags(registry, parent, path, view), handle, disposition);
     if (status != kSuccess) return status;
     key.registry_ = &registry;
     key.key_ = handle;
@@ -88,19 +131,21 @@ Status RegKey::deleteValue(const std::string& name) const {
     return status == kFileNotFound ? kSuccess : status;
 }
 
-Status RegKey::valueNames(std::vector<std::string>& names, const AfterEach& afterEach) const {
+Status RegKey::valueNames(std::vector<std::string>& names, const AfterEach& afterEach,
+                          DefaultValue defaultValue) const {
     std::vector<char> buffer(kNameCharacters);
     for (std::uint32_t index = 0;; ++index) {
         std::uint32_t length = kNameCharacters, type = 0;
         Status status = registry_->enumValue(key_, index, buffer.data(), &length, &type, nullptr, nullptr);
         if (status == kNoMoreItems) return kSuccess;
         if (status != kSuccess) return status;
-        if (length > 0) names.emplace_back(buffer.data(), length);
+        if (length > 0 || defaultValue == DefaultValue::Listed) names.emplace_back(buffer.data(), length);
         if (afterEach && !afterEach()) return kSuccess;
     }
 }
 
-Status RegKey::values(std::vector<NamedRegValue>& values, const AfterEach& afterEach) const {
+Status RegKey::values(std::vector<NamedRegValue>& values, const AfterEach& afterEach,
+                      DefaultValue defaultValue) const {
     std::vector<char> name(kNameCharacters);
     std::string data(kFirstDataBuffer, '\0');
     for (std::uint32_t index = 0;;) {
@@ -113,7 +158,8 @@ Status RegKey::values(std::vector<NamedRegValue>& values, const AfterEach& after
         }
         if (status == kNoMoreItems) return kSuccess;
         if (status != kSuccess) return status;
-        if (length > 0) values.push_back({std::string(name.data(), length), {type, data.substr(0, size)}});
+        if (length > 0 || defaultValue == DefaultValue::Listed)
+            values.push_back({std::string(name.data(), length), {type, data.substr(0, size)}});
         ++index;
         if (afterEach && !afterEach()) return kSuccess;
     }
@@ -157,6 +203,14 @@ bool keyExists(Registry& registry, Key root, const std::string& path, View view)
     return status == kSuccess || status == kAccessDenied;
 }
 
+Status deleteKey(Registry& registry, Key root, const std::string& path, View view) {
+    if (path.empty()) return kInvalidParameter;
+    Status status = registry.deleteKeyInView(root, path, viewFlags(registry, root, path, view));
+    return status == kFileNotFound ? kSuccess : status;
+}
+
+bool sharedBetweenViews(Key root, const std::string& path) { return platform::sharedBetweenViews(root, partsOf(path)); }
+
 Status deleteKeyTree(Registry& registry, Key root, const std::string& path, View view) {
     if (path.empty()) return kInvalidParameter;
     std::vector<std::string> children;
@@ -171,7 +225,7 @@ Status deleteKeyTree(Registry& registry, Key root, const std::string& path, View
     for (const std::string& child : children)
         if (Status status = deleteKeyTree(registry, root, path + "\\" + child, view); status != kSuccess)
             return status;
-    Status status = registry.deleteKeyInView(root, path, registry.views().flagsFor(view));
+    Status status = registry.deleteKeyInView(root, path, viewFlags(registry, root, path, view));
     return status == kFileNotFound ? kSuccess : status;
 }
 

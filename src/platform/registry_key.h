@@ -17,6 +17,9 @@ namespace platform {
 // Runs after each name of a long list (the message loop must not wait); false ends the walk.
 using AfterEach = std::function<bool()>;
 
+// Whether a list of values names the default value (the empty name) too.
+enum class DefaultValue { Left, Listed };
+
 class RegKey {
 public:
     RegKey() = default;
@@ -43,10 +46,12 @@ public:
     Status write(const std::string& name, const RegValue& value) const;
     // A value already gone counts as deleted.
     Status deleteValue(const std::string& name) const;
-    // Names exactly as stored, in the registry's order; the default value's empty name left out.
-    Status valueNames(std::vector<std::string>& names, const AfterEach& afterEach = {}) const;
+    // Names exactly as stored, in the registry's order; the default value's empty name left out unless asked for.
+    Status valueNames(std::vector<std::string>& names, const AfterEach& afterEach = {},
+                      DefaultValue defaultValue = DefaultValue::Left) const;
     // Every named value with its data, in one walk.
-    Status values(std::vector<NamedRegValue>& values, const AfterEach& afterEach = {}) const;
+    Status values(std::vector<NamedRegValue>& values, const AfterEach& afterEach = {},
+                  DefaultValue defaultValue = DefaultValue::Left) const;
     Status subkeyNames(std::vector<std::string>& names, const AfterEach& afterEach = {}) const;
 
     Status close();
@@ -67,9 +72,15 @@ Status writeValue(Registry& registry, Key root, const std::string& path, View vi
 Status deleteValue(Registry& registry, Key root, const std::string& path, View view, const std::string& name);
 // Present when it opens, and also when it exists but refuses this user (access denied).
 bool keyExists(Registry& registry, Key root, const std::string& path, View view);
+// Deletes the key at `path` when it has no subkeys (5 when it has); already gone is success.
+Status deleteKey(Registry& registry, Key root, const std::string& path, View view);
 // Deletes `path` and everything below it, children first, in `view`; a key
 // already gone is success; the root itself (empty path) is refused.
 Status deleteKeyTree(Registry& registry, Key root, const std::string& path, View view);
+// Whether both views of a 64-bit Windows reach one key at `path` below `root`
+// ("Registry Keys Affected by WOW64"); such places are read through the 64-bit
+// view from either build, and are no second place to look in.
+bool sharedBetweenViews(Key root, const std::string& path);
 // Windows 9x keeps some keys under "Windows", NT under "Windows NT": the 9x path when that key exists, else the NT one.
 const std::string& ninexOrNtPath(Registry& registry, Key root, const std::string& ninexPath,
                                  const std::string& ntPath, View view = View::Native);

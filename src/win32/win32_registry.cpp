@@ -80,11 +80,11 @@ platform::Status Win32Registry::deleteKeyInView(platform::Key key, const std::st
     return RegDeleteKeyExA(toHkey(key), subKey.c_str(), viewFlags, 0);
 }
 
-platform::RegistryViews Win32Registry::views() const {
+Win32Registry::Win32Registry() {
     BOOL wow64 = FALSE;
     IsWow64Process(GetCurrentProcess(), &wow64);
     constexpr bool kProcessIs64Bit = sizeof(void*) == 8;
-    return {kProcessIs64Bit || wow64 != FALSE, kProcessIs64Bit};
+    views_ = {kProcessIs64Bit || wow64 != FALSE, kProcessIs64Bit};
 }
 
 }  // namespace win32

@@ -8,6 +8,7 @@ namespace win32 {
 
 class Win32Registry : public platform::Registry {
 public:
+    Win32Registry();
     platform::Status openKey(platform::Key parent, const std::string& subKey, std::uint32_t access,
                              platform::Key& result) override;
     platform::Status createKey(platform::Key parent, const std::string& subKey, std::uint32_t access,
@@ -23,7 +24,10 @@ public:
                                std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) override;
     platform::Status closeKey(platform::Key key) override;
     platform::Status deleteKeyInView(platform::Key key, const std::string& subKey, std::uint32_t viewFlags) override;
-    platform::RegistryViews views() const override;
+    platform::RegistryViews views() const override { return views_; }
+
+private:
+    platform::RegistryViews views_;  // asked once: every key the layer opens needs it
 };
 
 class Win32Profile : public platform::Profile {

@@ -51,7 +51,7 @@ public:
 private:
     static constexpr platform::Status kAccessDenied = 5;
     static bool refused(platform::Key parent, std::uint32_t access) {
-        return parent == platform::kHkeyLocalMachine && (access & ~platform::kKeyRead) != 0;
+        return parent == platform::kHkeyLocalMachine && (access & ~(platform::kKeyRead | platform::kKeyWow64Res)) != 0;
     }
     platform::Registry& inner_;
 };

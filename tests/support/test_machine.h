@@ -23,6 +23,9 @@ public:
     // Sets hidden/system the way the platform stores them, bypassing the
     // service under test, so attribute effects can be checked independently.
     virtual void writeHostFile(const std::string& windowsPath, const std::string& bytes) = 0;
+    // Makes the substitute registry play a 32-bit machine or a 64-bit one seen
+    // from either process kind; false on the real registry, whose views are fixed.
+    virtual bool setRegistryViews(const platform::RegistryViews& views) = 0;
 };
 
 std::unique_ptr<TestMachine> makeTestMachine();

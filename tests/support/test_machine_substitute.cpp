@@ -34,6 +34,10 @@ public:
         if (!host) throw std::runtime_error("unmapped path " + windowsPath);
         std::ofstream(*host, std::ios::binary) << bytes;
     }
+    bool setRegistryViews(const platform::RegistryViews& views) override {
+        substitute_.registry.setViews(views);
+        return true;
+    }
 
 private:
     std::filesystem::path root_;

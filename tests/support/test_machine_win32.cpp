@@ -62,6 +62,7 @@ public:
     void writeHostFile(const std::string& windowsPath, const std::string& bytes) override {
         std::ofstream(windowsPath, std::ios::binary) << bytes;
     }
+    bool setRegistryViews(const platform::RegistryViews&) override { return false; }
 
 private:
     win32::Win32Machine real_;
