@@ -79,7 +79,10 @@ std::string textWriter(const Report& report, const Heading& heading, Destination
 std::string writeCsv(const Report& report, Destination destination) {
     std::string out = destination == Destination::File ? "\xEF\xBB\xBF" : "";
     const std::vector<std::string> headings = headingsOf(report);
-    out += csvRow({headings.begin(), headings.end()});
+    // Spreadsheets and scripts find the display name, whatever the kind calls it, under one heading.
+    std::vector<std::string_view> header(headings.begin(), headings.end());
+    if (!header.empty()) header[0] = "Name";
+    out += csvRow(header);
     for (const Record& record : report.records) {
         std::vector<std::string_view> values;
         for (const std::string& heading : headings) values.push_back(valueOf(record, heading));

@@ -21,6 +21,7 @@ struct Heading {
 };
 
 // RFC 4180: a header row, CRLF line ends, a field quoted when it holds a comma, quote or line break.
+// The first column is the display name and is headed "Name" whatever the record calls it.
 std::string writeCsv(const Report& report, Destination destination);
 // One document: {"program", "version", "report", "records": [{...}, ...]}, no byte-order mark.
 std::string writeJson(const Report& report, const Heading& heading);

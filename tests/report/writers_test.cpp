@@ -37,11 +37,11 @@ TEST(CsvWriter, QuotesOnlyWhatNeedsItDoublesQuotesAndFillsMissingFieldsEmpty) {
               "Caf\xC3\xA9 \xC3\x9Cn\xC3\xAF" "code,,\xE2\x82\xAC 5 \xE2\x80\x93 Ltd\r\n");
 }
 
-TEST(CsvWriter, AFileStartsWithTheByteOrderMarkAndAnEmptyReportKeepsItsHeader) {
+TEST(CsvWriter, AFileStartsWithTheByteOrderMarkAndAnEmptyReportKeepsItsHeaderWithTheNameFirst) {
     const std::string file = writeCsv(awkwardReport(), Destination::File);
     EXPECT_EQ(file.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(file.substr(3), writeCsv(awkwardReport(), Destination::StandardOutput));
-    EXPECT_EQ(writeCsv(Report{"startup", {"Name", "Command"}, {}}, Destination::StandardOutput), "Name,Command\r\n");
+    EXPECT_EQ(writeCsv(Report{"scan", {"Location", "Reference"}, {}}, Destination::StandardOutput), "Name,Reference\r\n");
 }
 
 TEST(JsonWriter, OneDocumentWithEscapedStringsAndCamelCaseNames) {
