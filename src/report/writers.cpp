@@ -120,7 +120,8 @@ std::string writeText(const Report& report, const Heading& heading) {
         for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], displayWidth(row[c]));
 
     std::string out = std::string(heading.program) + " " + std::string(heading.version) + ", " + report.what +
-                      " report, " + std::to_string(report.records.size()) + " records" + std::string(kLineEnd);
+                      " report, " + std::to_string(report.records.size()) +
+                      (report.records.size() == 1 ? " record" : " records") + std::string(kLineEnd);
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
