@@ -66,50 +66,50 @@ void BackupSet::take(const Entry& entry) {
     contentsText_ += contentsLine(entry);
 }
 
-bool BackupSet::addKey(platform::Key root, const std::string& path) {
-    const std::string place = platform::regKeyName(root, path);
+bool BackupSet::addKey(platform::Key root, const std::string& path, platform::View view) {
+    const std::string place = placeName(machine_.registry, root, path, view);
     if (place.empty()) return refuse(path, "it is not under a registry root this program knows");
     if (breaksALine(path)) return refuse(place, "its name cannot be written to a registry file");
     if (!ready()) return refuse(place, committed_ ? "the backup was already written" : folderProblem_);
     std::string section;
-    const auto captured = platform::appendKeyRestore(machine_.registry, root, path, kFormat, section);
-    if (captured == platform::Captured::Unreadable) return refuse(place, "it cannot be read whole");
+    const auto captured = appendKeyRestore(machine_.registry, root, path, view, kFormat, section);
+    if (captured == Captured::Unreadable) return refuse(place, "it cannot be read whole");
     registryText_ += section;
-    take(makeEntry(EntryKind::RegistryKey, captured == platform::Captured::Existed, place));
+    take(makeEntry(EntryKind::RegistryKey, captured == Captured::Existed, place));
     return true;
 }
 
-bool BackupSet::addValue(platform::Key root, const std::string& path, const std::string& name) {
-    const std::string place = platform::regKeyName(root, path);
+bool BackupSet::addValue(platform::Key root, const std::string& path, const std::string& name,
+                         platform::View view) {
+    const std::string place = placeName(machine_.registry, root, path, view);
     if (place.empty()) return refuse(path, "it is not under a registry root this program knows");
     if (breaksALine(path) || breaksALine(name))
         return refuse(place + "\\" + name, "its name cannot be written to a registry file");
     if (!ready()) return refuse(place + "\\" + name, committed_ ? "the backup was already written" : folderProblem_);
     std::string section;
-    const auto captured = captureValue(root, path, name, place, section);
-    if (captured == platform::Captured::Unreadable) return refuse(place + "\\" + name, "it cannot be read");
+    const auto captured = captureValue(root, path, view, name, place, section);
+    if (captured == Captured::Unreadable) return refuse(place + "\\" + name, "it cannot be read");
     appendValueSection(place, section);
-    Entry entry = makeEntry(EntryKind::RegistryValue, captured == platform::Captured::Existed, place);
+    Entry entry = makeEntry(EntryKind::RegistryValue, captured == Captured::Existed, place);
     entry.name = name;
     take(entry);
     return true;
 }
 
-platform::Captured BackupSet::captureValue(platform::Key root, const std::string& path, const std::string& name,
-                                           const std::string& place, std::string& section) {
-    if (heldKey_ == 0 || heldRoot_ != root || heldPath_ != path) {
+Captured BackupSet::captureValue(platform::Key root, const std::string& path, platform::View view,
+                                 const std::string& name, const std::string& place, std::string& section) {
+    if (!heldKey_.isOpen() || heldRoot_ != root || heldPath_ != path || heldKey_.view() != view) {
         closeHeldKey();
         std::string trimmed = path;
         while (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
-        platform::Key key = 0;
         // A key that cannot be opened is saved as missing or refused, one value at a time.
-        if (machine_.registry.openKey(root, trimmed, platform::kKeyQueryValue, key) != platform::kSuccess)
-            return platform::appendValueRestore(machine_.registry, root, path, name, kFormat, section);
-        heldKey_ = key;
+        if (platform::RegKey::open(machine_.registry, root, trimmed, view, platform::kKeyQueryValue, heldKey_) !=
+            platform::kSuccess)
+            return appendValueRestore(machine_.registry, root, path, view, name, kFormat, section);
         heldRoot_ = root;
         heldPath_ = path;
     }
-    return platform::appendValueRestoreFromKey(machine_.registry, heldKey_, place, name, kFormat, section);
+    return appendValueRestoreFromKey(heldKey_, place, name, kFormat, section);
 }
 
 // Values of one key saved in a row share one [key] line, as the registry editor writes them.
@@ -128,10 +128,7 @@ void BackupSet::appendValueSection(const std::string& place, const std::string& 
     lastValueEnd_ = registryText_.size();
 }
 
-void BackupSet::closeHeldKey() {
-    if (heldKey_ != 0) machine_.registry.closeKey(heldKey_);
-    heldKey_ = 0;
-}
+void BackupSet::closeHeldKey() { heldKey_.close(); }
 
 bool BackupSet::addIniKey(const std::string& file, const std::string& section, const std::string& key) {
     const std::string place = file + " [" + section + "] " + key;

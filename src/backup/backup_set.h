@@ -8,6 +8,7 @@
 
 #include "backup/contents.h"
 #include "platform/machine.h"
+#include "backup/registry_capture.h"
 #include "platform/reg_file.h"
 
 namespace backup {
@@ -29,8 +30,11 @@ public:
 
     // Each saves one place with its state now and says whether it did; on false
     // the command must leave the place alone. An empty value name is the default value.
-    bool addKey(platform::Key root, const std::string& path);
-    bool addValue(platform::Key root, const std::string& path, const std::string& name);
+    // A registry place is read in `view` and saved under the name the 64-bit
+    // registry editor gives it, so it goes back to that view from either build.
+    bool addKey(platform::Key root, const std::string& path, platform::View view = platform::View::Native);
+    bool addValue(platform::Key root, const std::string& path, const std::string& name,
+                  platform::View view = platform::View::Native);
     bool addIniKey(const std::string& file, const std::string& section, const std::string& key);
     bool addFile(const std::string& path);
 
@@ -52,8 +56,8 @@ private:
     void take(const Entry& entry);
     bool writeWhole();
     void discardPartial();
-    platform::Captured captureValue(platform::Key root, const std::string& path, const std::string& name,
-                                    const std::string& place, std::string& section);
+    Captured captureValue(platform::Key root, const std::string& path, platform::View view, const std::string& name,
+                          const std::string& place, std::string& section);
     void closeHeldKey();
     void appendValueSection(const std::string& place, const std::string& section);
 
@@ -67,7 +71,7 @@ private:
     std::string folderProblem_;
     int copies_ = 0;
     // A command saves many values of one key in a row: the key stays open between them.
-    platform::Key heldKey_ = 0;
+    platform::RegKey heldKey_;
     platform::Key heldRoot_ = 0;
     std::string heldPath_;
     std::string lastValueKey_;       // the [key] section registryText_ ends with, if a value section

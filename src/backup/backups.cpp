@@ -120,10 +120,13 @@ bool Backups::saveBeforeRestore(const std::string& folderName, const Contents& c
         std::string path;
         switch (entry.kind) {
         case EntryKind::RegistryKey:
-            all = platform::splitRegKeyName(entry.place, root, path) && before.addKey(root, path) && all;
+            // Places are named as the 64-bit view names them, WOW6432Node and all.
+            all = platform::splitRegKeyName(entry.place, root, path) &&
+                  before.addKey(root, path, platform::View::Bits64) && all;
             break;
         case EntryKind::RegistryValue:
-            all = platform::splitRegKeyName(entry.place, root, path) && before.addValue(root, path, entry.name) && all;
+            all = platform::splitRegKeyName(entry.place, root, path) &&
+                  before.addValue(root, path, entry.name, platform::View::Bits64) && all;
             break;
         case EntryKind::IniKey: all = before.addIniKey(entry.place, entry.section, entry.name) && all; break;
         case EntryKind::File: all = before.addFile(entry.place) && all; break;

@@ -1,11 +1,14 @@
 #pragma once
 // Registry-editor text files ("REGEDIT4" and "Windows Registry Editor Version
-// 5.00"), read into and written from any Registry.
+// 5.00"), read into and written from any Registry. Decoding, parsing, applying
+// and writing each have their own file (reg_text_decoding, reg_file_parser,
+// reg_file_apply, reg_file_writer).
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "platform/registry.h"
+#include "platform/registry_key.h"
 
 namespace platform {
 
@@ -34,18 +37,13 @@ std::string regKeyName(Key root, const std::string& path);
 // The reverse: false when the name does not start with a root this program knows.
 bool splitRegKeyName(const std::string& name, Key& root, std::string& path);
 
-enum class Captured { Existed, Absent, Unreadable };
-// Appends the sections that bring a key back to what it holds now: its removal,
-// then the key with every value and subkey; the removal alone when it does not exist.
-// Appends nothing when any part of it cannot be read, or `path` names a root.
-Captured appendKeyRestore(Registry& registry, Key root, const std::string& path, RegFileFormat format,
-                          std::string& out);
-// The same for one value ("" is the default value): its data as it is now, or
-// its removal when it does not exist (with its key's, when the key does not exist).
-Captured appendValueRestore(Registry& registry, Key root, const std::string& path, const std::string& name,
-                            RegFileFormat format, std::string& out);
-// The same from a key the caller holds open for reading values; `keyName` is its regKeyName.
-Captured appendValueRestoreFromKey(Registry& registry, Key key, const std::string& keyName, const std::string& name,
-                                   RegFileFormat format, std::string& out);
+// A value's name as a file writes it: quoted with regedit's escapes, "@" for the default value.
+std::string regValueName(const std::string& name);
+// One value's lines as the registry editor writes them.
+void appendRegValue(std::string& out, const std::string& name, const RegValue& value, RegFileFormat format);
+// The key's section and those of every key below it, read in the key's own view;
+// false when some part could not be read (the text then misses it).
+bool appendRegKey(Registry& registry, const RegKey& key, const std::string& shownPath, RegFileFormat format,
+                  std::string& out);
 
 }  // namespace platform

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::uint32_t kNameCharacters = 16384;  // the registry's limit for a value name, plus its zero
 constexpr std::size_t kFirstDataBuffer = 4096;    // most values fit; a longer one grows it
+constexpr std::size_t kFirstReadBuffer = 1024;    // a whole read asks once for values up to this size
 constexpr int kReadAttempts = 4;                  // a value that keeps growing is given up on
 
 // The program's own keys: both builds keep their settings and parked entries in one place.
@@ -104,16 +105,19 @@ Status RegKey::close() {
 }
 
 Status RegKey::read(const std::string& name, RegValue& value) const {
+    // Most values fit the first buffer: one question. A longer one (or one that
+    // grew meanwhile) is asked again with the size the registry gave.
+    std::string data(kFirstReadBuffer, '\0');
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-        std::uint32_t type = 0, size = 0;
-        Status status = registry_->queryValue(key_, name, &type, nullptr, &size);
+        std::uint32_t type = 0, size = static_cast<std::uint32_t>(data.size());
+        const Status status =
+            registry_->queryValue(key_, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
+        if (status == kMoreData) {
+            data.assign(size, '\0');
+            continue;
+        }
         if (status != kSuccess) return status;
-        std::string data(size, '\0');
-        std::uint32_t got = size;
-        status = registry_->queryValue(key_, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &got);
-        if (status == kMoreData) continue;  // it grew between the two questions
-        if (status != kSuccess) return status;
-        data.resize(got);
+        data.resize(size);
         value.type = type;
         value.data = std::move(data);
         return kSuccess;
@@ -176,6 +180,21 @@ Status RegKey::subkeyNames(std::vector<std::string>& names, const AfterEach& aft
     }
 }
 
+Status ValueDeletes::remove(Key root, const std::string& path, View view, const std::string& name) {
+    if (!key_.isOpen() || root != root_ || path != path_ || view != key_.view()) {
+        const Status status = RegKey::open(registry_, root, path, view, kKeySetValue, key_);
+        if (status == kFileNotFound) return kSuccess;
+        if (status != kSuccess) return status;
+        root_ = root;
+        path_ = path;
+    }
+    const Status status = key_.deleteValue(name);
+    if (status != kKeyDeleted) return status;
+    // The key went meanwhile, and its values with it.
+    key_.close();
+    return kSuccess;
+}
+
 Status readValue(Registry& registry, Key root, const std::string& path, View view, const std::string& name,
                  RegValue& value) {
     RegKey key;
@@ -227,6 +246,15 @@ Status deleteKeyTree(Registry& registry, Key root, const std::string& path, View
             return status;
     Status status = registry.deleteKeyInView(root, path, viewFlags(registry, root, path, view));
     return status == kFileNotFound ? kSuccess : status;
+}
+
+std::string pathIn64BitView(Registry& registry, Key root, const std::string& path, View view) {
+    const RegistryViews views = registry.views();
+    if (!views.machineIs64Bit || views.resolved(placeView(registry, root, path, view)) != View::Bits32) return path;
+    std::string physical;
+    for (const std::string& part : physicalPathIn32BitView(root, partsOf(path)))
+        physical += (physical.empty() ? "" : "\\") + part;
+    return physical;
 }
 
 const std::string& ninexOrNtPath(Registry& registry, Key root, const std::string& ninexPath,

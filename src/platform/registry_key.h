@@ -62,6 +62,21 @@ private:
     View view_ = View::Native;
 };
 
+// Deletes many values in a row, keeping the key of the last one open: values of
+// one key cost one registry call each, not an open and a close as well.
+class ValueDeletes {
+public:
+    explicit ValueDeletes(Registry& registry) : registry_(registry) {}
+    // As deleteValue() below: a missing key or value counts as deleted.
+    Status remove(Key root, const std::string& path, View view, const std::string& name);
+
+private:
+    Registry& registry_;
+    RegKey key_;
+    Key root_ = 0;
+    std::string path_;
+};
+
 // One value whole through a key opened for the read alone.
 Status readValue(Registry& registry, Key root, const std::string& path, View view, const std::string& name,
                  RegValue& value);
@@ -81,6 +96,9 @@ Status deleteKeyTree(Registry& registry, Key root, const std::string& path, View
 // ("Registry Keys Affected by WOW64"); such places are read through the 64-bit
 // view from either build, and are no second place to look in.
 bool sharedBetweenViews(Key root, const std::string& path);
+// The path the 64-bit view (and its registry editor) gives the key at `path` in
+// `view`: a redirected key of a 32-bit view lies under its WOW6432Node.
+std::string pathIn64BitView(Registry& registry, Key root, const std::string& path, View view);
 // Windows 9x keeps some keys under "Windows", NT under "Windows NT": the 9x path when that key exists, else the NT one.
 const std::string& ninexOrNtPath(Registry& registry, Key root, const std::string& ninexPath,
                                  const std::string& ntPath, View view = View::Native);

@@ -124,6 +124,13 @@ bool sameKeyName(std::string_view a, std::string_view b) {
 }
 
 KeyPath physicalPathIn32BitView(Key root, const KeyPath& logical) {
+    if (root == kHkeyClassesRoot) {
+        // HKCR is the machine's Software\Classes: mapped there, then named from HKCR again.
+        KeyPath machine = {"Software", "Classes"};
+        machine.insert(machine.end(), logical.begin(), logical.end());
+        machine = physicalPathIn32BitView(kHkeyLocalMachine, machine);
+        return KeyPath(machine.begin() + 2, machine.end());
+    }
     const RedirectedBranch* branch = branchOf(root, logical);
     if (!branch) return logical;
     const std::size_t at = parentLength(*branch);

@@ -18,7 +18,8 @@ using KeyPath = std::vector<std::string>;
 bool sameKeyName(std::string_view a, std::string_view b);
 
 // The physical path of the 32-bit view's key at `logical`; a shared key, or a
-// path that already names its WOW6432Node, stays as it is.
+// path that already names its WOW6432Node, stays as it is. Below HKCR the path
+// stays below HKCR.
 KeyPath physicalPathIn32BitView(Key root, const KeyPath& logical);
 // Whether both views reach one key at `logical`; HKCR is taken as HKLM\Software\Classes.
 bool sharedBetweenViews(Key root, const KeyPath& logical);

@@ -2,6 +2,7 @@
 
 #include "platform/status_text.h"
 #include "platform/registry_key.h"
+#include "startup/startup_approval.h"
 #include "startup/shortcut_writer.h"
 #include "store/text_value.h"
 
@@ -17,6 +18,51 @@ bool isFolderLocation(int location) {
 bool isShortcutFile(const std::string& fileName) {
     const std::size_t dot = fileName.rfind('.');
     return dot != std::string::npos && sameText(fileName.substr(dot), ".lnk");
+}
+
+constexpr int kSourcesAfterFolders = static_cast<int>(Source::MachineRunOtherView);
+
+// The registry source a location code writes to; none for win.ini and folders.
+std::optional<Source> registrySourceOf(int location) {
+    if (location >= 1 && location <= 3) return static_cast<Source>(location);
+    if (location > kAllUsersFolderLocation) return static_cast<Source>(location - 1);
+    return std::nullopt;
+}
+
+// Windows' state of an edited entry follows it to its new name or place, in the same backup set.
+struct ApprovalMove {
+    std::optional<ApprovalPlace> from, to;
+    platform::RegValue state;
+};
+
+ApprovalMove planApprovalMove(ChangeServices& services, const std::optional<StartupEntry>& old,
+                              std::optional<ApprovalPlace> to) {
+    ApprovalMove move;
+    if (!old || !old->approval || !to) return move;
+    const ValuePlace from = valuePlaceOf(*old->approval);
+    if (platform::readValue(services.machine.registry, from.root, from.path, from.view, old->approval->valueName,
+                            move.state) != kSuccess)
+        return move;  // Windows keeps nothing for it: nothing to carry
+    move.from = old->approval;
+    move.to = std::move(to);
+    return move;
+}
+
+bool backUpApprovalMove(backup::BackupSet& set, const ApprovalMove& move) {
+    if (!move.from) return true;
+    return backUpValue(set, valuePlaceOf(*move.from), move.from->valueName) &&
+           backUpValue(set, valuePlaceOf(*move.to), move.to->valueName);
+}
+
+void applyApprovalMove(ChangeServices& services, const ApprovalMove& move) {
+    if (!move.from) return;
+    platform::Registry& registry = services.machine.registry;
+    const ValuePlace to = valuePlaceOf(*move.to);
+    const ValuePlace from = valuePlaceOf(*move.from);
+    if (platform::writeValue(registry, to.root, to.path, to.view, move.to->valueName, move.state) == kSuccess)
+        platform::deleteValue(registry, from.root, from.path, from.view, move.from->valueName);
+    else
+        tellFailure(services, describePlace(to, move.to->valueName));
 }
 
 // The places the edited entry occupies now, so one backup set covers the old place and the new.
@@ -55,8 +101,10 @@ void removeOldPlace(ChangeServices& services, const StartupPlaces& places, const
 
 SaveOutcome saveToRegistry(ChangeServices& services, const EntryDraft& draft, const StartupPlaces& places,
                            OldPlace old) {
-    const ValuePlace place = livePlace(*registrySource(static_cast<Source>(draft.location)));
     platform::Registry& registry = services.machine.registry;
+    const auto source = registrySource(*registrySourceOf(draft.location), registry.views());
+    if (!source) return SaveOutcome::KeepOpen;  // a place this machine does not have
+    const ValuePlace place = livePlace(*source);
     platform::RegValue value = platform::textValue(draft.command);
     // An expandable command stays expandable.
     if (old.entry && isRegistrySource(old.entry->source) && old.entry->value.type == platform::kRegExpandSz)
@@ -69,8 +117,9 @@ SaveOutcome saveToRegistry(ChangeServices& services, const EntryDraft& draft, co
         platform::readValue(registry, place.root, place.path, place.view, draft.name, existing) == kSuccess &&
         !askReplace(services, draft.name))
         return SaveOutcome::KeepOpen;
+    const ApprovalMove approval = planApprovalMove(services, old.entry, approvalPlaceFor(*source, draft.name));
     backup::BackupSet set = services.backups.open(old.entry || samePlace ? "Startup edit" : "Startup add");
-    bool taken = backUpValue(set, place, draft.name);
+    bool taken = backUpValue(set, place, draft.name) && backUpApprovalMove(set, approval);
     taken = addOldPlace(set, places, old) && taken;
     if (!commitOrTell(services, set, taken)) return SaveOutcome::KeepOpen;
     platform::Status status = platform::writeValue(registry, place.root, place.path, place.view, draft.name, value);
@@ -82,6 +131,7 @@ SaveOutcome saveToRegistry(ChangeServices& services, const EntryDraft& draft, co
         return SaveOutcome::KeepOpen;
     }
     removeOldPlace(services, places, old);
+    applyApprovalMove(services, approval);
     return SaveOutcome::Saved;
 }
 
@@ -126,8 +176,13 @@ SaveOutcome saveToFolder(ChangeServices& services, const EntryDraft& draft, cons
     std::uint32_t attributes = 0;
     const bool occupied = !(existing && !old.entry) && services.machine.files.getAttributes(path, attributes) == kSuccess;
     if (occupied && !askReplace(services, draft.name + ".lnk")) return SaveOutcome::KeepOpen;
+    const bool allUsers = draft.location == kAllUsersFolderLocation;
+    const ApprovalMove approval = planApprovalMove(
+        services, old.entry,
+        ApprovalPlace{allUsers ? platform::kHkeyLocalMachine : platform::kHkeyCurrentUser, kApprovedFolderKey,
+                      draft.name + ".lnk"});
     backup::BackupSet set = services.backups.open(old.entry || existing ? "Startup edit" : "Startup add");
-    bool taken = set.addFile(path);
+    bool taken = set.addFile(path) && backUpApprovalMove(set, approval);
     taken = addOldPlace(set, places, old) && taken;
     if (!commitOrTell(services, set, taken)) return SaveOutcome::KeepOpen;
     const platform::ShellLink link = linkFor(services.machine.files, draft.command, existing);
@@ -142,6 +197,7 @@ SaveOutcome saveToFolder(ChangeServices& services, const EntryDraft& draft, cons
         return SaveOutcome::KeepOpen;
     }
     removeOldPlace(services, places, old);
+    applyApprovalMove(services, approval);
     return SaveOutcome::Saved;
 }
 
@@ -151,7 +207,17 @@ int locationOf(const StartupEntry& entry, const StartupPlaces& places) {
     if (entry.source == Source::StartupFolder && !places.allUsersFolder.empty() &&
         sameText(entry.folder, places.allUsersFolder) && !sameText(places.userFolder, places.allUsersFolder))
         return kAllUsersFolderLocation;
-    return static_cast<int>(entry.source);
+    const int source = static_cast<int>(entry.source);
+    return source >= kSourcesAfterFolders ? source + 1 : source;
+}
+
+std::vector<DialogLocation> dialogLocations(const platform::RegistryViews& views) {
+    std::vector<DialogLocation> locations;
+    for (int code = kFirstLocation; code <= kAllUsersFolderLocation; ++code) locations.push_back({code, 115 + code});
+    for (const RegistrySource& source : registrySources(views))
+        if (source.offeredForAdding && static_cast<int>(source.source) >= kSourcesAfterFolders)
+            locations.push_back({static_cast<int>(source.source) + 1, source.locationText});
+    return locations;
 }
 
 SaveOutcome saveEntry(ChangeServices& services, const EntryDraft& typed, const std::optional<StartupEntry>& edited) {
@@ -161,7 +227,7 @@ SaveOutcome saveEntry(ChangeServices& services, const EntryDraft& typed, const s
                                             platform::MessageButtons::Ok);
         return SaveOutcome::KeepOpen;
     }
-    if (draft.location < kFirstLocation || draft.location > kAllUsersFolderLocation) return SaveOutcome::KeepOpen;
+    if (draft.location < kFirstLocation) return SaveOutcome::KeepOpen;
     if (isFolderLocation(draft.location) && !validFileName(draft.name)) {
         services.machine.desktop.messageBox(services.language.text(kInvalidNameText) + "\r" + draft.name, "",
                                             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
@@ -171,7 +237,7 @@ SaveOutcome saveEntry(ChangeServices& services, const EntryDraft& typed, const s
     OldPlace old{edited, edited && edited->source == Source::StartupFolder
                              ? edited->folder + "\\" + edited->fileName
                              : std::string()};
-    if (draft.location <= 3) return saveToRegistry(services, draft, places, old);
+    if (registrySourceOf(draft.location)) return saveToRegistry(services, draft, places, old);
     if (draft.location <= 5) return saveToWinIni(services, draft, places, old);
     return saveToFolder(services, draft, places, old);
 }

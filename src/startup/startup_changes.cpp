@@ -3,6 +3,7 @@
 #include "backup/backups_dialog.h"
 #include "platform/status_text.h"
 #include "platform/registry_key.h"
+#include "startup/startup_approval.h"
 #include "startup/startup_listing.h"
 
 namespace startup {
@@ -77,11 +78,23 @@ bool fileExists(platform::Files& files, const std::string& path) {
 const ValuePlace kParkedFolders{kHkeyLocalMachine, kOwnKeysView, kParkedFolderKey};
 const ValuePlace kParkedTargets{kHkeyLocalMachine, kOwnKeysView, kParkedTargetKey};
 
+// Windows' state of a live entry goes with it: saved in the command's set, removed once the entry moved,
+// so a later Enable does not bring it back disabled.
+bool backUpApproval(backup::BackupSet& set, const StartupEntry& entry) {
+    return !entry.approval || backUpValue(set, valuePlaceOf(*entry.approval), entry.approval->valueName);
+}
+
+void removeApproval(ChangeServices& services, const StartupEntry& entry) {
+    if (entry.approval) removeValue(services, valuePlaceOf(*entry.approval), entry.approval->valueName);
+}
+
 // ---- registry entries ----
 
 bool moveRegistryEntry(ChangeServices& services, const StartupEntry& entry, bool park) {
-    const RegistrySource& source = *registrySource(entry.source);
     platform::Registry& registry = services.machine.registry;
+    const auto row = registrySource(entry.source, registry.views());
+    if (!row) return false;  // a place this machine does not have
+    const RegistrySource& source = *row;
     const ValuePlace from = placeOf(entry);
     // Parking empties both forms of the Run key; enabling fills both, as earlier versions did.
     const ValuePlace to = park ? parkingPlace(source) : livePlace(source);
@@ -98,11 +111,13 @@ bool moveRegistryEntry(ChangeServices& services, const StartupEntry& entry, bool
     backup::BackupSet set = services.backups.open(park ? "Startup disable" : "Startup enable");
     bool taken = backUpValue(set, to, entry.name) && backUpValue(set, from, entry.name);
     if (otherForm) taken = backUpValue(set, *other, entry.name) && taken;
+    taken = backUpApproval(set, entry) && taken;
     if (!commitOrTell(services, set, taken)) return false;
     if (!writeChecked(services, to, entry.name, value)) return true;
     if (!park && otherForm && !writeChecked(services, *other, entry.name, value)) return true;
     removeValue(services, from, entry.name);
     if (park && otherForm) removeValue(services, *other, entry.name);
+    removeApproval(services, entry);
     return true;
 }
 
@@ -142,6 +157,7 @@ bool parkFolderEntry(ChangeServices& services, const StartupPlaces& places, cons
     for (const auto& old : earlier) taken = set.addFile(places.parkingFolder + "\\" + old) && taken;
     taken = backUpValue(set, kParkedFolders, entry.name) && taken;
     taken = backUpValue(set, kParkedTargets, entry.name) && taken;
+    taken = backUpApproval(set, entry) && taken;
     if (!commitOrTell(services, set, taken)) return false;
     files.createFolder(places.parkingFolder);
     for (const auto& old : earlier)
@@ -150,7 +166,7 @@ bool parkFolderEntry(ChangeServices& services, const StartupPlaces& places, cons
     if (!writeChecked(services, kParkedFolders, entry.name, platform::textValue(entry.folder)) ||
         !writeChecked(services, kParkedTargets, entry.name, platform::textValue(entry.command)))
         return true;
-    removeFile(services, source);
+    if (removeFile(services, source)) removeApproval(services, entry);
     return true;
 }
 
@@ -204,6 +220,19 @@ bool commitOrTell(ChangeServices& services, backup::BackupSet& set, bool taken) 
     return committed && set.problems().empty();
 }
 
+namespace {
+
+// Windows disabled the entry (Task Manager, Settings): writing its enabled state is all Enable does.
+bool enableForWindows(ChangeServices& services, const StartupEntry& entry) {
+    const ValuePlace place = valuePlaceOf(*entry.approval);
+    backup::BackupSet set = services.backups.open("Startup enable");
+    if (!commitOrTell(services, set, backUpValue(set, place, entry.approval->valueName))) return false;
+    writeChecked(services, place, entry.approval->valueName, enabledState());
+    return true;
+}
+
+}  // namespace
+
 bool disableEntry(ChangeServices& services, const StartupEntry& entry) {
     const StartupPlaces places = findStartupPlaces(services.machine, services.store);
     if (isRegistrySource(entry.source)) return moveRegistryEntry(services, entry, true);
@@ -212,6 +241,7 @@ bool disableEntry(ChangeServices& services, const StartupEntry& entry) {
 }
 
 bool enableEntry(ChangeServices& services, const StartupEntry& entry) {
+    if (entry.active) return entry.disabledByWindows && enableForWindows(services, entry);
     const StartupPlaces places = findStartupPlaces(services.machine, services.store);
     if (isRegistrySource(entry.source)) return moveRegistryEntry(services, entry, false);
     if (isWinIniSource(entry.source)) return moveWinIniEntry(services, places, entry, false);
@@ -224,13 +254,17 @@ bool deleteEntry(ChangeServices& services, const StartupEntry& entry) {
     if (isRegistrySource(entry.source)) {
         const ValuePlace place = placeOf(entry);
         // A live entry that Enable also wrote to the other form goes from both.
-        const std::optional<ValuePlace> other = otherFormPlace(*registrySource(entry.source));
+        const auto source = registrySource(entry.source, services.machine.registry.views());
+        const std::optional<ValuePlace> other = source ? otherFormPlace(*source) : std::nullopt;
         const bool twin = entry.active && other && !samePlace(place, *other) &&
                           valueExists(services.machine.registry, *other, entry.name);
-        bool taken = backUpValue(set, place, entry.name);
+        bool taken = backUpValue(set, place, entry.name) && backUpApproval(set, entry);
         if (twin) taken = backUpValue(set, *other, entry.name) && taken;
         if (!commitOrTell(services, set, taken)) return false;
-        if (removeValue(services, place, entry.name) && twin) removeValue(services, *other, entry.name);
+        if (removeValue(services, place, entry.name)) {
+            if (twin) removeValue(services, *other, entry.name);
+            removeApproval(services, entry);
+        }
         return true;
     }
     if (isWinIniSource(entry.source)) {
@@ -241,10 +275,10 @@ bool deleteEntry(ChangeServices& services, const StartupEntry& entry) {
         return true;
     }
     if (entry.active) {
-        const std::string path = entry.folder + "\\" + entry.fileName;
-        const bool taken = set.addFile(path);
+        const std::string path = entry.filePath();
+        const bool taken = set.addFile(path) && backUpApproval(set, entry);
         if (!commitOrTell(services, set, taken)) return false;
-        removeFile(services, path);
+        if (removeFile(services, path)) removeApproval(services, entry);
         return true;
     }
     const auto copies = parkedCopies(services.machine.files, places.parkingFolder, entry.name);

@@ -2,6 +2,7 @@
 // One program Windows starts at log-on, as the startup tool keeps it: what was
 // read and the place it was read from, so every command acts on that place.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/registry.h"
@@ -11,11 +12,20 @@
 namespace startup {
 
 // Where an entry lives; the number is the code the list's hidden column shows (StartupSource).
+// The places current Windows adds follow the six older ones.
 enum class Source { MachineRun = 1, UserRun = 2, MachineRunServices = 3, WinIniRun = 4, WinIniLoad = 5,
-                    StartupFolder = 6 };
+                    StartupFolder = 6, MachineRunOtherView = 7, MachineRunOnce = 8, MachineRunOnce32 = 9,
+                    UserRunOnce = 10, MachinePolicyRun = 11, UserPolicyRun = 12 };
 
 inline bool isWinIniSource(Source source) { return source == Source::WinIniRun || source == Source::WinIniLoad; }
 inline bool isRegistrySource(Source source) { return !isWinIniSource(source) && source != Source::StartupFolder; }
+
+// The value Windows keeps an entry's enabled/disabled state in (64-bit view).
+struct ApprovalPlace {
+    platform::Key root = 0;
+    std::string keyPath;
+    std::string valueName;  // the Run value's name, or the Startup-folder file's name
+};
 
 // (StartupEntry)
 struct StartupEntry {
@@ -34,18 +44,14 @@ struct StartupEntry {
     std::string folder;
     std::string fileName;
 
+    // Windows' own state (StartupApproved): where it is kept for this entry, and whether it says disabled.
+    std::optional<ApprovalPlace> approval;
+    bool disabledByWindows = false;
+
     std::string filePath() const { return folder + "\\" + fileName; }
     // Two listings show the same entry when these agree.
     bool sameEntry(const StartupEntry& other) const;
 };
-
-// Columns of the startup list; the last three are zero-width, kept for the look.
-inline constexpr std::size_t kNameColumn = 0;
-inline constexpr std::size_t kCommandColumn = 1;
-inline constexpr std::size_t kLocationColumn = 2;
-inline constexpr std::size_t kStateColumn = 3;
-inline constexpr std::size_t kFolderColumn = 4;
-inline constexpr std::size_t kSourceColumn = 5;
 
 inline constexpr const char* kActivePicture = "a";
 inline constexpr const char* kParkedPicture = "b";

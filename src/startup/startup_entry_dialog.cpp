@@ -46,12 +46,17 @@ void StartupEntryDialog::load() {
     window.move((desktop.screenWidthTwips() - window.width()) / 2 + kDialogRightOfCentre,
                 (desktop.screenHeightTwips() - window.height()) / 2 - kDialogAboveCentre);
     locationList.clear();
-    for (int key = 116; key <= 122; ++key) locationList.addRow(language.text(key));
+    for (const DialogLocation& location : dialogLocations(services_.machine.registry.views())) {
+        ui::Row row;
+        row.texts = {language.text(location.text)};
+        row.id = static_cast<std::size_t>(location.code);
+        locationList.addRow(std::move(row));
+    }
 }
 
 int StartupEntryDialog::location() const {
     const std::size_t row = locationList.selectedIndex();
-    return row < locationList.rowCount() ? static_cast<int>(row) + 1 : 0;
+    return row < locationList.rowCount() ? static_cast<int>(locationList.row(row).id) : 0;
 }
 
 void StartupEntryDialog::present() {
@@ -79,7 +84,9 @@ void StartupEntryDialog::openForEdit(const StartupEntry& entry) {
     nameBox.setText(store::trimSpaces(entry.name));
     commandBox.setText(store::trimSpaces(entry.command));
     const StartupPlaces places = findStartupPlaces(services_.machine, services_.store);
-    locationList.select(static_cast<std::size_t>(locationOf(entry, places) - 1));
+    const auto code = static_cast<std::size_t>(locationOf(entry, places));
+    for (std::size_t row = 0; row < locationList.rowCount(); ++row)
+        if (locationList.row(row).id == code) locationList.select(row);
     present();
 }
 

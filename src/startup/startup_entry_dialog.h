@@ -31,7 +31,7 @@ public:
     void cancel();
     bool loaded() const { return loaded_; }
     const std::optional<StartupEntry>& editedEntry() const { return edited_; }
-    // The chosen location's code, 1-7; 0 when none is chosen.
+    // The chosen location's code; 0 when none is chosen.
     int location() const;
 
     std::function<void()> onSaved;      // the startup list is rebuilt
@@ -44,7 +44,7 @@ public:
     ui::TextBox commandBox;      // (Text2)
     ui::Button browseButton;     // (Command8)
     ui::Label locationLabel;     // (Label3)
-    ui::ListView locationList;   // seven places (Combo1)
+    ui::ListView locationList;   // the places, each row's id its location code (Combo1)
     ui::Button saveButton;       // (alabutton2)
     ui::Button cancelButton;     // (alabutton1)
 

@@ -1,6 +1,7 @@
 #include "startup/startup_listing.h"
 
 #include "platform/registry_key.h"
+#include "startup/startup_approval.h"
 #include "store/text_value.h"
 
 namespace startup {
@@ -124,21 +125,38 @@ std::vector<std::string> parkedCopies(platform::Files& files, const std::string&
     return copies;
 }
 
+namespace {
+
+// The six older places keep their order; the places current Windows adds follow them.
+bool isOlderPlace(Source source) { return static_cast<int>(source) <= static_cast<int>(Source::StartupFolder); }
+
+}  // namespace
+
 std::optional<std::vector<StartupEntry>> listStartupEntries(platform::Machine& machine, const StartupPlaces& places,
                                                             const KeepGoing& keepGoing) {
     std::vector<StartupEntry> entries;
-    for (const RegistrySource& source : registrySources())
-        if (!listLiveKey(machine, source, entries, keepGoing)) return std::nullopt;
+    const std::vector<RegistrySource> sources = registrySources(machine.registry.views());
+    const auto listLive = [&](bool older) {
+        for (const RegistrySource& source : sources)
+            if (isOlderPlace(source.source) == older && !listLiveKey(machine, source, entries, keepGoing)) return false;
+        return true;
+    };
+    const auto listParked = [&](bool older) {
+        for (const RegistrySource& source : sources)
+            if (isOlderPlace(source.source) == older &&
+                !listKey(machine, source, false, source.parkingKey, kOwnKeysView, entries, keepGoing))
+                return false;
+        return true;
+    };
+    if (!listLive(true)) return std::nullopt;
     addWinIniEntry(machine.profile, places, Source::WinIniRun, true, entries);
     addWinIniEntry(machine.profile, places, Source::WinIniLoad, true, entries);
-    if (!listFolders(machine, places, entries, keepGoing)) return std::nullopt;
-
-    for (const RegistrySource& source : registrySources())
-        if (!listKey(machine, source, false, source.parkingKey, kOwnKeysView, entries, keepGoing))
-            return std::nullopt;
+    if (!listFolders(machine, places, entries, keepGoing) || !listLive(false) || !listParked(true))
+        return std::nullopt;
     addWinIniEntry(machine.profile, places, Source::WinIniRun, false, entries);
     addWinIniEntry(machine.profile, places, Source::WinIniLoad, false, entries);
-    if (!listParkedFolderEntries(machine, places, entries, keepGoing)) return std::nullopt;
+    if (!listParkedFolderEntries(machine, places, entries, keepGoing) || !listParked(false)) return std::nullopt;
+    if (!readApprovals(machine, places, entries, keepGoing)) return std::nullopt;
     return entries;
 }
 

@@ -79,16 +79,22 @@ void StartupPage::listEntries() {
 
 void StartupPage::fillList() {
     list.clear();
+    const platform::RegistryViews views = services_.machine.registry.views();
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const StartupEntry& entry = entries_[i];
+        std::string location = services_.language.text(locationTextKey(entry.source, views));
+        if (entry.disabledByWindows) {
+            location += ' ';
+            location += services_.language.text(kDisabledByWindowsText);
+        }
         ui::Row row;
         row.texts = {store::trimSpaces(entry.name),
                      entry.command,
-                     services_.language.text(locationTextKey(entry.source)),
+                     location,
                      entry.active ? "1" : "0",
                      entry.folder,
                      std::to_string(static_cast<int>(entry.source))};
-        row.smallIcon = std::string(entry.active ? kActivePicture : kParkedPicture);
+        row.smallIcon = std::string(entry.active && !entry.disabledByWindows ? kActivePicture : kParkedPicture);
         row.id = i;
         list.addRow(std::move(row));
     }
@@ -153,7 +159,9 @@ void StartupPage::disableSelected() {
     if (disableEntry(services_, *chosen_)) {
         // The entry now stands among the parked ones.
         chosen_->active = false;
-        if (const RegistrySource* source = registrySource(chosen_->source)) {
+        chosen_->approval.reset();
+        chosen_->disabledByWindows = false;
+        if (const auto source = registrySource(chosen_->source, services_.machine.registry.views())) {
             const ValuePlace parked = parkingPlace(*source);
             chosen_->view = parked.view;
             chosen_->keyPath = parked.path;
@@ -164,10 +172,14 @@ void StartupPage::disableSelected() {
 
 void StartupPage::enableSelected() {
     if (busy()) return;
-    if (!checkChoice(services_.language.text(104), 105, false)) return;
+    // An entry Windows disabled is enabled where it stands.
+    const bool windowsDisabled = chosen_ && chosen_->disabledByWindows;
+    if (!windowsDisabled && !checkChoice(services_.language.text(104), 105, false)) return;
     if (enableEntry(services_, *chosen_)) {
+        chosen_->disabledByWindows = false;
+        if (windowsDisabled) return host_.refresh();
         chosen_->active = true;
-        if (const RegistrySource* source = registrySource(chosen_->source)) {
+        if (const auto source = registrySource(chosen_->source, services_.machine.registry.views())) {
             const ValuePlace live = livePlace(*source);
             chosen_->view = live.view;
             chosen_->keyPath = live.path;

@@ -1,7 +1,6 @@
-#include <cstring>
-#include <vector>
+#include <algorithm>
 
-#include "store/open_key.h"
+#include "platform/registry_key.h"
 #include "store/settings_store.h"
 #include "store/text_value.h"
 
@@ -12,6 +11,24 @@ namespace {
 void terminateItems(std::string& items) {
     items.push_back('\0');
     if (items.size() == 1) items.push_back('\0');
+}
+
+// "name=text" with the text as stored (its zero included), "name=number" and a
+// zero for DWORDs and the two-byte binaries the program keeps numbers in; other
+// values add nothing.
+void appendValueItem(const platform::NamedRegValue& value, std::string& items) {
+    const std::uint32_t type = value.value.type;
+    const bool text = type == platform::kRegSz;
+    const bool number = type == platform::kRegDword || (type == platform::kRegBinary && value.value.data.size() <= 2);
+    if (!text && !number) return;
+    items += value.name;
+    items += '=';
+    if (text) {
+        items += value.value.data;
+        return;
+    }
+    items += std::to_string(littleEndianNumber(value.value.data));
+    items.push_back('\0');
 }
 
 }  // namespace
@@ -33,21 +50,25 @@ Status SettingsStore::walkSubkeys(const std::string& root, const std::string& ke
     const platform::Key target = resolveRoot(root);
     if (target == kUnknownTarget) return kUnknownRoot;
     if (target == kIniTarget) return platform::kInvalidHandle;
-    OpenKey open{registry_};
-    Status status = registry_.openKey(target, keyPath, platform::kKeyEnumerateSubKeys, open.key);
+    platform::RegKey key;
+    Status status =
+        platform::RegKey::open(registry_, target, keyPath, platform::View::Native, platform::kKeyEnumerateSubKeys, key);
     if (status != platform::kSuccess) return status;
-    std::vector<char> name(kNameBufferSize);
-    for (std::uint32_t index = 0;; ++index) {
-        if (walk == KeyWalk::Stoppable && progress.stopRequested()) break;
-        if (registry_.enumKey(open.key, index, name.data(), kNameBufferSize) != platform::kSuccess) break;
-        const std::string item(name.data(), strnlen(name.data(), kNameBufferSize));
-        items += item;
-        items.push_back('\0');
-        if (walk == KeyWalk::Plain || !item.empty()) names.push_back(item);
-        progress.showName(item);
+    const bool stoppable = walk == KeyWalk::Stoppable;
+    std::vector<std::string> found;
+    if (!(stoppable && progress.stopRequested())) {
+        // A walk that fails half-way keeps what it found, as the program always did.
+        key.subkeyNames(found, [&] {
+            const std::string& item = found.back();
+            items += item;
+            items.push_back('\0');
+            if (!stoppable || !item.empty()) names.push_back(item);
+            progress.showName(item);
+            return !(stoppable && progress.stopRequested());
+        });
     }
     terminateItems(items);
-    return open.close();
+    return key.close();
 }
 
 Status SettingsStore::enumerateValues(const std::string& root, const std::string& keyPathOrSection, std::string& items,
@@ -91,51 +112,25 @@ Status SettingsStore::walkValues(const std::string& root, const std::string& key
         profile_.getSection(keyPathOrSection, items.data(), kIniSectionBufferSize, root);
         return platform::kSuccess;
     }
-    OpenKey open{registry_};
-    Status status = registry_.openKey(target, keyPathOrSection, platform::kKeyQueryValue, open.key);
+    platform::RegKey key;
+    Status status =
+        platform::RegKey::open(registry_, target, keyPathOrSection, platform::View::Native, platform::kKeyQueryValue, key);
     if (status != platform::kSuccess) return status;
-    std::vector<char> buffer(kNameBufferSize);
-    for (std::uint32_t index = 0;;) {
-        // A fresh buffer of blanks each step: the step that finds nothing reports it as the name.
-        std::fill(buffer.begin(), buffer.end(), ' ');
-        std::uint32_t length = kNameBufferSize, type = 0, size = 0;
-        const bool found =
-            registry_.enumValue(open.key, index, buffer.data(), &length, &type, nullptr, &size) == platform::kSuccess;
-        const std::string name = found ? std::string(buffer.data(), std::min(length, kNameBufferSize))
-                                       : std::string(kNameBufferSize, ' ');
-        if (found) {
-            status = appendValueItem(open.key, name, type, size, items);
-            if (status != platform::kSuccess) return status;
-            ++index;
-        }
-        step(name);
-        if (!found) break;
-    }
+    std::vector<platform::NamedRegValue> values;
+    // As with subkeys, a walk that fails half-way keeps what it found.
+    key.values(
+        values,
+        [&] {
+            appendValueItem(values.back(), items);
+            step(values.back().name);
+            values.pop_back();  // each value is done with once it is in the items
+            return true;
+        },
+        platform::DefaultValue::Listed);
+    // The search that finds nothing more reports its buffer, still blank, as one more name.
+    step(std::string(kNameBufferSize, ' '));
     terminateItems(items);
-    return open.close();
-}
-
-Status SettingsStore::appendValueItem(platform::Key key, const std::string& name, std::uint32_t type,
-                                      std::uint32_t size, std::string& items) {
-    const bool text = type == platform::kRegSz;
-    const bool number = type == platform::kRegDword || (type == platform::kRegBinary && size <= 2);
-    if (!text && !number) return platform::kSuccess;
-    std::vector<std::uint8_t> data(std::max<std::uint32_t>(size, 4), 0);
-    std::uint32_t read = size;
-    Status status = registry_.queryValue(key, name, &type, data.data(), &read);
-    if (status != platform::kSuccess) return status;
-    items += name;
-    items += '=';
-    if (text) {
-        // The data as stored, its terminating zero included.
-        items.append(reinterpret_cast<const char*>(data.data()), std::min(read, size));
-        return platform::kSuccess;
-    }
-    std::uint32_t value = 0;
-    for (std::uint32_t i = 0; i < std::min<std::uint32_t>(read, 4); ++i) value |= std::uint32_t(data[i]) << (8 * i);
-    items += std::to_string(value);
-    items.push_back('\0');
-    return platform::kSuccess;
+    return key.close();
 }
 
 }  // namespace store

@@ -1,5 +1,4 @@
-#include <vector>
-
+#include "platform/registry_key.h"
 #include "store/settings_store.h"
 #include "store/text_value.h"
 
@@ -7,31 +6,21 @@ namespace store {
 
 bool SettingsStore::readString(platform::Key root, const std::string& path, const std::string& name,
                                std::string& text) {
-    platform::Key key = 0;
     // Reading asks only to read: a user without write rights still gets the value.
-    if (registry_.openKey(root, path, platform::kKeyQueryValue, key) != platform::kSuccess) {
+    platform::RegValue value;
+    // The program reads into a buffer of 1 KiB: a longer value is not read at all.
+    if (platform::readValue(registry_, root, path, platform::View::Native, name, value) != platform::kSuccess ||
+        value.data.size() > kRegStringBufferSize) {
         text.clear();
         return false;
     }
-    std::vector<std::uint8_t> buffer(kRegStringBufferSize, 0);
-    std::uint32_t type = 0, size = kRegStringBufferSize;
-    const Status status = registry_.queryValue(key, name, &type, buffer.data(), &size);
-    if (status != platform::kSuccess) {
-        text.clear();
-        registry_.closeKey(key);
-        return false;
-    }
-    std::string data(buffer.begin(), buffer.begin() + std::min(size, kRegStringBufferSize));
     // Our own writes carry no terminating zero, other programs' usually do.
-    if (!data.empty() && data.back() == '\0') data.pop_back();
-    if (type == platform::kRegSz) {
-        text = data;
-    } else if (type == platform::kRegDword) {
-        std::uint32_t value = 0;
-        for (int i = 0; i < 4; ++i) value |= std::uint32_t(buffer[i]) << (8 * i);
-        text = std::to_string(value);
+    if (value.type == platform::kRegSz) {
+        text = value.data;
+        if (!text.empty() && text.back() == '\0') text.pop_back();
+    } else if (value.type == platform::kRegDword) {
+        text = std::to_string(littleEndianNumber(value.data));
     }
-    registry_.closeKey(key);
     return true;
 }
 
@@ -42,20 +31,13 @@ bool SettingsStore::saveString(platform::Key root, const std::string& path, cons
 
 Status SettingsStore::writeString(platform::Key root, const std::string& path, const std::string& name,
                                   const std::string& text) {
-    platform::Key key = 0;
-    const Status created = registry_.createKey(root, path, kRegStringAccess, key, nullptr);
-    if (created != platform::kSuccess) return created;
-    const Status status =
-        registry_.setValue(key, name, platform::kRegSz, reinterpret_cast<const std::uint8_t*>(text.data()),
-                           static_cast<std::uint32_t>(text.size()));
-    registry_.closeKey(key);
-    return status;
+    return platform::writeValue(registry_, root, path, platform::View::Native, name, {platform::kRegSz, text});
 }
 
 void SettingsStore::deleteKeyPath(platform::Key root, const std::string& path) {
     // An empty path would address the root itself.
     if (path.empty()) return;
-    registry_.deleteKey(root, path);
+    platform::deleteKey(registry_, root, path, platform::View::Native);
 }
 
 std::string SettingsStore::windowsFolder() {

@@ -26,7 +26,6 @@ inline constexpr std::uint32_t kNameBufferSize = 2048;
 inline constexpr std::uint32_t kIniTextBufferSize = 255;
 inline constexpr std::uint32_t kIniSectionBufferSize = 8192;
 inline constexpr std::uint32_t kRegStringBufferSize = 1024;
-inline constexpr std::uint32_t kRegStringAccess = 0x2003F;  // every specific key right plus read control
 
 std::string valueText(const Value& value);
 
@@ -94,8 +93,6 @@ private:
     // Calls `step` with each value name, then once with the blank buffer of the step that found none.
     Status walkValues(const std::string& root, const std::string& keyPathOrSection, std::string& items,
                       const std::function<void(const std::string&)>& step);
-    Status appendValueItem(platform::Key key, const std::string& name, std::uint32_t type, std::uint32_t size,
-                           std::string& items);
     Status readRegistryValue(platform::Key root, const std::string& sub, const std::string& name,
                              const std::string& type, Value& value);
     Status writeRegistryValue(platform::Key root, const std::string& sub, const std::string& name,

@@ -43,4 +43,11 @@ std::string upperCase(std::string_view text) {
     return result;
 }
 
+std::uint32_t littleEndianNumber(std::string_view data) {
+    std::uint32_t number = 0;
+    for (std::size_t i = 0; i < data.size() && i < kDwordBytes; ++i)
+        number |= std::uint32_t(static_cast<unsigned char>(data[i])) << (8 * i);
+    return number;
+}
+
 }  // namespace store

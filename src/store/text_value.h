@@ -1,5 +1,6 @@
 #pragma once
 // How the program reads texts: blanks trimmed, numbers read from the front.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,8 @@ std::string trimSpaces(std::string_view text);
 // none ("12abc" is 12, "abc" is 0, " -3.5" is -3.5).
 double leadingNumber(std::string_view text);
 std::string upperCase(std::string_view text);
+// Numbers are read as a DWORD: the first four bytes, little-endian, missing ones zero.
+inline constexpr std::uint32_t kDwordBytes = 4;
+std::uint32_t littleEndianNumber(std::string_view data);
 
 }  // namespace store

@@ -1,16 +1,15 @@
+#include "platform/registry_roots.h"
 #include "store/settings_store.h"
 #include "store/text_value.h"
 
 namespace store {
 
 platform::Key SettingsStore::resolveRoot(const std::string& designation) {
-    const std::string word = upperCase(designation);
-    if (word == "HKCU") return platform::kHkeyCurrentUser;
-    if (word == "HKLM") return platform::kHkeyLocalMachine;
-    if (word == "HKU") return platform::kHkeyUsers;
-    if (word == "HKCR") return platform::kHkeyClassesRoot;
-    // Recognised, but no operation of ours reaches these roots.
-    if (word == "HKDD" || word == "HKCC") return kUnknownTarget;
+    if (const platform::RootName* root = platform::rootByWord(designation)) {
+        // Recognised, but no operation of ours reaches these roots.
+        const bool unreached = root->handle == platform::kHkeyCurrentConfig || root->handle == platform::kHkeyDynData;
+        return unreached ? kUnknownTarget : root->handle;
+    }
     // Exactly that path: a wildcard would let a pattern pass for a file.
     if (designation.find_first_of("*?") != std::string::npos) return kUnknownTarget;
     return platform::findOrdinaryFile(files_, designation).empty() ? kUnknownTarget : kIniTarget;

@@ -1,9 +1,7 @@
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
-#include "platform/registry_tree.h"
-#include "store/open_key.h"
+#include "platform/registry_key.h"
 #include "store/settings_store.h"
 #include "store/text_value.h"
 
@@ -18,6 +16,12 @@ std::int32_t numberOf(const Value& value) {
     if (number >= 2147483647.0) return INT32_MAX;
     if (number <= -2147483648.0) return INT32_MIN;
     return static_cast<std::int32_t>(number);
+}
+
+std::string dwordBytes(std::uint32_t number) {
+    std::string bytes(kDwordBytes, '\0');
+    for (std::uint32_t i = 0; i < kDwordBytes; ++i) bytes[i] = static_cast<char>(number >> (8 * i));
+    return bytes;
 }
 
 }  // namespace
@@ -42,32 +46,23 @@ Status SettingsStore::readValue(const std::string& root, const std::string& keyP
 
 Status SettingsStore::readRegistryValue(platform::Key root, const std::string& sub, const std::string& name,
                                         const std::string& type, Value& value) {
-    OpenKey open{registry_};
-    Status status = registry_.openKey(root, sub, platform::kKeyQueryValue, open.key);
-    if (status != platform::kSuccess) return status;
+    platform::RegKey key;
+    Status status = platform::RegKey::open(registry_, root, sub, platform::View::Native, platform::kKeyQueryValue, key);
+    if (status != platform::kSuccess || (type != "S" && type != "D" && type != "B")) return status;
+    platform::RegValue stored;
+    if ((status = key.read(name, stored)) != platform::kSuccess) return status;
     if (type == "S") {
-        std::uint32_t valueType = 0;
-        std::uint8_t probe = 0;
-        std::uint32_t size = 0;
-        std::vector<std::uint8_t> data;
-        status = registry_.queryValue(open.key, name, &valueType, &probe, &size);
-        if (status == platform::kMoreData) {
-            data.resize(size);
-            status = registry_.queryValue(open.key, name, &valueType, data.data(), &size);
-        }
-        if (status != platform::kSuccess) return status;
-        data.resize(std::min<std::size_t>(size, data.size()));
         // Only a terminating zero is dropped: text stored without one keeps its last letter.
-        if (!data.empty() && data.back() == 0) data.pop_back();
-        value = std::string(data.begin(), data.end());
-    } else if (type == "D" || type == "B") {
-        std::uint32_t valueType = 0, number = 0, size = sizeof number;
-        status = registry_.queryValue(open.key, name, &valueType, reinterpret_cast<std::uint8_t*>(&number), &size);
-        if (status != platform::kSuccess) return status;
-        if (type == "D") value = static_cast<std::int32_t>(number);
-        else value = number != 0;
+        if (!stored.data.empty() && stored.data.back() == '\0') stored.data.pop_back();
+        value = stored.data;
+        return platform::kSuccess;
     }
-    return open.close();
+    // A number is read into four bytes: a longer value does not fit.
+    if (stored.data.size() > kDwordBytes) return platform::kMoreData;
+    const std::uint32_t number = littleEndianNumber(stored.data);
+    if (type == "D") value = static_cast<std::int32_t>(number);
+    else value = number != 0;
+    return platform::kSuccess;
 }
 
 Status SettingsStore::writeValue(const std::string& root, const std::string& keyPath, const std::string& valueName,
@@ -85,26 +80,17 @@ Status SettingsStore::writeValue(const std::string& root, const std::string& key
 
 Status SettingsStore::writeRegistryValue(platform::Key root, const std::string& sub, const std::string& name,
                                          const std::string& type, const Value& value) {
-    OpenKey open{registry_};
-    Status status =
-        registry_.createKey(root, sub, platform::kKeySetValue | platform::kKeyCreateSubKey, open.key, nullptr);
-    if (status != platform::kSuccess) return status;
+    platform::RegValue stored;
     if (type == "S") {
-        const std::string text = valueText(value);
-        status = registry_.setValue(open.key, name, platform::kRegSz,
-                                    reinterpret_cast<const std::uint8_t*>(text.c_str()),
-                                    static_cast<std::uint32_t>(text.size() + 1));
+        stored = platform::textValue(valueText(value));
     } else if (type == "D" || type == "B") {
         std::uint32_t number = static_cast<std::uint32_t>(numberOf(value));
         if (type == "B") number = number != 0;
-        status = registry_.setValue(open.key, name, platform::kRegDword,
-                                    reinterpret_cast<const std::uint8_t*>(&number), sizeof number);
+        stored = {platform::kRegDword, dwordBytes(number)};
     } else {
         return kUnknownRoot;
     }
-    // A failed store is reported as such, not hidden behind the close.
-    if (status != platform::kSuccess) return status;
-    return open.close();
+    return platform::writeValue(registry_, root, sub, platform::View::Native, name, stored);
 }
 
 Status SettingsStore::deleteValue(const std::string& root, const std::string& keyPath, const std::string& valueName) {
@@ -115,11 +101,7 @@ Status SettingsStore::deleteValue(const std::string& root, const std::string& ke
         profile_.writeString(keyPath, valueName, std::string(), root);
         return platform::kSuccess;
     }
-    OpenKey open{registry_};
-    Status status = registry_.openKey(target, keyPath, platform::kKeySetValue, open.key);
-    if (status == platform::kSuccess) status = registry_.deleteValue(open.key, valueName);
-    // Already gone, with its key or alone, is what the caller wanted.
-    return status == platform::kFileNotFound ? platform::kSuccess : status;
+    return platform::deleteValue(registry_, target, keyPath, platform::View::Native, valueName);
 }
 
 Status SettingsStore::deleteKey(const std::string& root, const std::string& keyPath, const std::string& keyName) {
@@ -128,10 +110,8 @@ Status SettingsStore::deleteKey(const std::string& root, const std::string& keyP
     if (target == kIniTarget) return platform::kInvalidHandle;
     // An empty name would make the platform delete the parent key itself.
     if (keyName.empty()) return platform::kInvalidParameter;
-    OpenKey open{registry_};
-    Status status = registry_.openKey(target, keyPath, platform::kKeyCreateSubKey, open.key);
-    if (status == platform::kSuccess) status = registry_.deleteKey(open.key, keyName);
-    return status == platform::kFileNotFound ? platform::kSuccess : status;
+    const std::string path = keyPath.empty() ? keyName : keyPath + "\\" + keyName;
+    return platform::deleteKey(registry_, target, path, platform::View::Native);
 }
 
 Status SettingsStore::deleteKeyTree(const std::string& root, const std::string& keyPath,
@@ -141,33 +121,22 @@ Status SettingsStore::deleteKeyTree(const std::string& root, const std::string& 
     if (target == kIniTarget) return platform::kInvalidHandle;
     if (keyName.empty() || keyName.find('\\') != std::string::npos) return platform::kInvalidParameter;
     const std::string path = keyPath.empty() ? keyName : keyPath + "\\" + keyName;
-    const Status status = platform::deleteKeyTree(registry_, target, path);
-    return status == platform::kFileNotFound ? platform::kSuccess : status;
+    return platform::deleteKeyTree(registry_, target, path, platform::View::Native);
 }
 
 bool SettingsStore::keyExists(platform::Key root, const std::string& path) {
-    OpenKey open{registry_};
-    return registry_.openKey(root, path, platform::kKeyQueryValue, open.key) != platform::kFileNotFound;
+    return platform::keyExists(registry_, root, path, platform::View::Native);
 }
 
 Status SettingsStore::readRawValue(platform::Key root, const std::string& path, const std::string& name,
                                    std::uint32_t& type, std::string& data) {
-    OpenKey open{registry_};
-    Status status = registry_.openKey(root, path, platform::kKeyQueryValue, open.key);
+    platform::RegValue value;
+    const Status status = platform::readValue(registry_, root, path, platform::View::Native, name, value);
+    data.clear();
     if (status != platform::kSuccess) return status;
-    data.assign(256, '\0');
-    auto size = static_cast<std::uint32_t>(data.size());
-    status = registry_.queryValue(open.key, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
-    if (status == platform::kMoreData) {
-        data.assign(size, '\0');
-        status = registry_.queryValue(open.key, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
-    }
-    if (status != platform::kSuccess) {
-        data.clear();
-        return status;
-    }
-    data.resize(size);
-    return open.close();
+    type = value.type;
+    data = std::move(value.data);
+    return status;
 }
 
 }  // namespace store

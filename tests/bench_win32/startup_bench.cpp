@@ -19,6 +19,7 @@
 #include "platform/registry_key.h"
 #include "startup/startup_listing.h"
 #include "startup/startup_places.h"
+#include "startup/startup_sources.h"
 #include "win32/win32_services.h"
 
 namespace {
@@ -84,9 +85,130 @@ std::size_t rawReads(const std::vector<std::string>& folders) {
     return entries;
 }
 
+// ---- the places current Windows adds, with its StartupApproved state ----
+
+struct NewKey {
+    HKEY root;
+    const char* path;
+    REGSAM view;
+};
+// Half the values go to the other view's Run key (each with a state, alternately enabled and disabled),
+// the rest spread over RunOnce of the machine (each view) and the user, and the two policy Run keys.
+const NewKey kOtherRun = {HKEY_LOCAL_MACHINE, startup::kRunKey, KEY_WOW64_32KEY};
+const NewKey kNewKeys[] = {{HKEY_LOCAL_MACHINE, startup::kRunOnceKey, KEY_WOW64_64KEY},
+                           {HKEY_LOCAL_MACHINE, startup::kRunOnceKey, KEY_WOW64_32KEY},
+                           {HKEY_CURRENT_USER, startup::kRunOnceKey, 0},
+                           {HKEY_LOCAL_MACHINE, startup::kPolicyRunKey, 0},
+                           {HKEY_CURRENT_USER, startup::kPolicyRunKey, 0}};
+const NewKey kRun32State = {HKEY_LOCAL_MACHINE, startup::kApprovedRun32Key, KEY_WOW64_64KEY};
+
+const NewKey& keyOf(int i) { return i % 2 == 0 ? kOtherRun : kNewKeys[(i / 2) % 5]; }
+
+void putValue(const NewKey& key, const std::string& name, const BYTE* data, DWORD size, DWORD type) {
+    HKEY opened;
+    if (RegCreateKeyExA(key.root, key.path, 0, nullptr, 0, KEY_SET_VALUE | key.view, nullptr, &opened, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(opened, name.c_str(), 0, type, data, size);
+    RegCloseKey(opened);
+}
+
+void removeValue(const NewKey& key, const std::string& name) {
+    HKEY opened;
+    if (RegOpenKeyExA(key.root, key.path, 0, KEY_SET_VALUE | key.view, &opened) != ERROR_SUCCESS) return;
+    RegDeleteValueA(opened, name.c_str());
+    RegCloseKey(opened);
+}
+
+// Every key the listing reads, straight on the API: each live and parking key of every source, in its
+// view, every value with its data, and the state keys of the places that have entries.
+std::size_t rawNewReads(const std::vector<startup::RegistrySource>& sources) {
+    std::vector<char> name(16384);
+    std::vector<BYTE> data(65536);
+    std::size_t values = 0;
+    const auto readAll = [&](HKEY root, const char* path, REGSAM view) {
+        HKEY key;
+        if (RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS) return;
+        for (DWORD i = 0;; ++i) {
+            DWORD nameLength = static_cast<DWORD>(name.size()), type = 0, size = static_cast<DWORD>(data.size());
+            if (RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+                break;
+            ++values;
+        }
+        RegCloseKey(key);
+    };
+    const auto flags = [](platform::View view) -> REGSAM {
+        return view == platform::View::Bits32 ? KEY_WOW64_32KEY : view == platform::View::Bits64 ? KEY_WOW64_64KEY : 0;
+    };
+    for (const auto& source : sources) {
+        const HKEY root = reinterpret_cast<HKEY>(source.root);
+        readAll(root, source.liveKey, flags(source.view));
+        readAll(root, source.parkingKey, KEY_WOW64_64KEY);
+    }
+    readAll(kRun32State.root, kRun32State.path, kRun32State.view);
+    return values;
+}
+
+int benchCurrentWindowsPlaces(int values) {
+    win32::Win32Machine services;
+    store::SettingsStore store(services.registry, services.profile, services.files);
+    platform::Machine& machine = services.machine;
+    const BYTE enabled[12] = {2}, disabled[12] = {3, 0, 0, 0, 0x50, 0x6e, 0xa1, 0xc2, 0x3b, 0xd9, 0xda, 0x01};
+    for (int i = 0; i < values; ++i) {
+        const std::string command = "C:\\Program Files\\Bench\\" + benchName(i) + ".exe /background";
+        putValue(keyOf(i), benchName(i), reinterpret_cast<const BYTE*>(command.c_str()),
+                 static_cast<DWORD>(command.size() + 1), REG_SZ);
+        if (i % 2 == 0) putValue(kRun32State, benchName(i), i % 4 == 0 ? enabled : disabled, 12, REG_BINARY);
+    }
+    const startup::StartupPlaces places = startup::findStartupPlaces(machine, store);
+    const auto sources = startup::registrySources(machine.registry.views());
+    const int rounds = 3;
+    double program = 0, raw = 0, longestWait = 0;
+    std::size_t listed = 0, disabledListed = 0, rawCount = 0;
+    for (int round = 0; round < rounds; ++round) {
+        auto start = Clock::now();
+        platform::MessagePacer pacer(machine.desktop);
+        Clock::time_point lastYield = start;
+        double roundWait = 0;
+        const auto found = startup::listStartupEntries(machine, places, [&] {
+            if (pacer.step()) {
+                roundWait = std::max(roundWait, secondsSince(lastYield));
+                lastYield = Clock::now();
+            }
+            return true;
+        });
+        roundWait = std::max(roundWait, secondsSince(lastYield));
+        program += secondsSince(start);
+        longestWait = std::max(longestWait, roundWait);
+        listed = found ? found->size() : 0;
+        disabledListed = 0;
+        if (found)
+            for (const auto& entry : *found) disabledListed += entry.disabledByWindows;
+        start = Clock::now();
+        rawCount = rawNewReads(sources);
+        raw += secondsSince(start);
+    }
+    program /= rounds;
+    raw /= rounds;
+    for (int i = 0; i < values; ++i) {
+        removeValue(keyOf(i), benchName(i));
+        if (i % 2 == 0) removeValue(kRun32State, benchName(i));
+    }
+    std::printf("startup listing, current Windows places: %d values over the other view's Run, RunOnce (both views, "
+                "user) and the policy keys, %d with a StartupApproved state; %zu entries listed (%zu disabled by "
+                "Windows), %zu values read raw\n",
+                values, (values + 1) / 2, listed, disabledListed, rawCount);
+    std::printf("program listing: %.3f s\n", program);
+    std::printf("raw API reads:   %.3f s\n", raw);
+    std::printf("ratio:           %.2f (target <= 1.2)\n", raw > 0 ? program / raw : 0.0);
+    std::printf("longest wait of the message loop: %.1f ms (target < 50)\n", longestWait * 1000);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "new") return benchCurrentWindowsPlaces(argc > 2 ? std::atoi(argv[2]) : 2000);
     const int values = argc > 1 ? std::atoi(argv[1]) : 2000;
     const int shortcuts = argc > 2 ? std::atoi(argv[2]) : 500;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -2,10 +2,16 @@
 // user meets: the splash, the main window on its three pages (the startup page
 // also with entries), the Add/Edit dialog, the about box, the options dialog,
 // the Backups dialog and the uninstall page's dialogs; with "buttons" after the
-// folder, the gallery of drawn buttons instead. scripts/screenshots runs it under Xvfb.
+// folder, the gallery of drawn buttons instead; with "win10" and an image folder,
+// the startup page on that 64-bit Windows 10 image. scripts/screenshots runs it under Xvfb.
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "platform/memory_registry.h"
+#include "platform/reg_file.h"
 #include "ui_win32/button_gallery.h"
 #include "ui_win32/ui_desktop.h"
 #include "win32/program.h"
@@ -49,12 +55,47 @@ void plantSamplePrograms(bool plant) {
     }
 }
 
+// The startup page of a 64-bit Windows 10: the program on real windows over the image's
+// registry, held in memory, and its Startup-folder files planted in the prefix's folders.
+int saveWindows10StartupPage(const std::string& folder, const std::string& image) {
+    std::ifstream in(std::filesystem::path(image) / "machine.reg", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    platform::MemoryRegistry registry;
+    registry.setViews({true, true});
+    platform::RegFileError error;
+    if (!platform::loadRegFile(registry, text, error)) {
+        std::printf("FAILED %s: %s\n", image.c_str(), error.describe().c_str());
+        return 1;
+    }
+    ui_test::UiMachine pc;
+    const std::string planted[] = {pc.real.shortcuts.startupFolder(true) + "\\Shared.bat",
+                                   pc.real.shortcuts.startupFolder(false) + "\\Mine.bat",
+                                   pc.real.shortcuts.startupFolder(false) + "\\Notes.bat"};
+    for (const std::string& path : planted) std::ofstream(path, std::ios::binary) << "@echo off\r\n";
+    platform::Machine machine{registry, pc.real.profile, pc.real.files, pc.real.processes, pc.real.shortcuts,
+                              pc.desktop};
+    bool ok = false;
+    {
+        win32::Program program(machine);
+        if (program.start()) {
+            shell::MainWindow& main = *program.application().mainWindow();
+            pc.desktop.clock += 6;
+            ok = ui_test::pumpUntil([&] { return main.window.visible(); }, 3000);
+            main.startupMenuButton.click();
+            ok = save(program.handleOf(main.window), folder, "main-startup-win10x64") && ok;
+        }
+    }
+    for (const std::string& path : planted) DeleteFileA(path.c_str());
+    return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : ".";
     if (argc > 2 && std::string(argv[2]) == "buttons")
         return ui_test::saveButtonGallery(folder + "\\buttons.bmp") ? 0 : 1;
+    if (argc > 3 && std::string(argv[2]) == "win10") return saveWindows10StartupPage(folder, argv[3]);
     plantSamplePrograms(true);
     ui_test::UiMachine pc;
     win32::Program program(pc.machine);

@@ -3,12 +3,16 @@
 #include <windows.h>
 
 #include "backup/backup_fixture.h"
+#include "platform/registry_key.h"
 
 namespace backup_test {
 namespace {
 
+// The 64-bit registry editor where there is one: the Windows folder's copy, which no 32-bit redirection touches.
 bool importWithRegedit(const std::string& file) {
-    std::string command = "regedit.exe /s \"" + file + "\"";
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    std::string command = std::string(windows) + "\\regedit.exe /s \"" + file + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -42,6 +46,26 @@ TEST_F(BackupTest, RegeditImportOfTheSetGivesWhatTheProgramsRestoreGives) {
     ASSERT_TRUE(backups.restore(folder.substr(folder.find_last_of('\\') + 1)).restored);
     EXPECT_EQ(exported(), byRegedit);
     EXPECT_EQ(byRegedit, before);
+}
+
+TEST_F(BackupTest, RegeditPutsAThirtyTwoBitKeyBackInItsView) {
+    if (!m.registry.views().hasSecondView()) GTEST_SKIP() << "one view: no 32-bit key to tell apart";
+    const std::string path = "Software\\VantrelRegedit" + key.substr(key.rfind('\\') + 1);
+    ASSERT_EQ(writeValue(m.registry, kHkeyLocalMachine, path, View::Bits32, "who", textValue("32")), kSuccess);
+    std::string folder;
+    {
+        backup::BackupSet set = backups.open("Registry scanner delete");
+        ASSERT_TRUE(set.addKey(kHkeyLocalMachine, path, View::Bits32));
+        ASSERT_TRUE(set.commit());
+        folder = set.folder();
+    }
+    ASSERT_EQ(deleteKeyTree(m.registry, kHkeyLocalMachine, path, View::Bits32), kSuccess);
+    ASSERT_TRUE(importWithRegedit(folder + "\\registry.reg"));
+    RegValue value;
+    EXPECT_EQ(readValue(m.registry, kHkeyLocalMachine, path, View::Bits32, "who", value), kSuccess);
+    EXPECT_EQ(textOf(value), "32");
+    EXPECT_FALSE(keyExists(m.registry, kHkeyLocalMachine, path, View::Bits64));
+    for (View view : {View::Bits32, View::Bits64}) deleteKeyTree(m.registry, kHkeyLocalMachine, path, view);
 }
 
 }  // namespace

@@ -35,6 +35,21 @@ protected:
         for (Key root : {kHkeyCurrentUser, kHkeyLocalMachine})
             for (const char* key : {kRunKey, startup::kRunKeyNt, startup::kParkedRunKey})
                 deleteValue(real.registry, root, key, View::Native, kTestName);
+        // The places current Windows adds, each in its view, and the state Windows keeps.
+        const struct {
+            Key root;
+            const char* path;
+            View view;
+        } newPlaces[] = {{kHkeyLocalMachine, kRunKey, View::Bits32},
+                         {kHkeyLocalMachine, startup::kRunOnceKey, View::Bits64},
+                         {kHkeyCurrentUser, startup::kRunOnceKey, View::Bits64},
+                         {kHkeyCurrentUser, startup::kPolicyRunKey, View::Bits64},
+                         {kHkeyLocalMachine, startup::kApprovedRun32Key, View::Bits64},
+                         {kHkeyCurrentUser, startup::kApprovedRunKey, View::Bits64}};
+        for (const auto& place : newPlaces) deleteValue(real.registry, place.root, place.path, place.view, kTestName);
+        for (Key root : {kHkeyCurrentUser, kHkeyLocalMachine})
+            for (const char* key : {startup::kParkedRun32Key, startup::kParkedRunOnceKey, startup::kParkedPolicyRunKey})
+                deleteValue(real.registry, root, key, startup::kOwnKeysView, kTestName);
         for (const char* key : {startup::kParkedFolderKey, startup::kParkedTargetKey})
             deleteValue(real.registry, kHkeyLocalMachine, key, startup::kOwnKeysView, kTestName);
         for (const char* key : {"run", "load", "rundisabled", "loaddisabled"})
@@ -158,6 +173,67 @@ TEST_F(StartupWine, ShortcutWrittenByTheDialogReadsBackInTheShellAndTheCodecAndR
     EXPECT_NE(real.files.getAttributes(path, attributes), kSuccess);
     EXPECT_EQ(rowOf(kTestName, true), list.rowCount());
     EXPECT_TRUE(desktop.messages.size() == 1) << desktop.messages.back().text;
+}
+
+// On a 64-bit Windows (and in Wine's 64-bit prefix) the machine's 32-bit Run entries are the 64-bit build's
+// other view and the 32-bit build's own; either way they park in run32 and come back to the 32-bit view
+// alone. A 32-bit machine has one view and no such place. Windows' own state is honoured.
+TEST_F(StartupWine, NewPlacesRoundTripInTheirViewAndWindowsStateIsHonoured) {
+    const RegistryViews views = real.registry.views();
+    const struct {
+        Key root;
+        const char* path;
+        View view;
+        const char* parked;
+        int location;
+    } cases[] = {{kHkeyLocalMachine, kRunKey, View::Bits32, startup::kParkedRun32Key, 220},
+                 {kHkeyLocalMachine, startup::kRunOnceKey, View::Bits64, startup::kParkedRunOnceKey, 222},
+                 {kHkeyCurrentUser, startup::kRunOnceKey, View::Bits64, startup::kParkedRunOnceKey, 224},
+                 {kHkeyCurrentUser, startup::kPolicyRunKey, View::Bits64, startup::kParkedPolicyRunKey, 226}};
+    const std::string text = "%ProgramFiles%\\Vantrel Test\\tool.exe /quiet";
+    const RegValue command{kRegExpandSz, text + '\0'};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        if (c.view == View::Bits32 && !views.hasSecondView()) continue;
+        const int location = c.view == View::Bits32 && !views.processIs64Bit ? 116 : c.location;
+        ASSERT_EQ(writeValue(real.registry, c.root, c.path, c.view, kTestName, command), kSuccess);
+        page.listEntries();
+        const std::size_t row = rowOf(kTestName, true);
+        ASSERT_LT(row, list.rowCount());
+        EXPECT_EQ(list.text(row, 2), language.text(location));
+        roundTrip(kTestName);
+        RegValue back;
+        ASSERT_EQ(readValue(real.registry, c.root, c.path, c.view, kTestName, back), kSuccess);
+        EXPECT_EQ(back.type, command.type);
+        EXPECT_EQ(back.data, command.data);
+        if (c.view == View::Bits32 && views.hasSecondView()) {
+            EXPECT_NE(readValue(real.registry, c.root, c.path, View::Bits64, kTestName, back), kSuccess)
+                << "the 64-bit view gets nothing";
+        }
+        deleteValue(real.registry, c.root, c.path, c.view, kTestName);
+    }
+
+    // Disabled by Windows (03 and the time): listed so, Enable writes 02 where it stands, Delete takes the state.
+    ASSERT_EQ(writeValue(real.registry, kHkeyCurrentUser, kRunKey, View::Native, kTestName, command), kSuccess);
+    ASSERT_EQ(writeValue(real.registry, kHkeyCurrentUser, startup::kApprovedRunKey, View::Bits64, kTestName,
+                         {kRegBinary, std::string("\x03\0\0\0\x50\x6e\xa1\xc2\x3b\xd9\xda\x01", 12)}),
+              kSuccess);
+    page.listEntries();
+    choose(kTestName, true);
+    EXPECT_EQ(list.row(rowOf(kTestName, true)).smallIcon, "b");
+    EXPECT_EQ(list.text(rowOf(kTestName, true), 2), language.text(117) + " " + language.text(227));
+    page.enableButton.click();
+    RegValue state;
+    ASSERT_EQ(readValue(real.registry, kHkeyCurrentUser, startup::kApprovedRunKey, View::Bits64, kTestName, state),
+              kSuccess);
+    EXPECT_EQ(state.data, std::string("\x02\0\0\0\0\0\0\0\0\0\0\0", 12));
+    EXPECT_EQ(list.row(rowOf(kTestName, true)).smallIcon, "a");
+    choose(kTestName, true);
+    desktop.answers = {MessageAnswer::Yes};
+    page.deleteButton.click();
+    EXPECT_NE(readValue(real.registry, kHkeyCurrentUser, startup::kApprovedRunKey, View::Bits64, kTestName, state),
+              kSuccess);
+    EXPECT_EQ(desktop.messages.size(), 1u) << desktop.messages.back().text;
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(ReportKindsOnImage, TheStartupReportListsThePagesRowsWithTheirPlaces) {
         EXPECT_EQ(row[column(header, "Name")], platform::windows1252ToUtf8(texts[startup::kNameColumn]));
         EXPECT_EQ(row[column(header, "Command")], platform::windows1252ToUtf8(texts[startup::kCommandColumn]));
         EXPECT_EQ(row[column(header, "Location")], platform::windows1252ToUtf8(texts[startup::kLocationColumn]));
-        EXPECT_EQ(row[column(header, "State")], texts[startup::kStateColumn] == "1" ? "active" : "disabled");
+        EXPECT_EQ(row[column(header, "State")] == "parked", texts[startup::kStateColumn] == "0");
         const startup::StartupEntry& entry = *page().entryOfRow(i);
         if (startup::isRegistrySource(entry.source)) {
             ++registryRows;
