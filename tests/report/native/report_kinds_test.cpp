@@ -36,6 +36,9 @@ std::vector<std::vector<std::string>> readCsv(std::string_view bytes) {
     return rows;
 }
 
+// The startup list's columns as the user sees them.
+constexpr std::size_t kName = 0, kCommand = 1, kLocation = 2, kState = 3;
+
 class ReportKindsOnImage : public startup_test::StartupTest {
 protected:
     std::vector<std::vector<std::string>> reportCsv(const std::string& what, int expectedExit = kDone) {
@@ -68,10 +71,10 @@ TEST_F(ReportKindsOnImage, TheStartupReportListsThePagesRowsWithTheirPlaces) {
     for (std::size_t i = 0; i < list().rowCount(); ++i) {
         const auto& texts = list().row(i).texts;
         const auto& row = rows[i + 1];
-        EXPECT_EQ(row[column(header, "Name")], platform::windows1252ToUtf8(texts[startup::kNameColumn]));
-        EXPECT_EQ(row[column(header, "Command")], platform::windows1252ToUtf8(texts[startup::kCommandColumn]));
-        EXPECT_EQ(row[column(header, "Location")], platform::windows1252ToUtf8(texts[startup::kLocationColumn]));
-        EXPECT_EQ(row[column(header, "State")] == "parked", texts[startup::kStateColumn] == "0");
+        EXPECT_EQ(row[column(header, "Name")], platform::windows1252ToUtf8(texts[kName]));
+        EXPECT_EQ(row[column(header, "Command")], platform::windows1252ToUtf8(texts[kCommand]));
+        EXPECT_EQ(row[column(header, "Location")], platform::windows1252ToUtf8(texts[kLocation]));
+        EXPECT_EQ(row[column(header, "State")] == "parked", texts[kState] == "0");
         const startup::StartupEntry& entry = *page().entryOfRow(i);
         if (startup::isRegistrySource(entry.source)) {
             ++registryRows;
