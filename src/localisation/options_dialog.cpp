@@ -31,6 +31,7 @@ OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& s
       okButton("okButton", {2760, 2280, 1320, 420}),
       cancelButton("cancelButton", {4200, 2280, 1320, 420}),
       backupsButton("backupsButton", {120, 2280, 1320, 420}),
+      showSystemBox("showSystemBox", {120, 1935, 5400, 285}),
       machine_(machine),
       store_(store),
       language_(language) {
@@ -40,6 +41,7 @@ OptionsDialog::OptionsDialog(platform::Machine& machine, store::SettingsStore& s
     window.add(browseButton, &languageFrame);
     window.add(webCaption);
     window.add(webAddressLink);
+    window.add(showSystemBox);
     // Left to right along the bottom, so Tab meets the buttons in the order they stand.
     window.add(backupsButton);
     window.add(okButton);
@@ -70,6 +72,8 @@ void OptionsDialog::load() {
     languageFrame.setCaption(language_.text(68));
     fileNameLabel.setCaption(language_.text(69));
     webCaption.setCaption(language_.text(81));
+    showSystemBox.setCaption(language_.text(200));
+    showSystemBox.setChecked(showSystemComponents(store_));
 }
 
 void OptionsDialog::show() {
@@ -117,7 +121,10 @@ void OptionsDialog::ok() {
     }
     // The confirmation speaks the language in use; the new choice counts from the next start.
     const std::string message = language_.text(87);
-    const platform::Status status = store_.writeString(platform::kHkeyLocalMachine, kLanguageKey, kLanguageValue, name);
+    platform::Status status = store_.writeString(platform::kHkeyLocalMachine, kLanguageKey, kLanguageValue, name);
+    if (status == platform::kSuccess)
+        status = store_.writeString(platform::kHkeyLocalMachine, kLanguageKey, kShowSystemValue,
+                                    showSystemBox.checked() ? "1" : "0");
     if (status != platform::kSuccess) {
         machine_.desktop.messageBox(kNotSavedMessage + machine_.desktop.statusText(status), "",
                                     platform::MessageIcon::Critical, platform::MessageButtons::Ok);
@@ -128,6 +135,12 @@ void OptionsDialog::ok() {
 }
 
 void OptionsDialog::cancel() { unload(); }
+
+bool showSystemComponents(store::SettingsStore& store) {
+    std::string text;
+    return store.readString(platform::kHkeyLocalMachine, kLanguageKey, kShowSystemValue, text) &&
+           store::trimSpaces(text) == "1";
+}
 
 void OptionsDialog::openWebAddress() {
     const std::string address = product::kProductWebAddress;

@@ -17,6 +17,11 @@ inline constexpr const char* kOnlyLanguageFolderMessage = "Please choose a langu
 inline constexpr const char* kNotALanguageFileMessage = " is not a language file in the folder ";
 inline constexpr const char* kNotSavedMessage = "The language choice could not be saved: ";
 inline constexpr int kOptionsRaiseTwips = 1000;  // the dialog sits this far above the screen's centre
+// Beside the language choice: "1" lists what Windows hides from its program list too.
+inline constexpr const char* kShowSystemValue = "showsystem";
+
+// The stored "Show system components and updates" choice; missing or anything but "1" is off.
+bool showSystemComponents(store::SettingsStore& store);
 
 // (Form3)
 class OptionsDialog {
@@ -47,6 +52,7 @@ public:
     ui::Button okButton;       // (cButton5)
     ui::Button cancelButton;   // (drawnButton1)
     ui::Button backupsButton;  // opens the list of backup sets
+    ui::CheckBox showSystemBox;  // "Show system components and updates", for the uninstall page
 
     std::function<void()> showBackups;  // load and show the Backups dialog
 

@@ -47,22 +47,13 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       spareCaption("spareCaption", {8580, 6480, 1500, 255}),
       searchBox("searchBox", {7545, 1515, 1605, 285}),
       findButton("findButton", {9180, 1515, 1110, 285}, "    Find"),
-      programList("programList", {135, 1920, 10200, 3825},
-                  {{"Program Name", 3500}, {"Uninstalling String", 6500}, {"", 0}}),
       selectedProgramLabel("selectedProgramLabel", {390, 6045, 7000, 255}),
-      selectionPicture("selectionPicture", {135, 5895, 240, 240}, "selection"),
       startupPage(startupPageHost(), startup::ChangeServices{machine_, store, backups, language}),
       categoryList("categoryList", {30, 2055, 8520, 1410},
                    {{"what to scan", kCategoryFirstColumn}, {"Description", kCategorySecondColumn}}, true),
       findingsList("findingsList", {30, 3480, 8550, 2400},
                    {{"Invalid Data Location", 10583}, {"Bad Reference value", 7056}, {"", 0}, {"", 0}}, true),
       statusCaption("statusCaption", {45, 6450, 7530, 240}),
-      uninstallButtons("uninstallButtons", {45, 5835, 10300, 765}),
-      checkBadEntriesButton("checkBadEntriesButton", pageButton(0), "Check bad entries"),
-      refreshProgramsButton("refreshProgramsButton", pageButton(1), "   Refresh"),
-      programInfoButton("programInfoButton", pageButton(2), "Program Info"),
-      removeEntryButton("removeEntryButton", pageButton(3), "   Delete"),
-      uninstallButton("uninstallButton", pageButton(4), "   Uninstall"),
       scannerButtons("scannerButtons", {45, 5835, 10300, 765}),
       startScanButton("startScanButton", pageButton(0), "     Start"),
       selectAllFindingsButton("selectAllFindingsButton", pageButton(1), "     Select all"),
@@ -73,6 +64,7 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
       menuSeparator("menuSeparator", {120, 1410, kDesignWidth - 300 - 120, 30}),
       headerSeparator("headerSeparator", {120, 1860, kDesignWidth - 300 - 120, 30}),
       trayIcon(notifyShell, trayHost, *this, std::move(random), true) {
+    makeUninstallPage();
     buildLayout();
     wireHandlers();
     scannerPage = std::make_unique<scanner::ScannerPage>(
@@ -81,7 +73,6 @@ MainWindow::MainWindow(platform::Machine& machine_, controls::NotifyShell& notif
                                  selectAllFindingsButton, selectNoFindingsButton, deleteFindingsButton,
                                  refreshScanButton, scanRowCount},
         [this] { return generation_; });
-    wireUninstallTool();
     wireStartupPage();
 }
 
@@ -90,6 +81,7 @@ MainWindow::~MainWindow() { trayIcon.Terminate(); }
 
 void MainWindow::buildLayout() {
     using Controls = std::initializer_list<ui::Control*>;
+    uninstall::UninstallPageParts& uninstallParts = uninstallPage->parts;
     window.add(menuBar);
     for (ui::Control* control :
          Controls{&uninstallMenuButton, &startupMenuButton, &scannerMenuButton, &optionsMenuButton, &helpMenuButton,
@@ -97,21 +89,19 @@ void MainWindow::buildLayout() {
         window.add(*control, &menuBar);
     window.add(menuSeparator);
     for (ui::Control* control : Controls{&bandBelowMenu, &spareFrame, &otherSpareFrame, &pageHeading, &spareCaption,
-                                         &headerSeparator, &searchBox, &findButton, &programList, &selectedProgramLabel,
-                                         &selectionPicture, &startupPage.list, &categoryList, &findingsList, &statusCaption})
+                                         &headerSeparator, &searchBox, &findButton, &uninstallParts.programList,
+                                         &selectedProgramLabel, &uninstallParts.selectionPicture, &startupPage.list,
+                                         &categoryList, &findingsList, &statusCaption})
         window.add(*control);
 
     struct PageFrame {
         ui::Frame& frame;
         std::array<ui::Button*, 5> buttons;
     };
-    for (const PageFrame& page : {PageFrame{uninstallButtons,
-                                            {&checkBadEntriesButton, &refreshProgramsButton, &programInfoButton,
-                                             &removeEntryButton, &uninstallButton}},
+    for (const PageFrame& page : {PageFrame{uninstallParts.buttons, uninstallParts.buttonsInOrder()},
                                   PageFrame{startupPage.buttons,
-                                            {&startupPage.addButton, &startupPage.editButton,
-                                             &startupPage.deleteButton, &startupPage.disableButton,
-                                             &startupPage.enableButton}},
+                                            {&startupPage.addButton, &startupPage.editButton, &startupPage.deleteButton,
+                                             &startupPage.disableButton, &startupPage.enableButton}},
                                   PageFrame{scannerButtons,
                                             {&startScanButton, &selectAllFindingsButton, &selectNoFindingsButton,
                                              &deleteFindingsButton, &refreshScanButton}}}) {
@@ -123,7 +113,7 @@ void MainWindow::buildLayout() {
     // The uninstall page is on show until the first menu command.
     for (ui::Control* control :
          Controls{&startupPage.buttons, &scannerButtons, &startupPage.list, &categoryList, &findingsList, &bandBelowMenu,
-                  &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &selectionPicture})
+                  &spareFrame, &otherSpareFrame, &brokenShortcutsButton, &uninstallParts.selectionPicture})
         control->hide();
     separatorRightEnds = {kDesignWidth - 300, kDesignWidth - 300};
 }
@@ -135,7 +125,7 @@ void MainWindow::wireHandlers() {
     optionsMenuButton.onClick = [this] { optionsCommand(); };
     helpMenuButton.onClick = [this] { helpCommand(); };
     aboutMenuButton.onClick = [this] { aboutCommand(); };
-    exitMenuButton.onClick = [this] { exitCommand(); };
+    exitMenuButton.onClick = [this] { unload(); };
 
     auto find = [this] {
         if (findNext) findNext();

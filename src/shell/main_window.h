@@ -1,6 +1,6 @@
 #pragma once
-// The main window: its controls, its working state and signals, the
-// page switches, the layout rules and the menu.
+// The main window: the services, the menu, the status line and the page
+// switch; the layout rules. Each tool page owns its controls and state.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -40,7 +40,7 @@ inline constexpr int kCategorySecondColumn = 7056;
 enum class FindTarget { Programs, StartupEntries };
 
 // (Form1)
-class MainWindow : public store::EnumerationProgress, public controls::TrayEvents {
+class MainWindow : public controls::TrayEvents {
 public:
     // The tray icon's shell and host come from whoever renders the window.
     MainWindow(platform::Machine& machine, controls::NotifyShell& notifyShell, controls::TrayHost& trayHost,
@@ -52,8 +52,8 @@ public:
     void load();        // (Load)
     bool loaded() const { return loaded_; }
 
-    // Pages. The listings themselves belong to the uninstall and startup tools,
-    // which fill these hooks; the switches run first.
+    // Pages. The listings themselves belong to the pages, which fill these
+    // hooks; the switches run first. A page lists afresh through its switch.
     void showUninstallPage();  // (ShowUninstallPage)
     void showStartupPage();    // (ShowStartupPage)
     void showScannerPage();    // (ShowScannerPage)
@@ -63,21 +63,12 @@ public:
     // The window itself (none of its controls) got the input focus: the about box takes it (GotFocus).
     void windowGotFocus();
 
-    // The removal command's way to rebuild the uninstall list: every signal whose
-    // number is 556 rebuilds, even when the last one was 556 too (UninstallRefreshSignal, Text3).
-    void signalUninstallRefresh(const std::string& text);
-    const std::string& uninstallRefreshSignal() const { return uninstallRefreshSignal_; }
-    // The startup tools' way to rebuild the startup list: only a change of the signal
-    // to a number 2 rebuilds, so callers set the empty text first (StartupRefreshSignal, Text7).
-    void signalStartupRefresh(const std::string& text);
-    const std::string& startupRefreshSignal() const { return startupRefreshSignal_; }
-
     // Menu commands.
     void optionsCommand();  // (OptionsCommand)
     void helpCommand();     // (HelpCommand)
     void aboutCommand();    // (AboutCommand)
-    void exitCommand();     // (ExitCommand)
-    // The window is closed (close box, log-off): tray icon hidden, ticks saved, process ended (Unload).
+    // Exit, or the window closed (close box, log-off): tray icon hidden, ticks
+    // saved, process ended (ExitCommand, Unload).
     void unload();
 
     // A walk (listing, scan) remembers the generation it started in and stops
@@ -93,11 +84,6 @@ public:
     std::function<void()> showAbout;              // load and show the about box
     // A tool made one of its dialogs: whoever renders the windows binds it before it is shown.
     std::function<void(ui::Window&)> windowMade;
-
-    // store::EnumerationProgress: each name in the status caption; a search box
-    // reading 2 is the user's way to stop a long walk.
-    void showName(const std::string& name) override;
-    bool stopRequested() const override;
 
     platform::Machine& machine;
     store::SettingsStore store;
@@ -123,19 +109,11 @@ public:
     ui::Label spareCaption;                   // kept at the right edge (Label2)
     ui::TextBox searchBox;                    // change restarts Find, Enter runs it (Text2)
     ui::Button findButton;                    // (cButton5)
-    ui::ListView programList;                 // installed programs (View1)
-    ui::Label selectedProgramLabel;           // (Label4)
-    ui::Picture selectionPicture;             // beside the selected program's name (Image2)
+    ui::Label selectedProgramLabel;           // the chosen program or entry, under the list pages (Label4)
     startup::StartupPage startupPage;         // its list and buttons, its entries and commands
     ui::ListView categoryList;                // the scanner's seven categories (Viewn1)
     ui::ListView findingsList;                // one row per bad reference (Viewn2)
     ui::Label statusCaption;                  // progress and result lines (Label1)
-    ui::Frame uninstallButtons;               // uninstall page buttons (Frame5)
-    ui::Button checkBadEntriesButton;         // (drawnButton16)
-    ui::Button refreshProgramsButton;         // (drawnButton5)
-    ui::Button programInfoButton;             // (drawnButton13)
-    ui::Button removeEntryButton;             // (drawnButton14)
-    ui::Button uninstallButton;               // (drawnButton15)
     ui::Frame scannerButtons;                 // scanner page buttons (Frame7)
     ui::Button startScanButton;               // (drawnButton26)
     ui::Button selectAllFindingsButton;       // (drawnButton22)
@@ -148,42 +126,35 @@ public:
     ui::Line headerSeparator;                 // between the page heading and the page (Line1, element 1)
 
     // Working state carried between operations; row numbers count from 1, 0 is none.
-    int selectedRow = 0;           // last row clicked in the program list (SelectedRow, Text1)
     int scanRowCount = 0;          // finding rows after the last finished check (ScanRowCount, Text1)
-    std::string joinedValueNames;  // what appendValueNames left for the startup listing (Text1)
-    int uninstallKeyMode = 0;      // 2: the NT form of the Uninstall key was listed (UninstallKeyMode, Text8)
-    int badEntryCount = 0;         // bad uninstall entries the user kept (BadEntryCount, Text12)
     int findStartRow = 0;          // where the next Find starts (FindStartRow, Text14)
     FindTarget findTarget = FindTarget::Programs;  // (FindTarget, Text15)
     std::string languageFileName;                  // in the lang folder, read at start-up (Text16)
-    std::vector<std::string> referenceBuffer;      // reference texts of a running check (ReferenceBuffer, List2)
 
     std::unique_ptr<scanner::ScannerPage> scannerPage;
 
     // controls::TrayEvents: a double click on the icon brings the window back maximised.
     void DblClick() override;
     controls::NotificationIcon trayIcon;  // (TrayArea1)
-    // The uninstall page's listing and commands, over the controls and fields above.
-    std::unique_ptr<uninstall::UninstallTool> uninstallTool;
+    // The uninstall page: its controls, its records and its commands.
+    std::unique_ptr<uninstall::UninstallPage> uninstallPage;
 
 private:
     void buildLayout();
     void wireHandlers();
-    void wireUninstallTool();
+    void makeUninstallPage();
     void findInShownList();
     startup::StartupPageHost startupPageHost();
     void wireStartupPage();
     void setCaptionsFromLanguage();
     void readLanguageChoice();
     void supersedeWalks() { ++generation_; }
-    // Emptied by every page switch to a list page: the three shared one field.
-    void clearRowAndValueNames();
+    // Emptied by every page switch to a list page: the uninstall page's chosen row shared its field (Text1).
+    void clearScanRowCount() { scanRowCount = 0; }
     void layOut(int width, int height);
     void fitCategoryColumns();
 
     std::string unreadLanguageFile_;  // the stored choice that could not be read at start-up
-    std::string uninstallRefreshSignal_ = "0";
-    std::string startupRefreshSignal_;
     bool loaded_ = false;
     std::uint64_t generation_ = 0;
     // How many size corrections are under way; bounds the resize that a correction raises again.

@@ -1,6 +1,5 @@
 #include "scanner/scan_categories.h"
 #include "shell/main_window.h"
-#include "store/text_value.h"
 
 namespace shell {
 
@@ -24,14 +23,7 @@ void MainWindow::aboutCommand() {
     if (showAbout) showAbout();
 }
 
-// The icon goes first, as on closing: a process that ends leaves no ghost icon in the tray.
-void MainWindow::exitCommand() {
-    supersedeWalks();
-    trayIcon.Visible(false);
-    scanner::saveCategoryTicks(categoryList, store);
-    machine.desktop.endProcess();
-}
-
+// The icon goes first: a process that ends leaves no ghost icon in the tray.
 void MainWindow::unload() {
     supersedeWalks();
     trayIcon.Visible(false);
@@ -41,10 +33,5 @@ void MainWindow::unload() {
 
 // The about box may be unable to take the focus; it is shown all the same.
 void MainWindow::windowGotFocus() { aboutCommand(); }
-
-// The renderer repaints the caption as soon as it changes.
-void MainWindow::showName(const std::string& name) { statusCaption.setCaption(name); }
-
-bool MainWindow::stopRequested() const { return store::leadingNumber(searchBox.text()) == 2; }
 
 }  // namespace shell

@@ -41,9 +41,6 @@ void MainWindow::load() {
                 (desktop.screenHeightTwips() - window.height()) / 2 - kPositionAboveCentre);
 
     selectedProgramLabel.setCaption("");
-    referenceBuffer.clear();
-    programList.clear();
-    uninstallKeyMode = 0;
 
     supersedeWalks();
     if (listInstalledPrograms) listInstalledPrograms();
@@ -61,6 +58,7 @@ void MainWindow::load() {
 // Every caption and header comes from the language file, empty ones included:
 // there is no built-in fallback text.
 void MainWindow::setCaptionsFromLanguage() {
+    uninstall::UninstallPageParts& uninstallParts = uninstallPage->parts;
     const std::pair<ui::Captioned*, int> captions[] = {
         {&uninstallMenuButton, 2},
         {&startupMenuButton, 3},
@@ -71,11 +69,11 @@ void MainWindow::setCaptionsFromLanguage() {
         {&exitMenuButton, 8},
         {&findButton, 9},
         {&pageHeading, 10},
-        {&checkBadEntriesButton, 11},
-        {&refreshProgramsButton, 12},
-        {&programInfoButton, 13},
-        {&removeEntryButton, 14},
-        {&uninstallButton, 15},
+        {&uninstallParts.checkBadEntriesButton, 11},
+        {&uninstallParts.refreshButton, 12},
+        {&uninstallParts.programInfoButton, 13},
+        {&uninstallParts.removeEntryButton, 14},
+        {&uninstallParts.uninstallButton, 15},
         {&startupPage.addButton, 16},
         {&startupPage.editButton, 17},
         {&startupPage.deleteButton, 18},
@@ -95,9 +93,14 @@ void MainWindow::setCaptionsFromLanguage() {
         int key;
     };
     const Header headers[] = {
-        {programList, 0, 35},  {programList, 1, 36},  {startupPage.list, 0, 37},
+        {uninstallParts.programList, 0, 35},  {uninstallParts.programList, 1, 36},  {startupPage.list, 0, 37},
         {startupPage.list, 1, 38},  {startupPage.list, 2, 39},  {categoryList, 0, 40},
         {categoryList, 1, 41}, {findingsList, 0, 42}, {findingsList, 1, 43},
+        {uninstallParts.programList, uninstall::kPublisherColumn, 201},
+        {uninstallParts.programList, uninstall::kVersionColumn, 202},
+        {uninstallParts.programList, uninstall::kInstalledColumn, 203},
+        {uninstallParts.programList, uninstall::kSizeColumn, 204},
+        {uninstallParts.programList, uninstall::kWhereColumn, 205},
     };
     for (const auto& header : headers) header.list.setColumnHeader(header.column, language.text(header.key));
 }

@@ -75,6 +75,8 @@ void spreadPageButtons(ui::Frame& frame, const std::vector<ui::Control*>& contro
 // come out negative is refused by the control and leaves it as it was.
 void MainWindow::layOut(int width, int height) {
     separatorRightEnds = {width - 300, width - 300};
+    ui::ListView& programList = uninstallPage->parts.programList;
+    ui::Frame& uninstallButtons = uninstallPage->parts.buttons;
 
     // The lists keep their right border inside the window's frame.
     const int inside = window.clientWidth();
@@ -100,7 +102,7 @@ void MainWindow::layOut(int width, int height) {
         frame->setWidth(width - 200);
     }
     selectedProgramLabel.setTop(programList.top() + programList.height() + 300);
-    selectionPicture.setTop(programList.top() + programList.height() + 150);
+    uninstallPage->parts.selectionPicture.setTop(programList.top() + programList.height() + 150);
     scannerButtons.setTop(height - statusBar.height() - scannerButtons.height() - 600);
     scannerButtons.setWidth(width - 200);
     for (ui::Frame* frame : {&uninstallButtons, &startupPage.buttons, &scannerButtons})

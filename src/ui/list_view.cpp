@@ -41,11 +41,8 @@ std::size_t ListView::addRow(Row row) {
     if (row.texts.empty()) row.texts.emplace_back();
     std::size_t index = rows_.size();
     if (sorted_) {
-        auto position = std::upper_bound(rows_.begin(), rows_.end(), row, [this](const Row& a, const Row& b) {
-            bool less = lessIgnoringCase(cell(a, sortKey_), cell(b, sortKey_));
-            bool greater = lessIgnoringCase(cell(b, sortKey_), cell(a, sortKey_));
-            return sortOrder_ == SortOrder::Ascending ? less : greater;
-        });
+        auto position = std::upper_bound(rows_.begin(), rows_.end(), row,
+                                         [this](const Row& a, const Row& b) { return before(a, b); });
         index = static_cast<std::size_t>(position - rows_.begin());
         rows_.insert(position, std::move(row));
     } else {
@@ -124,11 +121,15 @@ void ListView::setSorting(bool sorted, std::size_t key, SortOrder order) {
     notify(Change::Sorting);
 }
 
+bool ListView::before(const Row& a, const Row& b) const {
+    const Row& first = sortOrder_ == SortOrder::Ascending ? a : b;
+    const Row& second = sortOrder_ == SortOrder::Ascending ? b : a;
+    if (lessThan) return lessThan(first, second, sortKey_);
+    return lessIgnoringCase(cell(first, sortKey_), cell(second, sortKey_));
+}
+
 void ListView::sortRows() {
-    std::stable_sort(rows_.begin(), rows_.end(), [this](const Row& a, const Row& b) {
-        return sortOrder_ == SortOrder::Ascending ? lessIgnoringCase(cell(a, sortKey_), cell(b, sortKey_))
-                                                  : lessIgnoringCase(cell(b, sortKey_), cell(a, sortKey_));
-    });
+    std::stable_sort(rows_.begin(), rows_.end(), [this](const Row& a, const Row& b) { return before(a, b); });
     notify(Change::Rows);
 }
 

@@ -61,6 +61,8 @@ public:
     SortOrder sortOrder() const { return sortOrder_; }
     void setSorting(bool sorted, std::size_t key, SortOrder order);
     void setSorted(bool sorted) { setSorting(sorted, sortKey_, sortOrder_); }
+    // Whether row `a` comes before row `b` by `column`; unset, the texts compare ignoring case.
+    std::function<bool(const Row& a, const Row& b, std::size_t column)> lessThan;
 
     // A click on a column header and a click on a row, as the user makes them.
     std::function<void(std::size_t column)> onColumnClick;
@@ -72,6 +74,7 @@ public:
 
 private:
     void sortRows();
+    bool before(const Row& a, const Row& b) const;
     std::vector<Column> columns_;
     std::vector<Row> rows_;
     bool checkBoxes_;

@@ -70,6 +70,25 @@ public:
     }
 };
 
+// A check box with its caption; the tick's changes notify as a state change.
+class CheckBox : public Captioned {
+public:
+    using Captioned::Captioned;
+    bool checked() const { return checked_; }
+    void setChecked(bool checked) {
+        if (checked == checked_) return;
+        checked_ = checked;
+        notify(Change::State);
+    }
+    // The user's click turns the tick over.
+    void click() {
+        if (enabled()) setChecked(!checked_);
+    }
+
+private:
+    bool checked_ = false;
+};
+
 class TextBox : public Control {
 public:
     TextBox(std::string name, Rect design, std::string text = {})

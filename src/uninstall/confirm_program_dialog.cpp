@@ -30,15 +30,15 @@ ConfirmProgramDialog::ConfirmProgramDialog(platform::Desktop& desktop, const loc
     window.onCancel = [this] { cancel(); };
 }
 
-void ConfirmProgramDialog::openForUninstall(const ListedProgram& program) {
+void ConfirmProgramDialog::openForUninstall(const InstalledProgram& program) {
     open(program, ConfirmMode::Uninstall, 54);
 }
 
-void ConfirmProgramDialog::openForRemoval(const ListedProgram& program) {
+void ConfirmProgramDialog::openForRemoval(const InstalledProgram& program) {
     open(program, ConfirmMode::RemoveEntry, 50);
 }
 
-void ConfirmProgramDialog::open(const ListedProgram& program, ConfirmMode mode, int questionKey) {
+void ConfirmProgramDialog::open(const InstalledProgram& program, ConfirmMode mode, int questionKey) {
     if (!loaded_) {
         loaded_ = true;
         okButton.setCaption(language_.text(52));
@@ -58,7 +58,7 @@ void ConfirmProgramDialog::open(const ListedProgram& program, ConfirmMode mode, 
 void ConfirmProgramDialog::ok() {
     if (!loaded_) return;
     if (mode_ == ConfirmMode::RemoveEntry) {
-        const ListedProgram program = program_;
+        const InstalledProgram program = program_;
         cancel();
         if (removeEntry) removeEntry(program);
         return;

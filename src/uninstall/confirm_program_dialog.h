@@ -8,7 +8,7 @@
 #include "platform/desktop.h"
 #include "ui/simple_controls.h"
 #include "ui/window.h"
-#include "uninstall/program_list.h"
+#include "uninstall/installed_programs.h"
 
 namespace uninstall {
 
@@ -19,17 +19,17 @@ class ConfirmProgramDialog {
 public:
     ConfirmProgramDialog(platform::Desktop& desktop, const localisation::Language& language);
 
-    void openForUninstall(const ListedProgram& program);
-    void openForRemoval(const ListedProgram& program);
+    void openForUninstall(const InstalledProgram& program);
+    void openForRemoval(const InstalledProgram& program);
     void ok();      // runs the command; a removal closes the dialog, an uninstall keeps it open
     void cancel();  // closes; nothing else
     bool loaded() const { return loaded_; }
     ConfirmMode mode() const { return mode_; }
-    const ListedProgram& program() const { return program_; }
+    const InstalledProgram& program() const { return program_; }
 
     // What OK does; the uninstall page fills them.
-    std::function<void(const ListedProgram&)> runUninstaller;
-    std::function<void(const ListedProgram&)> removeEntry;
+    std::function<void(const InstalledProgram&)> runUninstaller;
+    std::function<void(const InstalledProgram&)> removeEntry;
 
     ui::Window window;
     ui::Label programLabel;   // (Label1)
@@ -40,11 +40,11 @@ public:
     ui::Timer uninstallerWatch;
 
 private:
-    void open(const ListedProgram& program, ConfirmMode mode, int questionKey);
+    void open(const InstalledProgram& program, ConfirmMode mode, int questionKey);
 
     platform::Desktop& desktop_;
     const localisation::Language& language_;
-    ListedProgram program_;
+    InstalledProgram program_;
     ConfirmMode mode_ = ConfirmMode::Uninstall;
     bool loaded_ = false;
 };

@@ -5,9 +5,9 @@
 
 #include "backup/backups_dialog.h"
 #include "platform/status_text.h"
+#include "platform/registry_key.h"
 #include "store/text_value.h"
-#include "uninstall/entry_values.h"
-#include "uninstall/program_list.h"
+#include "uninstall/uninstall_page.h"
 
 namespace uninstall {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 constexpr int kRaiseTwips = 200;
 constexpr const char* kBackupCommand = "Program Info";
 
-ui::Rect dialogButton(int slot) { return {240 + slot * 1350, 4440, 1260, 420}; }
+ui::Rect dialogButton(int slot) { return {240 + slot * 1350, 4740, 1260, 420}; }
 
 // Only addresses go to the default handler: a program path or a command there is not started.
 bool isAddress(const std::string& text) {
@@ -30,13 +30,15 @@ bool isAddress(const std::string& text) {
 
 ProgramInfoDialog::ProgramInfoDialog(platform::Machine& machine, backup::Backups& backups,
                                      const localisation::Language& language)
-    : window("ProgramInfoDialog", {0, 0, 7320, 5400}, "File Info"),
+    : window("ProgramInfoDialog", {0, 0, 7320, 5700}, "File Info"),
       programNameLabel("programNameLabel", {240, 150, 6720, 360}),
       publisherCaption("publisherCaption", {240, 630, 1320, 285}, "Puplisher"),
       homePageCaption("homePageCaption", {240, 930, 1320, 285}, "Home Page"),
       publisherText("publisherText", {1620, 630, 5340, 285}, "Not Available"),
       homePageText("homePageText", {1620, 930, 5340, 285}, "Not Available"),
-      valueList("valueList", {240, 1320, 6720, 2940}, {{"Key", 2400}, {"value", 4200}}),
+      commandCaption("commandCaption", {240, 1230, 1320, 285}),
+      commandText("commandText", {1620, 1230, 5340, 285}),
+      valueList("valueList", {240, 1620, 6720, 2940}, {{"Key", 2400}, {"value", 4200}}),
       addButton("addButton", dialogButton(0), "       Add Key"),
       deleteButton("deleteButton", dialogButton(1), "     Delete Key"),
       editButton("editButton", dialogButton(2), "        Edit Key"),
@@ -47,7 +49,8 @@ ProgramInfoDialog::ProgramInfoDialog(platform::Machine& machine, backup::Backups
       language_(language) {
     programNameLabel.setHeading(true);
     for (ui::Control* control : std::initializer_list<ui::Control*>{
-             &programNameLabel, &publisherCaption, &publisherText, &homePageCaption, &homePageText, &valueList,
+             &programNameLabel, &publisherCaption, &publisherText, &homePageCaption, &homePageText, &commandCaption,
+             &commandText, &valueList,
              &addButton, &deleteButton, &editButton, &okButton, &cancelButton})
         window.add(*control);
     for (ui::Label* label : {&publisherCaption, &homePageCaption, &publisherText, &homePageText})
@@ -69,7 +72,7 @@ void ProgramInfoDialog::load() {
     const std::pair<ui::Captioned*, int> captions[] = {{&addButton, 55},       {&deleteButton, 56},
                                                        {&editButton, 57},      {&okButton, 52},
                                                        {&cancelButton, 53},    {&publisherCaption, 59},
-                                                       {&homePageCaption, 60}};
+                                                       {&homePageCaption, 60}, {&commandCaption, 213}};
     for (const auto& [control, key] : captions) control->setCaption(language_.text(key));
     valueList.setColumnHeader(0, language_.text(61));
     valueList.setColumnHeader(1, language_.text(62));
@@ -78,26 +81,37 @@ void ProgramInfoDialog::load() {
                 (desktop.screenHeightTwips() - window.height()) / 2 - kRaiseTwips);
 }
 
-void ProgramInfoDialog::show(const std::string& programName, platform::Key root, const std::string& path) {
+void ProgramInfoDialog::show(const std::string& programName, const std::string& command, platform::Key root,
+                             platform::View view, const std::string& path) {
     load();
     // An edit still open belongs to the filling that goes now.
     if (valueDialog_ && valueDialog_->loaded()) valueDialog_->close();
     root_ = root;
+    view_ = view;
     path_ = path;
     entries_.clear();
     onFill_.clear();
     deleted_.clear();
     valueList.clear();
     programNameLabel.setCaption(programName);
+    commandText.setCaption(command);
+    platform::RegKey key;
+    platform::RegKey::open(machine_.registry, root, path, view, platform::kKeyQueryValue, key);
     auto shown = [&](const char* name) {
-        const auto value = readValue(machine_.registry, root, path, name);
-        return value ? readableText(*value) : std::string();
+        platform::RegValue value;
+        return key.isOpen() && key.read(name, value) == platform::kSuccess ? platform::formatValue(value)
+                                                                             : std::string();
     };
     publisherText.setCaption(shown("Publisher"));
     homePageText.setCaption(shown("URLInfoAbout"));
+    std::vector<platform::NamedRegValue> values;
+    // The list leaves out the default value's empty name; it leads when the key has one.
+    platform::RegValue defaultValue;
+    if (key.isOpen() && key.read("", defaultValue) == platform::kSuccess) values.push_back({"", defaultValue});
     // A key holds a handful of values: no yield here, so no click can refill the list under this loop.
-    for (const RegistryValue& value : readAllValues(machine_.registry, root, path)) {
-        entries_.push_back({value.name, value.type, readableText(value), false});
+    if (key.isOpen()) key.values(values);
+    for (const platform::NamedRegValue& value : values) {
+        entries_.push_back({value.name, value.value.type, platform::formatValue(value.value), false});
         onFill_.push_back(value.name);
         showEntry(entries_.size() - 1);
     }
@@ -137,7 +151,7 @@ void ProgramInfoDialog::editValue() {
     const std::size_t row = valueList.selectedIndex();
     if (!loaded_ || row >= entries_.size()) return;
     const Entry& entry = entries_[row];
-    if (!editableAsText(entry.type)) {
+    if (!platform::editableAsText(entry.type)) {
         tell(language_.text(160));
         return;
     }
@@ -164,8 +178,8 @@ std::optional<std::string> ProgramInfoDialog::takeValue(const std::optional<std:
     const auto index = entryNamed(*edited);
     if (!index) return language_.text(162);
     Entry& entry = entries_[*index];
-    if (!editableAsText(entry.type)) return language_.text(160);
-    if (!encodeText(entry.type, data)) return language_.text(161);
+    if (!platform::editableAsText(entry.type)) return language_.text(160);
+    if (!platform::parseValue(entry.type, data)) return language_.text(161);
     const bool renamed = store::trimSpaces(name) != store::trimSpaces(entry.name);
     if (renamed) {
         forget(entry.name);
@@ -180,15 +194,18 @@ std::optional<std::string> ProgramInfoDialog::takeValue(const std::optional<std:
 void ProgramInfoDialog::ok() {
     if (!loaded_) return;
     backup::BackupSet set = backups_.open(kBackupCommand);
+    // A key this process cannot name for the backup is changed in nothing.
+    const std::string savedAs = pathInOwnView(root_, view_, path_, machine_.registry.views()).value_or("");
+    auto save = [&](const std::string& name) { return !savedAs.empty() && set.addValue(root_, savedAs, name); };
     std::vector<std::string> deletable, writable;
     for (const std::string& name : deleted_)
-        if (set.addValue(root_, path_, name)) deletable.push_back(name);
+        if (save(name)) deletable.push_back(name);
     std::vector<std::string> saved;  // a name added twice is saved once
     for (const Entry& entry : entries_) {
         if (!entry.changed) continue;
         const bool already = std::any_of(deletable.begin(), deletable.end(), [&](auto& n) { return sameName(n, entry.name); }) ||
                              std::any_of(saved.begin(), saved.end(), [&](auto& n) { return sameName(n, entry.name); });
-        if (already || set.addValue(root_, path_, entry.name)) {
+        if (already || save(entry.name)) {
             saved.push_back(entry.name);
             writable.push_back(entry.name);
         }
@@ -205,14 +222,15 @@ void ProgramInfoDialog::ok() {
     // Deletions first, so a value deleted and added again under its name stays.
     // No yields either: a second OK must not run inside this one.
     for (const std::string& name : deletable) {
-        if (auto status = uninstall::deleteValue(machine_.registry, root_, path_, name)) failed(name, status);
+        if (auto status = platform::deleteValue(machine_.registry, root_, path_, view_, name)) failed(name, status);
     }
     for (const Entry& entry : entries_) {
         if (!entry.changed ||
             std::none_of(writable.begin(), writable.end(), [&](auto& n) { return n == entry.name; }))
             continue;
-        const RegistryValue value{entry.name, entry.type, encodeText(entry.type, entry.text).value_or("")};
-        if (auto status = writeValue(machine_.registry, root_, path_, value)) failed(entry.name, status);
+        const platform::RegValue value = platform::parseValue(entry.type, entry.text).value_or(platform::RegValue{});
+        if (auto status = platform::writeValue(machine_.registry, root_, path_, view_, entry.name, value))
+            failed(entry.name, status);
     }
     const std::string leftAlone = backup::leftAloneMessage(set.problems(), language_);
     if (!leftAlone.empty()) tell(leftAlone);

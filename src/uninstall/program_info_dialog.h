@@ -13,6 +13,7 @@
 #include "backup/backups.h"
 #include "localisation/lang_text.h"
 #include "platform/machine.h"
+#include "platform/registry_view.h"
 #include "ui/list_view.h"
 #include "ui/simple_controls.h"
 #include "ui/window.h"
@@ -25,8 +26,10 @@ class ProgramInfoDialog {
 public:
     ProgramInfoDialog(platform::Machine& machine, backup::Backups& backups, const localisation::Language& language);
 
-    // Reads the entry's key (`path` under `root`) afresh and shows the dialog.
-    void show(const std::string& programName, platform::Key root, const std::string& path);
+    // Reads the entry's key (`path` under `root` in `view`) afresh and shows the
+    // dialog with the command Uninstall runs for it.
+    void show(const std::string& programName, const std::string& command, platform::Key root, platform::View view,
+              const std::string& path);
     void addValue();     // (Add Key)
     void editValue();    // (Edit Key)
     void deleteValue();  // (Delete Key)
@@ -48,6 +51,8 @@ public:
     ui::Label homePageCaption;   // (Label3 1)
     ui::Label publisherText;     // (Label3 2)
     ui::Label homePageText;      // (Label3 3)
+    ui::Label commandCaption;    // before the command Uninstall runs
+    ui::Label commandText;
     ui::ListView valueList;      // name and data of every value (View1)
     ui::Button addButton;        // (drawnButton2)
     ui::Button deleteButton;     // (drawnButton3)
@@ -74,6 +79,7 @@ private:
     const localisation::Language& language_;
     std::unique_ptr<ValueDialog> valueDialog_;
     platform::Key root_ = 0;
+    platform::View view_ = platform::View::Native;
     std::string path_;
     std::vector<Entry> entries_;          // one per row of the value list
     std::vector<std::string> onFill_;     // the names the key held when the dialog was filled

@@ -1,17 +1,14 @@
-#include "uninstall/program_list.h"
-
+// The uninstall page's list: the listing shown as rows, the header sort and the chosen program.
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
-#include "store/text_value.h"
-#include "uninstall/entry_values.h"
 #include "platform/message_pacer.h"
+#include "store/text_value.h"
+#include "uninstall/uninstall_page.h"
 
 namespace uninstall {
 namespace {
-
-constexpr const char* kDisplayNameValue = "displayname";
-constexpr const char* kCommandValue = "UninstallString";
 
 std::string lowerCase(const std::string& text) {
     std::string result = text;
@@ -19,128 +16,190 @@ std::string lowerCase(const std::string& text) {
     return result;
 }
 
-// The enumeration hands names back only at its end; its progress calls are where
-// a long one lets the message loop run.
-class PacedProgress : public store::EnumerationProgress {
-public:
-    PacedProgress(store::EnumerationProgress& shown, platform::MessagePacer& pacer) : shown_(shown), pacer_(pacer) {}
-    void showName(const std::string& name) override {
-        shown_.showName(name);
-        pacer_.step();
-    }
-    bool stopRequested() const override { return shown_.stopRequested(); }
+// An InstallDate of the form YYYYMMDD, as a number that sorts by date; nothing for any other text.
+std::optional<int> dateNumber(const std::string& text) {
+    if (text.size() != 8) return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    const int number = std::stoi(text), month = number / 100 % 100, day = number % 100;
+    if (month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
+    return number;
+}
 
-private:
-    store::EnumerationProgress& shown_;
-    platform::MessagePacer& pacer_;
-};
+// Empty texts first, then dates in time order, then other texts as text.
+bool installedBefore(const std::string& a, const std::string& b) {
+    const auto rank = [](const std::string& text, const std::optional<int>& date) {
+        return text.empty() ? 0 : date ? 1 : 2;
+    };
+    const auto dateA = dateNumber(a), dateB = dateNumber(b);
+    if (rank(a, dateA) != rank(b, dateB)) return rank(a, dateA) < rank(b, dateB);
+    if (dateA && dateB) return *dateA < *dateB;
+    return lowerCase(a) < lowerCase(b);
+}
+
+// One decimal at most, and none when it would be ".0".
+std::string oneDecimal(double value) {
+    const long tenths = std::lround(value * 10);
+    std::string text = std::to_string(tenths / 10);
+    if (tenths % 10) text += '.' + std::to_string(tenths % 10);
+    return text;
+}
 
 }  // namespace
 
 bool sameName(const std::string& a, const std::string& b) { return lowerCase(a) == lowerCase(b); }
 
-ProgramList::ProgramList(UninstallPage page, platform::Machine& machine, store::SettingsStore& store,
-                         store::EnumerationProgress& progress, UninstallKeys keys)
-    : page_(std::move(page)), machine_(machine), store_(store), progress_(progress), keys_(std::move(keys)) {}
-
-void ProgramList::beginWalk() {
-    if (walks_++ == 0)
-        for (ui::Button* button : page_.buttons) button->setEnabled(false);
+void UninstallPage::setButtonsEnabled(bool enabled) {
+    for (ui::Button* button : parts.buttonsInOrder()) button->setEnabled(enabled);
 }
 
-void ProgramList::endWalk() {
-    if (--walks_ == 0)
-        for (ui::Button* button : page_.buttons) button->setEnabled(true);
+void UninstallPage::show() {
+    chosen_.reset();
+    parts.selectionPicture.hide();
+    parts.programList.show();
+    parts.buttons.show();
 }
 
-void ProgramList::list() {
-    const std::uint64_t startedIn = page_.generation();
-    beginWalk();
-    struct WalkEnd {
-        ProgramList& list;
-        ~WalkEnd() { list.endWalk(); }
-    } walkEnd{*this};
+void UninstallPage::hide() {
+    parts.selectionPicture.hide();
+    parts.programList.hide();
+    parts.buttons.hide();
+}
 
-    page_.programList.clear();
-    page_.uninstallKeyMode = 0;
-    std::string items;
-    std::vector<std::string> names;
+void UninstallPage::list() {
+    const std::uint64_t startedIn = generation();
+    Walk walk(*this);
+    // The chosen program stays chosen when the new listing still has it.
+    std::optional<InstalledProgram> was;
+    if (const InstalledProgram* program = selected()) was = *program;
+    parts.programList.clear();
     platform::MessagePacer pacer(machine_.desktop);
-    PacedProgress paced(progress_, pacer);
-    store::Status status = store_.enumerateSubkeys(keys_.rootWord, keys_.primary, items, names, paced);
-    page_.uninstallKeyMode = status;
-    if (status == platform::kFileNotFound) {
-        items.clear();
-        store_.enumerateSubkeys(keys_.rootWord, keys_.fallback, items, names, paced);
-        page_.uninstallKeyMode = kFallbackKeyMode;
-    }
-    const std::string& key = listedKey();
+    // Reading the desktop's clock costs about what a registry call does, so the
+    // pacer is asked at every fourth step; four steps take well under its 16 ms.
+    std::size_t steps = 0;
+    Listing listing = listInstalledPrograms(machine_, settings, [&](const std::string& keyName) {
+        if (showProgress && !keyName.empty()) showProgress(keyName);
+        return steps++ % 4 != 0 || !(pacer.step() && generation() != startedIn);
+    });
+    if (listing.stopped) return;
+    programs_ = std::move(listing.programs);
+    ntForm_ = listing.ntForm;
+    chosen_ = was ? recordAt(*was) : std::nullopt;
+    showRows();
+    if (showProgress) showProgress("");
+}
 
-    std::vector<ui::Row> rows;
-    std::vector<std::string> expandable;
-    if (page_.generation() != startedIn) return;
-    for (const std::string& name : names) {
-        if (pacer.step() && page_.generation() != startedIn) return;
-        // Each entry's values come afresh: a missing one is empty, never the one before.
-        const std::string path = key + "\\" + name;
-        const auto values = readValues(machine_.registry, keys_.root, path, {kDisplayNameValue, kCommandValue});
-        const auto displayName = textOf(values[0]);
-        const auto& commandValue = values[1];
-        const std::string shownName = store::trimSpaces(displayName.value_or(""));
-        if (shownName.empty()) continue;
+UninstallPage::ColumnTexts UninstallPage::columnTexts() const {
+    ColumnTexts texts;
+    for (int key = 206; key <= 212; ++key) texts.byKey[static_cast<std::size_t>(key - 206)] = language_.text(key);
+    return texts;
+}
+
+std::string UninstallPage::sizeText(const std::optional<std::uint64_t>& sizeKb, const ColumnTexts& texts) const {
+    if (!sizeKb) return {};
+    constexpr double kKilo = 1024;
+    if (*sizeKb < kKilo) return std::to_string(*sizeKb) + " " + texts.of(210);
+    if (*sizeKb < kKilo * kKilo) return oneDecimal(*sizeKb / kKilo) + " " + texts.of(211);
+    return oneDecimal(*sizeKb / kKilo / kKilo) + " " + texts.of(212);
+}
+
+std::string UninstallPage::installedText(const std::string& installDate) const {
+    const auto date = dateNumber(installDate);
+    if (!date) return installDate;
+    // A date the system cannot show (the 31st of February) stays as written.
+    const std::string shown = shortDate ? shortDate(*date / 10000, *date / 100 % 100, *date % 100) : std::string();
+    return shown.empty() ? installDate : shown;
+}
+
+std::string UninstallPage::whereText(Audience audience, const ColumnTexts& texts) const {
+    switch (audience) {
+        case Audience::AllUsers32Bit: return texts.of(207);
+        case Audience::AllUsers64Bit: return texts.of(208);
+        case Audience::CurrentUser: return texts.of(209);
+        case Audience::AllUsers: break;
+    }
+    return texts.of(206);
+}
+
+bool UninstallPage::rowBefore(const ui::Row& a, const ui::Row& b, std::size_t column) const {
+    const InstalledProgram* first = a.id < programs_.size() ? &programs_[a.id] : nullptr;
+    const InstalledProgram* second = b.id < programs_.size() ? &programs_[b.id] : nullptr;
+    // No size sorts before a size of 0.
+    const auto sizeKey = [](const InstalledProgram* p) { return p->sizeKb ? *p->sizeKb + 1 : 0; };
+    if (first && second && column == kSizeColumn) return sizeKey(first) < sizeKey(second);
+    if (first && second && column == kInstalledColumn) return installedBefore(first->installDate, second->installDate);
+    const std::string textA = column < a.texts.size() ? a.texts[column] : std::string();
+    const std::string textB = column < b.texts.size() ? b.texts[column] : std::string();
+    return lowerCase(textA) < lowerCase(textB);
+}
+
+void UninstallPage::showRows() {
+    ui::ListView& list = parts.programList;
+    list.clear();
+    const ColumnTexts texts = columnTexts();
+    for (std::size_t id = 0; id < programs_.size(); ++id) {
+        const InstalledProgram& program = programs_[id];
         ui::Row row;
-        row.texts = {shownName, store::trimSpaces(textOf(commandValue).value_or("")), name};
-        row.smallIcon += kProgramPicture;
-        if (commandValue && commandValue->type == platform::kRegExpandSz) expandable.push_back(lowerCase(name));
-        rows.push_back(std::move(row));
+        row.texts = {program.name,      store::trimSpaces(program.command), "",
+                     program.publisher, program.version,                    installedText(program.installDate),
+                     sizeText(program.sizeKb, texts), whereText(program.audience, texts)};
+        row.smallIcon += kProgramPicture;  // assigning a literal trips a false -Wrestrict in mingw g++ 12
+        row.id = id;
+        list.addRow(std::move(row));
     }
-    expandableKeys_ = std::move(expandable);
-    for (ui::Row& row : rows) page_.programList.addRow(std::move(row));
-    progress_.showName("");
 }
 
-void ProgramList::rowClicked(std::size_t row) {
-    if (row >= page_.programList.rowCount()) return;
-    page_.selectedRow = static_cast<int>(row) + 1;
-    selectedKey_ = page_.programList.text(row, kKeyNameColumn);
-    page_.selectedProgramLabel.setCaption(page_.programList.text(row, kNameColumn));
-    page_.selectionPicture.show();
+void UninstallPage::rowClicked(std::size_t row) {
+    const InstalledProgram* program = programOfRow(row);
+    if (!program) return;
+    chosen_ = parts.programList.row(row).id;
+    if (showChosen) showChosen(program->name);
+    parts.selectionPicture.show();
 }
 
-void ProgramList::columnClicked(std::size_t column) {
-    ui::ListView& list = page_.programList;
-    const auto picked = page_.selectedRow > 0 ? rowOfKey(selectedKey_) : std::nullopt;
+void UninstallPage::columnClicked(std::size_t column) {
+    ui::ListView& list = parts.programList;
     std::size_t key = list.sortKey();
     ui::SortOrder order = ui::SortOrder::Descending;
     if (list.sortOrder() == ui::SortOrder::Descending) {
         order = ui::SortOrder::Ascending;
         key = column;
     }
+    // Sorted once: rows added later keep the order they come in.
     list.setSorting(true, key, order);
     list.setSorted(false);
-    // The commands act on the program the user picked, wherever the sort put it.
-    if (picked) {
-        if (const auto moved = rowOfKey(selectedKey_)) page_.selectedRow = static_cast<int>(*moved) + 1;
-    }
 }
 
-std::optional<std::size_t> ProgramList::rowOfKey(const std::string& keyName) const {
-    const ui::ListView& list = page_.programList;
+const InstalledProgram* UninstallPage::programOfRow(std::size_t row) const {
+    if (row >= parts.programList.rowCount()) return nullptr;
+    const std::size_t id = parts.programList.row(row).id;
+    return id < programs_.size() ? &programs_[id] : nullptr;
+}
+
+std::optional<std::size_t> UninstallPage::rowOfRecord(std::size_t id) const {
+    const ui::ListView& list = parts.programList;
     for (std::size_t i = 0; i < list.rowCount(); ++i)
-        if (list.text(i, kKeyNameColumn) == keyName) return i;
+        if (list.row(i).id == id) return i;
     return std::nullopt;
 }
 
-std::optional<ListedProgram> ProgramList::selected() const {
-    if (page_.selectedRow <= 0) return std::nullopt;
-    const auto row = rowOfKey(selectedKey_);
-    if (!row) return std::nullopt;
-    const ui::ListView& list = page_.programList;
-    ListedProgram program{list.text(*row, kNameColumn), list.text(*row, kCommandColumn),
-                          list.text(*row, kKeyNameColumn), false};
-    program.expandable = std::find(expandableKeys_.begin(), expandableKeys_.end(), lowerCase(program.keyName)) !=
-                         expandableKeys_.end();
-    return program;
+std::optional<std::size_t> UninstallPage::recordAt(const InstalledProgram& program) const {
+    for (std::size_t id = 0; id < programs_.size(); ++id) {
+        const InstalledProgram& other = programs_[id];
+        if (other.root == program.root && other.view == program.view && sameName(other.keyPath, program.keyPath))
+            return id;
+    }
+    return std::nullopt;
+}
+
+const InstalledProgram* UninstallPage::selected() const {
+    if (!chosen_ || !rowOfRecord(*chosen_)) return nullptr;
+    return &programs_[*chosen_];
+}
+
+int UninstallPage::selectedRow() const {
+    const auto row = chosen_ ? rowOfRecord(*chosen_) : std::nullopt;
+    return row ? static_cast<int>(*row) + 1 : 0;
 }
 
 }  // namespace uninstall

@@ -1,11 +1,10 @@
 #include "uninstall/uninstall_page.h"
 
-#include "platform/registry_tree.h"
-
 #include "backup/backups_dialog.h"
+#include "platform/message_pacer.h"
+#include "platform/registry_key.h"
 #include "platform/status_text.h"
 #include "store/text_value.h"
-#include "platform/message_pacer.h"
 #include "uninstall/uninstall_command.h"
 
 namespace uninstall {
@@ -18,32 +17,40 @@ constexpr const char* kHiddenValues[] = {"displayname", "UninstallString"};
 
 }  // namespace
 
-UninstallTool::UninstallTool(UninstallPage page, platform::Machine& machine, store::SettingsStore& store,
-                             backup::Backups& backups, const localisation::Language& language,
-                             store::EnumerationProgress& progress, UninstallKeys keys)
-    : programs(std::move(page), machine, store, progress, std::move(keys)),
-      machine_(machine),
-      store_(store),
-      backups_(backups),
-      language_(language) {}
+UninstallPage::UninstallPage(platform::Machine& machine, backup::Backups& backups,
+                             const localisation::Language& language, ListingSettings listingSettings)
+    : settings(std::move(listingSettings)), machine_(machine), backups_(backups), language_(language) {
+    parts.programList.onRowClick = [this](std::size_t row) { rowClicked(row); };
+    parts.programList.onColumnClick = [this](std::size_t column) { columnClicked(column); };
+    parts.programList.lessThan = [this](const ui::Row& a, const ui::Row& b, std::size_t column) {
+        return rowBefore(a, b, column);
+    };
+    parts.refreshButton.onClick = [this] {
+        if (rebuild) rebuild();
+    };
+    parts.uninstallButton.onClick = [this] { uninstallSelected(); };
+    parts.removeEntryButton.onClick = [this] { removeSelected(); };
+    parts.checkBadEntriesButton.onClick = [this] { checkBadEntries(); };
+    parts.programInfoButton.onClick = [this] { showProgramInfo(); };
+}
 
-void UninstallTool::tell(const std::string& text) {
+void UninstallPage::tell(const std::string& text) {
     if (!text.empty())
         machine_.desktop.messageBox(text, "", platform::MessageIcon::Information, platform::MessageButtons::Ok);
 }
 
-ConfirmProgramDialog& UninstallTool::makeConfirmDialog() {
+ConfirmProgramDialog& UninstallPage::makeConfirmDialog() {
     if (!confirmDialog_) {
         confirmDialog_ = std::make_unique<ConfirmProgramDialog>(machine_.desktop, language_);
-        confirmDialog_->runUninstaller = [this](const ListedProgram& program) { startUninstaller(program); };
-        confirmDialog_->removeEntry = [this](const ListedProgram& program) { removeEntry(program); };
+        confirmDialog_->runUninstaller = [this](const InstalledProgram& program) { startUninstaller(program); };
+        confirmDialog_->removeEntry = [this](const InstalledProgram& program) { removeEntry(program); };
         confirmDialog_->uninstallerWatch.onTick = [this] { checkUninstallers(); };
         if (windowMade) windowMade(confirmDialog_->window);
     }
     return *confirmDialog_;
 }
 
-ProgramInfoDialog& UninstallTool::makeProgramInfoDialog() {
+ProgramInfoDialog& UninstallPage::makeProgramInfoDialog() {
     if (!programInfoDialog_) {
         programInfoDialog_ = std::make_unique<ProgramInfoDialog>(machine_, backups_, language_);
         programInfoDialog_->windowMade = [this](ui::Window& window) {
@@ -54,25 +61,27 @@ ProgramInfoDialog& UninstallTool::makeProgramInfoDialog() {
     return *programInfoDialog_;
 }
 
-void UninstallTool::uninstallSelected() {
-    if (programs.busy()) return;
-    if (const auto program = programs.selected()) makeConfirmDialog().openForUninstall(*program);
+void UninstallPage::uninstallSelected() {
+    if (busy()) return;
+    if (const InstalledProgram* program = selected()) makeConfirmDialog().openForUninstall(*program);
 }
 
-void UninstallTool::removeSelected() {
-    if (programs.busy()) return;
-    if (const auto program = programs.selected()) makeConfirmDialog().openForRemoval(*program);
+void UninstallPage::removeSelected() {
+    if (busy()) return;
+    if (const InstalledProgram* program = selected()) makeConfirmDialog().openForRemoval(*program);
 }
 
-void UninstallTool::showProgramInfo() {
-    if (programs.busy()) return;
-    const auto program = programs.selected();
-    if (!program) return;
-    makeProgramInfoDialog().show(program->name, programs.keys().root, programs.listedKey() + "\\" + program->keyName);
+void UninstallPage::showProgramInfo() {
+    if (busy()) return;
+    if (const InstalledProgram* program = selected())
+        makeProgramInfoDialog().show(program->name, commandToRun(*program), program->root, program->view,
+                                     program->keyPath);
 }
 
-void UninstallTool::startUninstaller(const ListedProgram& program) {
-    const std::string command = program.expandable ? machine_.processes.expandEnvironment(program.command) : program.command;
+void UninstallPage::startUninstaller(const InstalledProgram& program) {
+    const std::string command = program.expandable && !program.windowsInstaller
+                                    ? machine_.processes.expandEnvironment(program.command)
+                                    : commandToRun(program);
     const std::string line = commandLineToStart(command, machine_.files);
     // Uninstallers ask questions, so they get a window the user can see.
     platform::Processes::ProcessId id = 0;
@@ -86,7 +95,7 @@ void UninstallTool::startUninstaller(const ListedProgram& program) {
     makeConfirmDialog().uninstallerWatch.start();
 }
 
-void UninstallTool::checkUninstallers() {
+void UninstallPage::checkUninstallers() {
     bool ended = false;
     for (auto it = uninstallers_.begin(); it != uninstallers_.end();) {
         if (!machine_.processes.hasEnded(*it)) {
@@ -99,101 +108,99 @@ void UninstallTool::checkUninstallers() {
     }
     if (uninstallers_.empty() && confirmDialog_) confirmDialog_->uninstallerWatch.stop();
     // Another page on show lists the programs afresh when the user comes back anyway.
-    if (ended && programs.page().programList.visible() && !programs.busy() && rebuild) rebuild();
+    if (ended && parts.programList.visible() && !busy() && rebuild) rebuild();
 }
 
-void UninstallTool::removeEntry(const ListedProgram& program) {
+void UninstallPage::removeEntry(const InstalledProgram& program) {
     // Only a name of one key below the Uninstall key: never the key itself, never a path.
     if (store::trimSpaces(program.keyName).empty() || program.keyName.find('\\') != std::string::npos) {
         tell(language_.text(165));
         return;
     }
-    const std::string path = programs.listedKey() + "\\" + program.keyName;
-    const platform::Key root = programs.keys().root;
     backup::BackupSet set = backups_.open(kRemoveCommand);
-    const bool saved = set.addKey(root, path);
+    const auto saveAs = pathInOwnView(program.root, program.view, program.keyPath, machine_.registry.views());
+    const bool saved = saveAs && set.addKey(program.root, *saveAs);
     if (!set.commit() || !saved) {
-        tell(backup::leftAloneMessage(set.problems(), language_));
+        const std::string why = backup::leftAloneMessage(set.problems(), language_);
+        tell(why.empty() ? language_.text(136) + "\r" + program.name : why);
         if (rebuild) rebuild();
         return;
     }
-    if (const platform::Status status = platform::deleteKeyTree(machine_.registry, root, path))
+    if (const platform::Status status =
+            platform::deleteKeyTree(machine_.registry, program.root, program.keyPath, program.view))
         tell(language_.text(166) + "\r" + program.name + "\r" + platform::describeStatus(status));
     if (rebuild) rebuild();
 }
 
-std::vector<std::string> UninstallTool::askAboutBadEntries(std::uint64_t startedIn, bool& stopped) {
-    UninstallPage& page = programs.page();
-    struct Listed {
-        std::string name, keyName;
-    };
-    // The rows as they stand now; a rebuild during a question ends the check.
-    std::vector<Listed> rows;
-    for (std::size_t i = 0; i < page.programList.rowCount(); ++i)
-        rows.push_back({page.programList.text(i, kNameColumn), page.programList.text(i, kKeyNameColumn)});
-    const std::string listedKey = programs.listedKey();
-    std::vector<std::string> chosen;
+std::vector<InstalledProgram> UninstallPage::askAboutBadEntries(std::uint64_t startedIn, bool& stopped) {
+    // The programs as the rows stand now; a rebuild during a question ends the check.
+    std::vector<InstalledProgram> shown;
+    for (std::size_t row = 0; row < parts.programList.rowCount(); ++row)
+        if (const InstalledProgram* program = programOfRow(row)) shown.push_back(*program);
+    std::vector<InstalledProgram> chosen;
     platform::MessagePacer pacer(machine_.desktop);
-    for (const Listed& row : rows) {
-        if (pacer.step() && (stopped = page.generation() != startedIn)) return chosen;
-        const auto value = readValue(machine_.registry, programs.keys().root, listedKey + "\\" + row.keyName,
-                                     "UninstallString");
-        std::string command = textOf(value).value_or("");
-        if (value && value->type == platform::kRegExpandSz) command = machine_.processes.expandEnvironment(command);
+    for (const InstalledProgram& program : shown) {
+        if (pacer.step() && (stopped = generation() != startedIn)) return chosen;
+        const std::string command =
+            program.expandable ? machine_.processes.expandEnvironment(program.command) : program.command;
         for (const std::string& path : quotedPaths(command)) {
             if (!uninstallerMissing(path, machine_.files)) continue;
-            ++page.badEntryCount;
+            ++badEntryCount_;
             const auto answer =
-                machine_.desktop.messageBox(language_.text(167) + "\r\r" + store::trimSpaces(row.name), "",
+                machine_.desktop.messageBox(language_.text(167) + "\r\r" + program.name, "",
                                             platform::MessageIcon::Question, platform::MessageButtons::YesNo);
-            if ((stopped = page.generation() != startedIn)) return chosen;
+            if ((stopped = generation() != startedIn)) return chosen;
             if (answer != platform::MessageAnswer::Yes) continue;
-            --page.badEntryCount;
-            chosen.push_back(row.keyName);
+            --badEntryCount_;
+            chosen.push_back(program);
             break;  // hidden once is enough, however many of its paths are missing
         }
     }
     return chosen;
 }
 
-void UninstallTool::hideEntries(const std::vector<std::string>& keyNames) {
-    if (keyNames.empty()) return;
-    const UninstallKeys& keys = programs.keys();
+void UninstallPage::hideEntries(const std::vector<InstalledProgram>& programs) {
+    if (programs.empty()) return;
     struct Place {
+        const InstalledProgram& program;
         std::string path, name;
     };
     std::vector<Place> places;
     backup::BackupSet set = backups_.open(kCheckCommand);
-    for (const std::string& keyName : keyNames)
-        for (const std::string* key : {&keys.fallback, &keys.primary})
+    for (const InstalledProgram& program : programs)
+        for (const std::string* path : {&program.keyPath, &program.otherFormPath})
             for (const char* name : kHiddenValues) {
-                const std::string path = *key + "\\" + keyName;
+                platform::RegValue value;
                 // Only values that are there: the other key form usually has no such entry.
-                if (readValue(machine_.registry, keys.root, path, name) && set.addValue(keys.root, path, name))
-                    places.push_back({path, name});
+                if (path->empty() ||
+                    platform::readValue(machine_.registry, program.root, *path, program.view, name, value) !=
+                        platform::kSuccess)
+                    continue;
+                const auto saveAs = pathInOwnView(program.root, program.view, *path, machine_.registry.views());
+                if (saveAs && set.addValue(program.root, *saveAs, name)) places.push_back({program, *path, name});
             }
     if (!set.commit()) {
         tell(backup::leftAloneMessage(set.problems(), language_));
         return;
     }
-    for (const Place& place : places) {
-        uninstall::deleteValue(machine_.registry, keys.root, place.path, place.name);
-    }
+    for (const Place& place : places)
+        platform::deleteValue(machine_.registry, place.program.root, place.path, place.program.view, place.name);
     tell(backup::leftAloneMessage(set.problems(), language_));
 }
 
-void UninstallTool::checkBadEntries() {
-    if (programs.busy()) return;
-    const std::uint64_t startedIn = programs.page().generation();
+void UninstallPage::checkBadEntries() {
+    if (busy()) return;
+    const std::uint64_t startedIn = generation();
     bool stopped = false;
-    programs.beginWalk();
-    const std::vector<std::string> chosen = askAboutBadEntries(startedIn, stopped);
-    programs.endWalk();
+    std::vector<InstalledProgram> chosen;
+    {
+        Walk walk(*this);
+        chosen = askAboutBadEntries(startedIn, stopped);
+    }
     hideEntries(chosen);
     // A check stopped by a page switch leaves the page that is on show alone.
     if (stopped) return;
-    if (programs.page().badEntryCount > 0)
-        tell(language_.text(89) + "\r\r" + language_.text(102));
+    if (badEntryCount_ > 0) tell(language_.text(89) + "\r\r" + language_.text(102));
     if (rebuild) rebuild();
 }
 

@@ -39,6 +39,15 @@ void Program::bind(ui::Window& window) {
     if (window.name() == "MainWindow") {
         shell::MainWindow& form = *application_.mainWindow();
         trayWindow_.attach(&form.trayIcon);
+        form.uninstallPage->shortDate = [](int year, int month, int day) {
+            SYSTEMTIME date{};
+            date.wYear = static_cast<WORD>(year);
+            date.wMonth = static_cast<WORD>(month);
+            date.wDay = static_cast<WORD>(day);
+            char text[80];
+            const int length = GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &date, nullptr, text, sizeof text);
+            return length > 0 ? std::string(text) : std::string();
+        };
         form.trayIcon.Icon(reinterpret_cast<std::uintptr_t>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))));
     }
 }

@@ -281,6 +281,29 @@ private:
     ui::Button& model_;
 };
 
+class CheckBoxControl : public WindowedControl {
+public:
+    CheckBoxControl(ui::CheckBox& model, HWND parent, const RECT& pixels, int id)
+        : WindowedControl(createChild("BUTTON", model.caption(), BS_AUTOCHECKBOX | WS_TABSTOP, 0, model, parent,
+                                      pixels, id)),
+          model_(model) {
+        modelChanged(ui::Change::State, -1);
+    }
+    void modelChanged(ui::Change change, int) override {
+        if (change == ui::Change::Text) SetWindowTextA(window_, model_.caption().c_str());
+        if (change == ui::Change::State)
+            SendMessageA(window_, BM_SETCHECK, model_.checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    bool command(WPARAM wParam, LPARAM) override {
+        if (HIWORD(wParam) != BN_CLICKED) return false;
+        model_.setChecked(SendMessageA(window_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        return true;
+    }
+
+private:
+    ui::CheckBox& model_;
+};
+
 class LineControl : public WindowedControl {
 public:
     LineControl(ui::Line& model, HWND parent, const RECT& pixels, int id)
@@ -463,6 +486,8 @@ void WindowBinder::createControl(ui::Control& control) {
         } else if (auto* button = dynamic_cast<ui::Button*>(&control)) {
             if (buttons_) bound = buttons_(*button, parent, pixels, e->id);
             if (!bound) bound = std::make_unique<PushButtonControl>(*button, parent, pixels, e->id);
+        } else if (auto* checkBox = dynamic_cast<ui::CheckBox*>(&control)) {
+            bound = std::make_unique<CheckBoxControl>(*checkBox, parent, pixels, e->id);
         } else if (auto* text = dynamic_cast<ui::TextBox*>(&control)) {
             bound = std::make_unique<TextBoxControl>(*text, parent, pixels, e->id);
         }

@@ -1,8 +1,9 @@
-// Times the uninstall page on the real registry: an Uninstall key of N entries
-// with 12 values each, listed through the program's logic beside the same
-// enumeration and reads made with the raw API in the same run; a sort by each
-// column; a Find that hits the last row; and the longest stretch without a
-// service of the message loop during the listing. Run under Wine by scripts/bench.
+// Times the uninstall page on the real registry: N entries of 12 values spread
+// over the three places Programs and Features reads (HKLM in the native and the
+// 32-bit view, HKCU), listed through the program's logic beside the same
+// enumerations and reads made with the raw API in the same run; Size and
+// Installed sorts; a Find that hits the last row; and the longest stretch without
+// a service of the message loop during the listing. Run under Wine by scripts/bench.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,7 +16,7 @@
 
 #include "localisation/lang_text.h"
 #include "uninstall/find.h"
-#include "uninstall/program_list.h"
+#include "uninstall/uninstall_page.h"
 #include "win32/win32_services.h"
 
 namespace {
@@ -44,13 +45,31 @@ public:
 const std::string kParent = "Software\\VantrelUninstallBench";
 const std::string kKey = kParent + "\\Uninstall";
 
+// The three places Programs and Features reads, each under a scratch key.
+struct BenchPlace {
+    HKEY root;
+    REGSAM view;
+    platform::Key key;
+    platform::View placeView;
+};
+const BenchPlace kPlaces[] = {
+    {HKEY_LOCAL_MACHINE, 0, platform::kHkeyLocalMachine, platform::View::Native},
+    {HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, platform::kHkeyLocalMachine, platform::View::Bits32},
+    {HKEY_CURRENT_USER, 0, platform::kHkeyCurrentUser, platform::View::Native},
+};
+// What a listing reads of each entry.
+const char* const kListedValues[] = {"DisplayName", "UninstallString", "Publisher",        "DisplayVersion",
+                                     "InstallDate", "EstimatedSize",   "SystemComponent",  "WindowsInstaller",
+                                     "ParentKeyName", "ReleaseType"};
+
 void plant(int count) {
     char name[32], text[160];
     for (int i = 0; i < count; ++i) {
+        const BenchPlace& place = kPlaces[i % 3];
         std::snprintf(name, sizeof name, "{BENCH-%06d}", i);
         HKEY key;
-        RegCreateKeyExA(HKEY_CURRENT_USER, (kKey + "\\" + name).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr);
+        RegCreateKeyExA(place.root, (kKey + "\\" + name).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | place.view, nullptr,
+                        &key, nullptr);
         auto text_ = [&](const char* value, const char* format) {
             std::snprintf(text, sizeof text, format, (count - i) * 7919 % count);
             RegSetValueExA(key, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), DWORD(std::strlen(text) + 1));
@@ -65,33 +84,48 @@ void plant(int count) {
         text_("HelpLink", "http://www.example.org/help/%d");
         text_("Comments", "Planted entry %d");
         text_("Contact", "bench%d@example.org");
-        text_("InstallDate", "2026%04d");
-        const DWORD size = static_cast<DWORD>(i);
+        std::snprintf(text, sizeof text, "20%02d%02d%02d", 10 + i % 16, 1 + i % 12, 1 + i % 28);
+        RegSetValueExA(key, "InstallDate", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), DWORD(std::strlen(text) + 1));
+        const DWORD size = static_cast<DWORD>((count - i) * 7919 % 4000000);
         RegSetValueExA(key, "EstimatedSize", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&size), sizeof size);
         RegCloseKey(key);
     }
 }
 
-// The same walk with the raw API: enumerate, then open each entry and read its two values.
+// The same walk with the raw API: enumerate each place, then open each entry and read the listed values.
 std::size_t rawListing() {
-    HKEY parent;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kKey.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &parent)) return 0;
-    std::vector<std::string> names;
-    char name[2048];
-    for (DWORD i = 0; RegEnumKeyA(parent, i, name, sizeof name) == ERROR_SUCCESS; ++i) names.emplace_back(name);
-    RegCloseKey(parent);
     std::size_t listed = 0;
-    for (const auto& entry : names) {
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, (kKey + "\\" + entry).c_str(), 0, KEY_QUERY_VALUE, &key)) continue;
-        char data[1024];
-        DWORD size = sizeof data, type = 0;
-        if (RegQueryValueExA(key, "displayname", nullptr, &type, reinterpret_cast<BYTE*>(data), &size) == 0) ++listed;
-        size = sizeof data;
-        RegQueryValueExA(key, "UninstallString", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-        RegCloseKey(key);
+    for (const BenchPlace& place : kPlaces) {
+        HKEY parent;
+        if (RegOpenKeyExA(place.root, kKey.c_str(), 0, KEY_ENUMERATE_SUB_KEYS | place.view, &parent)) continue;
+        std::vector<std::string> names;
+        char name[2048];
+        for (DWORD i = 0; RegEnumKeyA(parent, i, name, sizeof name) == ERROR_SUCCESS; ++i) names.emplace_back(name);
+        RegCloseKey(parent);
+        for (const auto& entry : names) {
+            HKEY key;
+            if (RegOpenKeyExA(place.root, (kKey + "\\" + entry).c_str(), 0, KEY_QUERY_VALUE | place.view, &key))
+                continue;
+            char data[1024];
+            for (const char* value : kListedValues) {
+                DWORD size = sizeof data, type = 0;
+                if (RegQueryValueExA(key, value, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) == 0 &&
+                    value == kListedValues[0])
+                    ++listed;
+            }
+            RegCloseKey(key);
+        }
     }
     return listed;
+}
+
+void removePlanted() {
+    for (const BenchPlace& place : kPlaces) {
+        HKEY software;
+        if (RegOpenKeyExA(place.root, "Software", 0, KEY_ALL_ACCESS | place.view, &software) != ERROR_SUCCESS) continue;
+        RegDeleteTreeA(software, "VantrelUninstallBench");
+        RegCloseKey(software);
+    }
 }
 
 }  // namespace
@@ -104,18 +138,17 @@ int main(int argc, char** argv) {
                               services.shortcuts, desktop};
     store::SettingsStore store(machine.registry, machine.profile, machine.files);
     localisation::Language language(store, machine.files, [] { return std::string("english.ini"); });
-    store::RecordedProgress progress;
+    backup::Backups backups(machine, machine.files.programFolder() + "\\BenchBackups");
 
     auto start = Clock::now();
+    removePlanted();  // what an interrupted run left
     plant(count);
     std::printf("planted %d entries of 12 values: %.0f ms\n", count, msSince(start));
 
-    ui::ListView list("programList", {}, {{"", 100}, {"", 100}, {"", 0}});
-    ui::Label label("label", {});
-    ui::Picture picture("picture", {});
-    int selectedRow = 0, keyMode = 0, bad = 0;
-    uninstall::ProgramList programs({list, label, picture, {}, selectedRow, keyMode, bad, [] { return 1u; }}, machine,
-                                    store, progress, {"HKCU", platform::kHkeyCurrentUser, kKey, kKey + "NT"});
+    std::vector<uninstall::UninstallPlace> places;
+    for (const BenchPlace& place : kPlaces) places.push_back({place.key, place.placeView, kKey, "", {}});
+    uninstall::UninstallPage programs(machine, backups, language, {places, false});
+    ui::ListView& list = programs.parts.programList;
 
     // Alternate the two walks, best of three each, so a busy moment of the machine hurts both alike.
     double logic = 1e9, raw = 1e9;
@@ -130,16 +163,25 @@ int main(int argc, char** argv) {
         programs.list();
         logic = std::min(logic, msSince(start));
     }
+    start = Clock::now();
+    const auto records = uninstall::listInstalledPrograms(machine, {places, false});
+    std::printf("records alone (no page, no message loop): %.0f ms, %zu records\n", msSince(start),
+                records.programs.size());
     std::printf("listing through the program: %.0f ms, %zu rows\n", logic, list.rowCount());
     std::printf("same reads by the raw API:   %.0f ms, %zu rows\n", raw, rawRows);
     std::printf("ratio: %.2f (target <= 1.2)\n", logic / raw);
     std::printf("longest time without a message-loop service while listing: %.1f ms (target <= 50)\n",
                 desktop.longest);
 
-    for (std::size_t column = 0; column < 3; ++column) {
+    const std::pair<const char*, std::size_t> sorts[] = {
+        {"Program Name", uninstall::kNameColumn}, {"Size", uninstall::kSizeColumn},
+        {"Size", uninstall::kSizeColumn},          {"Installed", uninstall::kInstalledColumn},
+        {"Installed", uninstall::kInstalledColumn}};
+    for (const auto& [header, column] : sorts) {
         start = Clock::now();
         programs.columnClicked(column);
-        std::printf("sort by column %zu: %.1f ms (target <= 100)\n", column + 1, msSince(start));
+        std::printf("header click %s (%s): %.1f ms (target <= 100)\n", header,
+                    list.sortOrder() == ui::SortOrder::Ascending ? "ascending" : "descending", msSince(start));
     }
     int findStartRow = 1;
     const std::string last = list.text(list.rowCount() - 1, 0);
@@ -148,10 +190,6 @@ int main(int argc, char** argv) {
     std::printf("Find hitting the last row: %.1f ms (target <= 100), %s at row %d\n", msSince(start),
                 found ? "found" : "NOT found", findStartRow - 1);
 
-    HKEY parent;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &parent) == ERROR_SUCCESS) {
-        RegDeleteTreeA(parent, "VantrelUninstallBench");
-        RegCloseKey(parent);
-    }
+    removePlanted();
     return list.rowCount() == static_cast<std::size_t>(count) && found ? 0 : 1;
 }

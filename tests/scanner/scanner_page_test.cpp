@@ -194,7 +194,7 @@ TEST_F(ScannerPageTest, APageSwitchStopsTheScanWithoutTouchingTheOtherPage) {
     };
     form->startScanButton.click();
     pc.desktop.onYield = nullptr;
-    EXPECT_TRUE(form->programList.visible());
+    EXPECT_TRUE(form->uninstallPage->parts.programList.visible());
     EXPECT_FALSE(form->scannerPage->busy());
     EXPECT_EQ(form->statusCaption.caption(), "") << "no result line on the uninstall page";
     EXPECT_TRUE(pc.desktop.messages.empty());

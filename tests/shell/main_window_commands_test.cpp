@@ -65,34 +65,3 @@ TEST_F(MainWindowTest, OptionsAboutAndTheWindowsOwnFocusRunTheirHooks) {
     EXPECT_EQ(options, 1);
 }
 
-TEST_F(MainWindowTest, EnumerationProgress_ShowsEachNameInTheStatusCaptionAndStopsOnASearchBoxReading2) {
-    auto& f = *form;
-    store::EnumerationProgress& progress = f;
-    int repaints = 0;
-    f.statusCaption.observe([&](ui::Change change, int) { repaints += change == ui::Change::Text; });
-    progress.showName("Adobe Reader");
-    EXPECT_EQ(f.statusCaption.caption(), "Adobe Reader");
-    EXPECT_EQ(repaints, 1);
-
-    const std::pair<const char*, bool> searches[] = {{"", false},       {"1", false},  {"2", true},
-                                                     {" 2 stop", true}, {"20", false}, {"x2", false}};
-    for (const auto& [text, stops] : searches) {
-        f.searchBox.setText(text);
-        EXPECT_EQ(progress.stopRequested(), stops) << '"' << text << '"';
-    }
-}
-
-TEST_F(MainWindowTest, EnumerationProgress_AStoreWalkShowsItsNamesInTheStatusCaption) {
-    auto& f = *form;
-    for (const char* name : {"Alpha", "Beta"})
-        f.store.saveString(platform::kHkeyLocalMachine, std::string("software\\test\\list\\") + name, "v", "1");
-    std::string items;
-    std::vector<std::string> names;
-    EXPECT_EQ(f.store.enumerateSubkeys("HKLM", "software\\test\\list", items, names, f), 0);
-    EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "Beta"}));
-    EXPECT_EQ(f.statusCaption.caption(), "Beta");
-
-    f.searchBox.setText("2");
-    EXPECT_EQ(f.store.enumerateSubkeysUntilStopped("HKLM", "software\\test\\list", items, names, f), 0);
-    EXPECT_TRUE(names.empty()) << "the search box reading 2 stops the stoppable walk";
-}

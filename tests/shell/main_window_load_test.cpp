@@ -22,11 +22,11 @@ std::vector<CaptionCase> captionTable(const shell::MainWindow& f) {
         {f.exitMenuButton, 8, "       &Exit        "},
         {f.findButton, 9, "    Find"},
         {f.pageHeading, 10, ""},
-        {f.checkBadEntriesButton, 11, "Check bad entries"},
-        {f.refreshProgramsButton, 12, "   Refresh"},
-        {f.programInfoButton, 13, "Program Info"},
-        {f.removeEntryButton, 14, "   Delete"},
-        {f.uninstallButton, 15, "   Uninstall"},
+        {f.uninstallPage->parts.checkBadEntriesButton, 11, "Check bad entries"},
+        {f.uninstallPage->parts.refreshButton, 12, "   Refresh"},
+        {f.uninstallPage->parts.programInfoButton, 13, "Program Info"},
+        {f.uninstallPage->parts.removeEntryButton, 14, "   Delete"},
+        {f.uninstallPage->parts.uninstallButton, 15, "   Uninstall"},
         {f.startupPage.addButton, 16, "     Add"},
         {f.startupPage.editButton, 17, "     Edit"},
         {f.startupPage.deleteButton, 18, "     Delete"},
@@ -47,7 +47,7 @@ struct HeaderCase {
 };
 
 std::vector<HeaderCase> headerTable(const shell::MainWindow& f) {
-    return {{f.programList, 0, 35},  {f.programList, 1, 36},  {f.startupPage.list, 0, 37},
+    return {{f.uninstallPage->parts.programList, 0, 35},  {f.uninstallPage->parts.programList, 1, 36},  {f.startupPage.list, 0, 37},
             {f.startupPage.list, 1, 38},  {f.startupPage.list, 2, 39},  {f.categoryList, 0, 40},
             {f.categoryList, 1, 41}, {f.findingsList, 0, 42}, {f.findingsList, 1, 43}};
 }
@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     for (const auto& row : captionTable(f)) EXPECT_EQ(row.control.caption(), row.design) << row.control.name();
 
     for (const ui::Control* shown :
-         std::initializer_list<const ui::Control*>{&f.menuBar, &f.uninstallButtons, &f.programList, &f.findButton,
+         std::initializer_list<const ui::Control*>{&f.menuBar, &f.uninstallPage->parts.buttons, &f.uninstallPage->parts.programList, &f.findButton,
                                                    &f.searchBox, &f.pageHeading, &f.statusCaption, &f.statusBar})
         EXPECT_TRUE(shown->visible()) << shown->name();
     for (const ui::Control* hidden : std::initializer_list<const ui::Control*>{
@@ -71,7 +71,6 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
              &f.spareFrame, &f.otherSpareFrame, &f.brokenShortcutsButton})
         EXPECT_FALSE(hidden->visible()) << hidden->name();
     EXPECT_EQ(f.brokenShortcutsButton.caption(), "Broken ShortCuts");
-    EXPECT_EQ(f.uninstallRefreshSignal(), "0");
 
     // Every control is on the window, inside the container it is drawn in.
     const auto& controls = f.window.controls();
@@ -82,13 +81,13 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
         return static_cast<ui::Control*>(nullptr);
     };
     EXPECT_EQ(containerOf(f.exitMenuButton), &f.menuBar);
-    EXPECT_EQ(containerOf(f.checkBadEntriesButton), &f.uninstallButtons);
+    EXPECT_EQ(containerOf(f.uninstallPage->parts.checkBadEntriesButton), &f.uninstallPage->parts.buttons);
     EXPECT_EQ(containerOf(f.startupPage.enableButton), &f.startupPage.buttons);
     EXPECT_EQ(containerOf(f.refreshScanButton), &f.scannerButtons);
-    EXPECT_EQ(containerOf(f.programList), nullptr);
+    EXPECT_EQ(containerOf(f.uninstallPage->parts.programList), nullptr);
     EXPECT_EQ(f.startupMenuButton.bounds(), (ui::Rect{1275, 150, 1320, 1245}));
     EXPECT_EQ(f.exitMenuButton.bounds(), (ui::Rect{7275, 165, 1035, 1245}));
-    EXPECT_EQ(f.programList.bounds(), (ui::Rect{135, 1920, 10200, 3825}));
+    EXPECT_EQ(f.uninstallPage->parts.programList.bounds(), (ui::Rect{135, 1920, 10200, 3825}));
     EXPECT_EQ(f.statusCaption.bounds(), (ui::Rect{45, 6450, 7530, 240})) << "low enough to end above the button row";
     // Page buttons stand left to right in their frame.
     EXPECT_LT(f.startScanButton.left() + f.startScanButton.width(), f.selectAllFindingsButton.left());
@@ -106,8 +105,8 @@ TEST_F(MainWindowTest, Design_ShowsTheUninstallPageInAHiddenWindowWithTheDesignC
     EXPECT_EQ(f.findingsList.columns()[2].width, 0);
     EXPECT_EQ(f.findingsList.columns()[3].width, 0);
     EXPECT_TRUE(f.findingsList.checkBoxes());
-    ASSERT_EQ(f.programList.columns().size(), 3u);
-    EXPECT_EQ(f.programList.columns()[2].width, 0);
+    ASSERT_EQ(f.uninstallPage->parts.programList.columns().size(), 8u) << "five sortable columns after the hidden one";
+    EXPECT_EQ(f.uninstallPage->parts.programList.columns()[2].width, 0);
     ASSERT_EQ(f.startupPage.list.columns().size(), 6u);
     EXPECT_EQ(f.startupPage.list.columns()[2].width, 15000);
     for (std::size_t hidden = 3; hidden < 6; ++hidden) EXPECT_EQ(f.startupPage.list.columns()[hidden].width, 0);
@@ -172,33 +171,27 @@ TEST_F(MainWindowTest, Initialize_FallsBackToEnglishWhenNoLanguageIsStored) {
 
 TEST_F(MainWindowTest, Load_ListsProgramsAfterClearingAndBeforeTheCategoriesAndCaptions) {
     auto& f = *form;
-    f.referenceBuffer = {"stale"};
-    f.programList.addRow("stale program");
     f.selectedProgramLabel.setCaption("stale selection");
-    f.uninstallKeyMode = 2;
     f.statusCaption.setCaption("stale status");
     const auto before = f.generation();
 
     int listings = 0;
     f.listInstalledPrograms = [&] {
         ++listings;
-        EXPECT_TRUE(f.referenceBuffer.empty());
-        EXPECT_EQ(f.programList.rowCount(), 0u);
         EXPECT_EQ(f.selectedProgramLabel.caption(), "");
-        EXPECT_EQ(f.uninstallKeyMode, 0);
         EXPECT_EQ(f.languageFileName, "keyed.ini");
         EXPECT_EQ(f.statusCaption.caption(), "stale status") << "the status caption is cleared after the listing";
         EXPECT_EQ(f.categoryList.rowCount(), 0u) << "categories come after the listing";
         EXPECT_EQ(f.uninstallMenuButton.caption(), "&Voririruzer Iziv ") << "captions come after the listing";
         EXPECT_TRUE(f.superseded(before)) << "the listing starts a walk of its own";
-        f.programList.addRow("Listed program");
+        f.uninstallPage->parts.programList.addRow("Listed program");
         f.statusCaption.setCaption("Listed program");
     };
     loadWith("keyed.ini");
 
     EXPECT_EQ(listings, 1);
-    ASSERT_EQ(f.programList.rowCount(), 1u);
-    EXPECT_EQ(f.programList.text(0, 0), "Listed program");
+    ASSERT_EQ(f.uninstallPage->parts.programList.rowCount(), 1u);
+    EXPECT_EQ(f.uninstallPage->parts.programList.text(0, 0), "Listed program");
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.categoryList.rowCount(), 7u);
 }

@@ -28,14 +28,13 @@ protected:
 TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLists) {
     auto& f = *form;
     f.showScannerPage();
-    f.selectionPicture.show();
-    f.selectedRow = 4;
+    f.uninstallPage->parts.selectionPicture.show();
     f.scanRowCount = 9;
     f.statusCaption.setCaption("12 found");
     f.listInstalledPrograms = [&] {
         ++uninstallListings;
-        EXPECT_TRUE(f.programList.visible()) << "the switch is done before the listing";
-        EXPECT_TRUE(f.uninstallButtons.visible());
+        EXPECT_TRUE(f.uninstallPage->parts.programList.visible()) << "the switch is done before the listing";
+        EXPECT_TRUE(f.uninstallPage->parts.buttons.visible());
     };
 
     f.showUninstallPage();
@@ -44,11 +43,10 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
     EXPECT_EQ(f.pageHeading.caption(), keyed(10));
     EXPECT_EQ(f.statusBar.panel(2), keyed(110));
     EXPECT_EQ(f.findTarget, shell::FindTarget::Programs);
-    EXPECT_EQ(f.selectedRow, 0);
     EXPECT_EQ(f.scanRowCount, 0);
     EXPECT_EQ(f.statusCaption.caption(), "");
-    expectVisible({&f.findButton, &f.searchBox, &f.programList, &f.uninstallButtons, &f.selectedProgramLabel}, true);
-    expectVisible({&f.selectionPicture, &f.statusCaption, &f.startupPage.list, &f.categoryList, &f.findingsList,
+    expectVisible({&f.findButton, &f.searchBox, &f.uninstallPage->parts.programList, &f.uninstallPage->parts.buttons, &f.selectedProgramLabel}, true);
+    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.statusCaption, &f.startupPage.list, &f.categoryList, &f.findingsList,
                    &f.startupPage.buttons, &f.scannerButtons},
                   false);
 }
@@ -56,12 +54,10 @@ TEST_F(MainWindowPagesTest, UninstallPage_ShowsTheProgramListAndItsButtonsThenLi
 TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlaceThenLists) {
     auto& f = *form;
     f.showScannerPage();
-    f.programList.move(200, 2100);
-    f.uninstallButtons.move(60, 5000);
+    f.uninstallPage->parts.programList.move(200, 2100);
+    f.uninstallPage->parts.buttons.move(60, 5000);
     f.startupPage.list.setSorting(true, 1, ui::SortOrder::Descending);
-    f.selectionPicture.show();
-    f.selectedRow = 3;
-    f.joinedValueNames = "left,over";
+    f.uninstallPage->parts.selectionPicture.show();
     f.selectedProgramLabel.setCaption("Some program");
     f.listStartupEntries = [&] {
         ++startupListings;
@@ -76,8 +72,6 @@ TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlac
     EXPECT_EQ(f.pageHeading.caption(), keyed(21));
     EXPECT_EQ(f.statusBar.panel(2), keyed(111));
     EXPECT_EQ(f.findTarget, shell::FindTarget::StartupEntries);
-    EXPECT_EQ(f.selectedRow, 0);
-    EXPECT_EQ(f.joinedValueNames, "") << "the startup listing starts from no value names";
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
     EXPECT_EQ(f.startupPage.list.left(), 200);
@@ -85,16 +79,16 @@ TEST_F(MainWindowPagesTest, StartupPage_ShowsTheStartupListInTheProgramListsPlac
     EXPECT_EQ(f.startupPage.buttons.left(), 60);
     EXPECT_EQ(f.startupPage.buttons.top(), 5000);
     expectVisible({&f.findButton, &f.searchBox, &f.startupPage.list, &f.startupPage.buttons}, true);
-    expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.categoryList, &f.findingsList,
-                   &f.uninstallButtons, &f.scannerButtons},
+    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.selectedProgramLabel, &f.uninstallPage->parts.programList, &f.categoryList, &f.findingsList,
+                   &f.uninstallPage->parts.buttons, &f.scannerButtons},
                   false);
 }
 
 TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) {
     auto& f = *form;
     f.showStartupPage();
-    f.uninstallButtons.move(60, 5000);
-    f.selectionPicture.show();
+    f.uninstallPage->parts.buttons.move(60, 5000);
+    f.uninstallPage->parts.selectionPicture.show();
     f.statusCaption.hide();
     f.statusCaption.setCaption("old result");
     f.selectedProgramLabel.setCaption("Some program");
@@ -115,8 +109,8 @@ TEST_F(MainWindowPagesTest, ScannerPage_ShowsBothScannerListsAndHidesTheSearch) 
     EXPECT_EQ(f.statusCaption.caption(), "");
     EXPECT_EQ(f.selectedProgramLabel.caption(), "");
     expectVisible({&f.statusCaption, &f.categoryList, &f.findingsList, &f.scannerButtons}, true);
-    expectVisible({&f.selectionPicture, &f.selectedProgramLabel, &f.programList, &f.startupPage.list, &f.findButton,
-                   &f.searchBox, &f.uninstallButtons, &f.startupPage.buttons},
+    expectVisible({&f.uninstallPage->parts.selectionPicture, &f.selectedProgramLabel, &f.uninstallPage->parts.programList, &f.startupPage.list, &f.findButton,
+                   &f.searchBox, &f.uninstallPage->parts.buttons, &f.startupPage.buttons},
                   false);
 }
 
@@ -126,9 +120,9 @@ TEST_F(MainWindowPagesTest, StartupThenScanner_LeavesOnlyTheScannerButtons) {
     EXPECT_TRUE(f.startupPage.buttons.visible());
     f.scannerMenuButton.click();
     expectVisible({&f.scannerButtons}, true);
-    expectVisible({&f.uninstallButtons, &f.startupPage.buttons}, false);
+    expectVisible({&f.uninstallPage->parts.buttons, &f.startupPage.buttons}, false);
     f.uninstallMenuButton.click();
-    expectVisible({&f.uninstallButtons}, true);
+    expectVisible({&f.uninstallPage->parts.buttons}, true);
     expectVisible({&f.startupPage.buttons, &f.scannerButtons}, false);
     EXPECT_EQ(uninstallListings, 1);
     EXPECT_EQ(startupListings, 1);
@@ -154,7 +148,7 @@ TEST_F(MainWindowPagesTest, EverySwitchAndTheEndStopAWalkInProgress) {
         {"uninstall page", [&] { f.showUninstallPage(); }},
         {"startup page", [&] { f.showStartupPage(); }},
         {"scanner page", [&] { f.showScannerPage(); }},
-        {"exit", [&] { f.exitCommand(); }},
+        {"exit", [&] { f.unload(); }},
         {"close", [&] { f.window.close(); }},
     };
     for (const auto& [what, moveOn] : movesOn) {
@@ -180,42 +174,15 @@ TEST_F(MainWindowPagesTest, EverySwitchAndTheEndStopAWalkInProgress) {
     EXPECT_TRUE(f.categoryList.visible()) << "the second switch wins";
 }
 
-TEST_F(MainWindowPagesTest, UninstallSignal_EverySignalNumbered556Rebuilds) {
+TEST_F(MainWindowPagesTest, UninstallRebuild_ListsAfreshThroughThePageSwitchFromAnyPage) {
     auto& f = *form;
-    f.signalUninstallRefresh("556");
+    f.uninstallPage->rebuild();
     EXPECT_EQ(uninstallListings, 1);
-    f.signalUninstallRefresh("556");
-    EXPECT_EQ(uninstallListings, 2) << "a second removal rebuilds again";
-    EXPECT_EQ(f.uninstallRefreshSignal(), "556");
-
-    for (const char* other : {"557", "", "0", "abc", "55", "557"}) f.signalUninstallRefresh(other);
-    EXPECT_EQ(uninstallListings, 2);
-    f.signalUninstallRefresh("556 ");
-    EXPECT_EQ(uninstallListings, 3) << "the numeric value counts";
-    f.signalUninstallRefresh("12");
-    EXPECT_EQ(uninstallListings, 3);
     f.scannerMenuButton.click();
-    f.signalUninstallRefresh("556");
-    EXPECT_EQ(uninstallListings, 4);
-    EXPECT_TRUE(f.programList.visible());
-}
-
-TEST_F(MainWindowPagesTest, StartupSignal_OnlyAChangeToTwoRebuildsTheStartupList) {
-    auto& f = *form;
-    f.signalStartupRefresh("");
-    EXPECT_EQ(startupListings, 0);
-    f.signalStartupRefresh("2");
-    EXPECT_EQ(startupListings, 1);
-    f.signalStartupRefresh("2");
-    EXPECT_EQ(startupListings, 1) << "an unchanged signal is no signal";
-    f.signalStartupRefresh("");
-    EXPECT_EQ(startupListings, 1);
-    f.signalStartupRefresh("2");
-    EXPECT_EQ(startupListings, 2);
-    f.signalStartupRefresh("3");
-    f.signalStartupRefresh("20");
-    EXPECT_EQ(startupListings, 2);
-    EXPECT_TRUE(f.startupPage.list.visible());
+    f.uninstallPage->rebuild();
+    EXPECT_EQ(uninstallListings, 2);
+    EXPECT_TRUE(f.uninstallPage->parts.programList.visible());
+    EXPECT_FALSE(f.categoryList.visible());
 }
 
 TEST_F(MainWindowPagesTest, SearchBox_TypingRestartsFindAtRowOneAndEnterFinds) {

@@ -9,7 +9,7 @@ TEST_F(MainWindowTest, Resize_NarrowWindowSnapsTo10600WideAndKeepsTheFindingsHei
     EXPECT_EQ(f.window.height(), 8000);
     // 8000 high less the category list, button row, status bar, band, menu bar and 600.
     EXPECT_EQ(f.findingsList.height(), 2570) << "not cut short to 2400 until the next resize";
-    EXPECT_EQ(f.programList.width(), 10600 - 100) << "the snapped width is laid out";
+    EXPECT_EQ(f.uninstallPage->parts.programList.width(), 10600 - 100) << "the snapped width is laid out";
 
     f.window.resizeTo(8714, 8000);
     EXPECT_EQ(f.window.width(), 10600);
@@ -22,7 +22,7 @@ TEST_F(MainWindowTest, Resize_ShortWindowGrowsTo7455High) {
     f.window.resizeTo(11000, 7000);
     EXPECT_EQ(f.window.width(), 11000);
     EXPECT_EQ(f.window.height(), 7455);
-    EXPECT_EQ(f.uninstallButtons.top(), 7455 - f.statusBar.height() - f.uninstallButtons.height() - 600);
+    EXPECT_EQ(f.uninstallPage->parts.buttons.top(), 7455 - f.statusBar.height() - f.uninstallPage->parts.buttons.height() - 600);
 
     f.window.resizeTo(8000, 7000);
     EXPECT_EQ(f.window.width(), 10600);
@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, Resize_ShortWindowGrowsTo7455High) {
 TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
     auto& f = *form;
     // Sizes the rules read but never set.
-    const int statusBar = f.statusBar.height(), pageFrame = f.uninstallButtons.height(),
+    const int statusBar = f.statusBar.height(), pageFrame = f.uninstallPage->parts.buttons.height(),
               frame1 = f.bandBelowMenu.height();
     const int categories = f.categoryList.height(), label2 = f.spareCaption.width(), find = f.findButton.width();
     const int search = f.searchBox.width(), image1 = f.productPicture.width(), image4 = f.emblemPicture.width();
@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
 
     EXPECT_EQ(f.separatorRightEnds[0], 11700);
     EXPECT_EQ(f.separatorRightEnds[1], 11700);
-    EXPECT_EQ(f.programList.bounds(), (ui::Rect{1, 1920, 11900, 2400 + 3000 - 765}));
+    EXPECT_EQ(f.uninstallPage->parts.programList.bounds(), (ui::Rect{1, 1920, 11900, 2400 + 3000 - 765}));
     EXPECT_EQ(f.startupPage.list.left(), 1);
     EXPECT_EQ(f.startupPage.list.width(), 11900);
     EXPECT_EQ(f.startupPage.list.height(), 3000 + 3000 - 765);
@@ -52,12 +52,12 @@ TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
     EXPECT_EQ(f.spareCaption.left(), 12000 - label2 - 300);
     EXPECT_EQ(f.findButton.left(), 12000 - find - 120);
     EXPECT_EQ(f.searchBox.left(), 12000 - search - find - 200);
-    for (const ui::Frame* frame : {&f.uninstallButtons, &f.startupPage.buttons, &f.scannerButtons}) {
+    for (const ui::Frame* frame : {&f.uninstallPage->parts.buttons, &f.startupPage.buttons, &f.scannerButtons}) {
         EXPECT_EQ(frame->top(), 9000 - statusBar - 765 - 600) << frame->name();
         EXPECT_EQ(frame->width(), 11800) << frame->name();
     }
     EXPECT_EQ(f.selectedProgramLabel.top(), 1920 + 4635 + 300);
-    EXPECT_EQ(f.selectionPicture.top(), 1920 + 4635 + 150);
+    EXPECT_EQ(f.uninstallPage->parts.selectionPicture.top(), 1920 + 4635 + 150);
     EXPECT_EQ(f.categoryList.width(), 11900);
     EXPECT_EQ(f.categoryList.height(), 1410);
     EXPECT_EQ(f.findingsList.width(), 11900);
@@ -70,13 +70,13 @@ TEST_F(MainWindowTest, Resize_LaysOutEveryRegionFromTheWindowSize) {
 
 TEST_F(MainWindowTest, Resize_AStepThatWouldGiveANegativeSizeLeavesTheControlAsItWas) {
     auto& f = *form;
-    f.uninstallButtons.setHeight(5000);
+    f.uninstallPage->parts.buttons.setHeight(5000);
     f.scannerButtons.setHeight(5000);
     f.window.resizeTo(10600, 7455);
-    EXPECT_EQ(f.programList.height(), 2400) << "the final height would be negative";
+    EXPECT_EQ(f.uninstallPage->parts.programList.height(), 2400) << "the final height would be negative";
     EXPECT_EQ(f.startupPage.list.height(), 3000);
     EXPECT_EQ(f.findingsList.height(), 2400) << "unchanged from design";
-    EXPECT_EQ(f.programList.width(), 10500) << "the steps after still run";
+    EXPECT_EQ(f.uninstallPage->parts.programList.width(), 10500) << "the steps after still run";
     EXPECT_EQ(f.statusCaption.top(), f.scannerButtons.top() - 240) << "its line ends where the button row starts";
 }
 
@@ -123,12 +123,12 @@ TEST_F(MainWindowTest, Resize_AtEveryWidthTheButtonsHeadingPicturesAndColumnsFit
     for (int width : {8715, 9500, 10500, 14000}) {
         SCOPED_TRACE(width);
         f.window.resizeTo(width, 7455);
-        for (const ui::Frame* frame : {&f.uninstallButtons, &f.startupPage.buttons, &f.scannerButtons})
-            for (const ui::Button* button : {&f.uninstallButton, &f.startupPage.enableButton, &f.refreshScanButton})
+        for (const ui::Frame* frame : {&f.uninstallPage->parts.buttons, &f.startupPage.buttons, &f.scannerButtons})
+            for (const ui::Button* button : {&f.uninstallPage->parts.uninstallButton, &f.startupPage.enableButton, &f.refreshScanButton})
                 if (button->container() == frame) {
                     EXPECT_LE(button->left() + button->width(), frame->width()) << button->name() << " whole";
                 }
-        EXPECT_GE(f.checkBadEntriesButton.width(), 1200) << "still a button to click";
+        EXPECT_GE(f.uninstallPage->parts.checkBadEntriesButton.width(), 1200) << "still a button to click";
         EXPECT_LT(f.pageHeading.left() + f.pageHeading.width(), f.searchBox.left());
         const int menuRight = f.exitMenuButton.left() + f.exitMenuButton.width();
         for (const ui::Picture* picture : {&f.emblemPicture, &f.productPicture})
@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, Resize_AtEveryWidthTheButtonsHeadingPicturesAndColumnsFit
         EXPECT_GT(columns[1].width, columns[0].width) << "the description keeps the wider share";
     }
     f.window.resizeTo(10500, 7545);
-    EXPECT_EQ(f.checkBadEntriesButton.bounds(), (ui::Rect{120, 135, 1890, 495})) << "the design size keeps its buttons";
+    EXPECT_EQ(f.uninstallPage->parts.checkBadEntriesButton.bounds(), (ui::Rect{120, 135, 1890, 495})) << "the design size keeps its buttons";
     EXPECT_TRUE(f.emblemPicture.visible());
     EXPECT_TRUE(f.productPicture.visible());
     f.window.resizeTo(8715, 7545);
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, Resize_ListsEndInsideTheWindowsFrame) {
     auto& f = *form;
     f.window.setFrameSize(120, 495);
     f.window.resizeTo(10500, 7545);
-    for (const ui::ListView* list : {&f.programList, &f.startupPage.list, &f.categoryList, &f.findingsList})
+    for (const ui::ListView* list : {&f.uninstallPage->parts.programList, &f.startupPage.list, &f.categoryList, &f.findingsList})
         EXPECT_LE(list->left() + list->width(), 10500 - 120) << list->name();
-    EXPECT_EQ(f.programList.width(), 10500 - 120 - 1);
+    EXPECT_EQ(f.uninstallPage->parts.programList.width(), 10500 - 120 - 1);
 }

@@ -156,7 +156,6 @@ TEST_F(StartupTest, Delete_RemovesOnlyWhatTheRowShows) {
     put(kHkeyCurrentUser, kParkedRunKey, "Clipper", kRegSz, std::string("C:\\parked.exe\0", 14));
     writeFile("WINDOWS/Start Menu/Programs/StartUp/notes.lnk", "not really a link");
     pc.profile.writeString("windows", "rundisabled", "C:\\parked\\clock.exe", "C:\\WINDOWS\\win.ini");
-    form->uninstallKeyMode = 2;  // the uninstall page's key has no say here
     showPage();
     answer({MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes});
     for (auto [name, active] : {std::pair<std::string, bool>{"Clipper", false}, {"notes", true},

@@ -33,7 +33,6 @@ protected:
 
 TEST_F(StartupDialogTest, Add_WritesWhereWindowsReadsForEveryLocation) {
     loadImage("winxp");
-    form->uninstallKeyMode = 2;
     showPage();
     add("MachineTool", "C:\\m.exe", 1);
     add("UserTool", "C:\\u.exe", 2);

@@ -20,8 +20,8 @@ protected:
         for (const ui::Control* c : std::initializer_list<const ui::Control*>{
                  &m.uninstallMenuButton, &m.startupMenuButton, &m.scannerMenuButton, &m.optionsMenuButton,
                  &m.helpMenuButton, &m.aboutMenuButton, &m.exitMenuButton, &m.searchBox, &m.findButton,
-                 &m.programList, &m.checkBadEntriesButton, &m.refreshProgramsButton, &m.programInfoButton,
-                 &m.removeEntryButton, &m.uninstallButton})
+                 &m.uninstallPage->parts.programList, &m.uninstallPage->parts.checkBadEntriesButton, &m.uninstallPage->parts.refreshButton, &m.uninstallPage->parts.programInfoButton,
+                 &m.uninstallPage->parts.removeEntryButton, &m.uninstallPage->parts.uninstallButton})
             order.push_back(handle(*c));
         return order;
     }
@@ -68,8 +68,8 @@ TEST_F(KeyboardUi, ArrowKeysOnDrawnButtonsMoveTheFocusAcrossFrames) {
         {m.startupMenuButton, VK_LEFT, m.uninstallMenuButton},
         {m.exitMenuButton, VK_RIGHT, m.searchBox},  // out of the menu frame, not round inside it
         {m.exitMenuButton, VK_DOWN, m.searchBox},
-        {m.uninstallMenuButton, VK_UP, m.uninstallButton},
-        {m.checkBadEntriesButton, VK_LEFT, m.programList},
+        {m.uninstallMenuButton, VK_UP, m.uninstallPage->parts.uninstallButton},
+        {m.uninstallPage->parts.checkBadEntriesButton, VK_LEFT, m.uninstallPage->parts.programList},
     };
     for (const Move& move : moves) {
         SetFocus(handle(move.from));
@@ -104,10 +104,10 @@ TEST_F(KeyboardUi, TheOptionsDialogStartsInItsFileBoxAndTabsThroughItsControls) 
     startToMainWindow();
     localisation::OptionsDialog& options = openOptions();
     EXPECT_EQ(GetFocus(), dialogHandle(options.fileNameBox));
-    const std::vector<HWND> expected{dialogHandle(options.browseButton), dialogHandle(options.backupsButton),
-                                     dialogHandle(options.okButton), dialogHandle(options.cancelButton),
-                                     dialogHandle(options.fileNameBox)};
-    EXPECT_EQ(tabWalk(5), expected);
+    const std::vector<HWND> expected{dialogHandle(options.browseButton), dialogHandle(options.showSystemBox),
+                                     dialogHandle(options.backupsButton), dialogHandle(options.okButton),
+                                     dialogHandle(options.cancelButton), dialogHandle(options.fileNameBox)};
+    EXPECT_EQ(tabWalk(6), expected);
     EXPECT_EQ(tabWalk(1, true), std::vector<HWND>{dialogHandle(options.cancelButton)});
 }
 

@@ -21,7 +21,7 @@ TEST_F(MainWindowUi, AfterTheSplashTheMainWindowShowsCentredOnTheUninstallPage) 
     HWND window = program.handleOf(main().window);
     ASSERT_TRUE(IsWindowVisible(window));
     expectPlacedOnScreen(window, 200);
-    EXPECT_TRUE(IsWindowVisible(handle(main().programList)));
+    EXPECT_TRUE(IsWindowVisible(handle(main().uninstallPage->parts.programList)));
     EXPECT_FALSE(IsWindowVisible(handle(main().startupPage.list)));
     char title[64];
     GetWindowTextA(window, title, sizeof title);
@@ -46,7 +46,7 @@ TEST_F(MainWindowUi, MenuClicksSwitchPages) {
     startToMainWindow();
     clickOn(handle(main().startupMenuButton));
     EXPECT_TRUE(IsWindowVisible(handle(main().startupPage.list)));
-    EXPECT_FALSE(IsWindowVisible(handle(main().programList)));
+    EXPECT_FALSE(IsWindowVisible(handle(main().uninstallPage->parts.programList)));
     clickOn(handle(main().scannerMenuButton));
     EXPECT_TRUE(IsWindowVisible(handle(main().categoryList)));
     EXPECT_TRUE(IsWindowVisible(handle(main().scannerButtons)));

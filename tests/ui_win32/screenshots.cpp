@@ -108,15 +108,15 @@ int main(int argc, char** argv) {
     ok = ui_test::pumpUntil([&] { return main.window.visible(); }, 3000) && ok;
     HWND mainWindow = program.handleOf(main.window);
     ok = save(mainWindow, folder, "main-uninstall") && ok;
-    main.programList.clickRow(0);
+    main.uninstallPage->parts.programList.clickRow(0);
     ok = save(mainWindow, folder, "main-uninstall-programs") && ok;
-    main.uninstallButton.click();
-    if (auto* confirm = main.uninstallTool->confirmDialog()) {
+    main.uninstallPage->parts.uninstallButton.click();
+    if (auto* confirm = main.uninstallPage->confirmDialog()) {
         ok = save(program.handleOf(confirm->window), folder, "confirm-program") && ok;
         confirm->cancel();
     }
-    main.programInfoButton.click();
-    if (auto* info = main.uninstallTool->programInfoDialog()) {
+    main.uninstallPage->parts.programInfoButton.click();
+    if (auto* info = main.uninstallPage->programInfoDialog()) {
         ok = save(program.handleOf(info->window), folder, "program-info") && ok;
         info->cancel();
     }

@@ -105,7 +105,7 @@ protected:
 
 TEST_F(UninstallUi, PickSortLookAndRemoveActOnTheProgramTheUserPicked) {
     startToMainWindow();
-    HWND list = handle(main().window, main().programList);
+    HWND list = handle(main().window, main().uninstallPage->parts.programList);
     const int bravo = rowShowing(list, "Vantrel UI Bravo");
     ASSERT_GE(bravo, 0);
     clickRow(list, bravo);
@@ -116,8 +116,8 @@ TEST_F(UninstallUi, PickSortLookAndRemoveActOnTheProgramTheUserPicked) {
     EXPECT_LT(rowShowing(list, "Vantrel UI Alpha"), rowShowing(list, "Vantrel UI Bravo")) << "ascending after two";
     EXPECT_NE(rowShowing(list, "Vantrel UI Bravo"), bravo) << "the sort moved the picked program";
 
-    clickOn(handle(main().window, main().programInfoButton));
-    auto* info = main().uninstallTool->programInfoDialog();
+    clickOn(handle(main().window, main().uninstallPage->parts.programInfoButton));
+    auto* info = main().uninstallPage->programInfoDialog();
     ASSERT_NE(info, nullptr);
     ASSERT_TRUE(IsWindowVisible(program.handleOf(info->window)));
     EXPECT_EQ(info->publisherText.caption(), "Publisher of Bravo");
@@ -127,8 +127,8 @@ TEST_F(UninstallUi, PickSortLookAndRemoveActOnTheProgramTheUserPicked) {
     clickOn(handle(info->window, info->cancelButton));
     EXPECT_FALSE(IsWindowVisible(program.handleOf(info->window)));
 
-    clickOn(handle(main().window, main().removeEntryButton));
-    auto* confirm = main().uninstallTool->confirmDialog();
+    clickOn(handle(main().window, main().uninstallPage->parts.removeEntryButton));
+    auto* confirm = main().uninstallPage->confirmDialog();
     ASSERT_NE(confirm, nullptr);
     char text[128] = {};
     GetWindowTextA(handle(confirm->window, confirm->programLabel), text, sizeof text);
@@ -147,7 +147,7 @@ TEST_F(UninstallUi, PickSortLookAndRemoveActOnTheProgramTheUserPicked) {
 
 TEST_F(UninstallUi, TheConfirmationAnswersEscapeAndEnterFromTheKeyboard) {
     startToMainWindow();
-    HWND list = handle(main().window, main().programList);
+    HWND list = handle(main().window, main().uninstallPage->parts.programList);
     clickRow(list, rowShowing(list, "Vantrel UI Alpha"));
     auto press = [&](WPARAM key) {
         HWND focus = GetFocus();
@@ -155,21 +155,21 @@ TEST_F(UninstallUi, TheConfirmationAnswersEscapeAndEnterFromTheKeyboard) {
         PostMessageA(focus, WM_KEYDOWN, key, 0);
         ui_test::pump(150);
     };
-    clickOn(handle(main().window, main().removeEntryButton));
-    auto* confirm = main().uninstallTool->confirmDialog();
+    clickOn(handle(main().window, main().uninstallPage->parts.removeEntryButton));
+    auto* confirm = main().uninstallPage->confirmDialog();
     ASSERT_NE(confirm, nullptr);
     ASSERT_TRUE(IsWindowVisible(program.handleOf(confirm->window)));
     press(VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(program.handleOf(confirm->window)));
     EXPECT_TRUE(planted("VantrelUi3"));
 
-    clickOn(handle(main().window, main().removeEntryButton));
+    clickOn(handle(main().window, main().uninstallPage->parts.removeEntryButton));
     SetFocus(handle(confirm->window, confirm->cancelButton));
     press(VK_RETURN);
     EXPECT_FALSE(IsWindowVisible(program.handleOf(confirm->window))) << "Enter pressed the focused Cancel";
     EXPECT_TRUE(planted("VantrelUi3"));
 
-    clickOn(handle(main().window, main().removeEntryButton));
+    clickOn(handle(main().window, main().uninstallPage->parts.removeEntryButton));
     SetFocus(handle(confirm->window, confirm->programLabel));
     press(VK_RETURN);
     EXPECT_FALSE(planted("VantrelUi3")) << "Enter elsewhere is OK";

@@ -40,7 +40,7 @@ class FindCommand : public main_window_test::MainWindowTest {
 protected:
     FindCommand() {
         loadWith("english.ini");
-        for (ui::ListView* list : {&form->programList, &form->startupPage.list})
+        for (ui::ListView* list : {&form->uninstallPage->parts.programList, &form->startupPage.list})
             for (const char* name : {"Alpha One", "Beta", "Alpha Two", "Gamma"}) list->addRow(name);
     }
     void search(const std::string& text) { form->searchBox.setText(text); }
@@ -54,23 +54,22 @@ protected:
 };
 
 TEST_F(FindCommand, StepsThroughTheHitsThenTellsTheUserAtEveryFurtherPress) {
-    form->selectedRow = 0;
     search("alpha*");
     pressFind();
-    EXPECT_EQ(selectedRows(form->programList), std::vector<std::size_t>{0});
-    EXPECT_EQ(form->programList.row(0).color, uninstall::kFoundRowColour);
+    EXPECT_EQ(selectedRows(form->uninstallPage->parts.programList), std::vector<std::size_t>{0});
+    EXPECT_EQ(form->uninstallPage->parts.programList.row(0).color, uninstall::kFoundRowColour);
     pressFind();
-    EXPECT_EQ(selectedRows(form->programList), std::vector<std::size_t>{2}) << "the earlier hit is deselected";
+    EXPECT_EQ(selectedRows(form->uninstallPage->parts.programList), std::vector<std::size_t>{2}) << "the earlier hit is deselected";
     EXPECT_TRUE(pc.desktop.messages.empty());
     pressFind();
     pressFind();
     ASSERT_EQ(pc.desktop.messages.size(), 2u);
     EXPECT_EQ(pc.desktop.messages[0].icon, platform::MessageIcon::Information);
     EXPECT_EQ(pc.desktop.messages[0].text, form->language.text(89) + "\r" + form->language.text(102));
-    EXPECT_EQ(form->selectedRow, 0) << "Find is no selection for the commands";
+    EXPECT_EQ(form->uninstallPage->selectedRow(), 0) << "Find is no selection for the commands";
     search("gamma");
     form->searchBox.keyPress('\r');
-    EXPECT_EQ(selectedRows(form->programList), std::vector<std::size_t>{3}) << "a new text starts from the top";
+    EXPECT_EQ(selectedRows(form->uninstallPage->parts.programList), std::vector<std::size_t>{3}) << "a new text starts from the top";
 }
 
 TEST_F(FindCommand, TheStartupListEndsSilentlyAfterAHitButTellsWhenItFoundNothing) {
@@ -81,7 +80,7 @@ TEST_F(FindCommand, TheStartupListEndsSilentlyAfterAHitButTellsWhenItFoundNothin
     pressFind();
     pressFind();
     EXPECT_EQ(selectedRows(form->startupPage.list), std::vector<std::size_t>{2});
-    EXPECT_TRUE(selectedRows(form->programList).empty()) << "the page on show is the one searched";
+    EXPECT_TRUE(selectedRows(form->uninstallPage->parts.programList).empty()) << "the page on show is the one searched";
     pressFind();
     EXPECT_TRUE(pc.desktop.messages.empty());
     search("nothing like it");
@@ -90,15 +89,15 @@ TEST_F(FindCommand, TheStartupListEndsSilentlyAfterAHitButTellsWhenItFoundNothin
 }
 
 TEST_F(FindCommand, TenThousandRowsAreSearchedToTheLast) {
-    form->programList.clear();
+    form->uninstallPage->parts.programList.clear();
     for (int i = 0; i < 10000; ++i) {
         std::string name = "Program ";
         name += std::to_string(i);
-        form->programList.addRow(name);
+        form->uninstallPage->parts.programList.addRow(name);
     }
     search("program 9999");
     pressFind();
-    EXPECT_EQ(selectedRows(form->programList), std::vector<std::size_t>{9999});
+    EXPECT_EQ(selectedRows(form->uninstallPage->parts.programList), std::vector<std::size_t>{9999});
 }
 
 }  // namespace

@@ -16,21 +16,22 @@ protected:
         EXPECT_TRUE(pc.loadImage(VANTREL_FIXTURES "/winxp", error)) << error.message;
     }
     void start() { loadWith("english.ini"); }
-    uninstall::UninstallTool& tool() { return *form->uninstallTool; }
+    uninstall::UninstallPage& tool() { return *form->uninstallPage; }
+    ui::ListView& list() { return tool().parts.programList; }
     void plant(const std::string& regText) {
         RegFileError error;
         ASSERT_TRUE(loadRegFile(pc.registry, "REGEDIT4\r\n\r\n" + regText, error)) << error.message;
     }
     std::size_t rowOf(const std::string& name) {
-        for (std::size_t i = 0; i < form->programList.rowCount(); ++i)
-            if (form->programList.text(i, 0) == name) return i;
+        for (std::size_t i = 0; i < list().rowCount(); ++i)
+            if (list().text(i, 0) == name) return i;
         ADD_FAILURE() << name;
         return 0;
     }
-    void click(const std::string& name) { form->programList.clickRow(rowOf(name)); }
+    void click(const std::string& name) { list().clickRow(rowOf(name)); }
     std::vector<std::string> names() {
         std::vector<std::string> all;
-        for (const auto& row : form->programList.rows()) all.push_back(row.texts[0]);
+        for (const auto& row : list().rows()) all.push_back(row.texts[0]);
         return all;
     }
     bool hasKey(const std::string& keyName) {
@@ -44,46 +45,56 @@ protected:
 TEST_F(UninstallPage, StartUpListsTheProgramsAndARowClickShowsTheChosenOne) {
     start();
     EXPECT_EQ(names(), (std::vector<std::string>{"Image Viewer 4", "Stale Tool 1.0", "Mail Checker"}));
-    EXPECT_EQ(form->uninstallKeyMode, 0);
+    EXPECT_FALSE(tool().ntFormListed());
     click("Stale Tool 1.0");
-    EXPECT_EQ(form->selectedRow, 2);
+    EXPECT_EQ(tool().selectedRow(), 2);
     EXPECT_EQ(form->selectedProgramLabel.caption(), "Stale Tool 1.0");
-    EXPECT_TRUE(form->selectionPicture.visible());
-    form->refreshProgramsButton.click();
-    EXPECT_EQ(form->selectedRow, 0);
-    EXPECT_EQ(form->programList.rowCount(), 3u);
+    EXPECT_TRUE(tool().parts.selectionPicture.visible());
+    tool().parts.refreshButton.click();
+    EXPECT_EQ(tool().selectedRow(), 0);
+    EXPECT_EQ(list().rowCount(), 3u);
 }
 
 TEST_F(UninstallPage, HeaderClicksCycleAndTheCommandsFollowTheChosenProgram) {
     start();
     click("Stale Tool 1.0");
-    form->programList.clickColumn(1);
+    list().clickColumn(1);
     EXPECT_EQ(names(), (std::vector<std::string>{"Stale Tool 1.0", "Mail Checker", "Image Viewer 4"}))
         << "the first click sorts the first column descending";
-    EXPECT_EQ(form->selectedRow, 1);
-    form->programList.clickColumn(1);
+    EXPECT_EQ(tool().selectedRow(), 1);
+    list().clickColumn(1);
     EXPECT_EQ(names(), (std::vector<std::string>{"Image Viewer 4", "Stale Tool 1.0", "Mail Checker"}))
         << "the next sorts the clicked column ascending";
-    form->programList.clickColumn(0);
+    list().clickColumn(0);
     EXPECT_EQ(names(), (std::vector<std::string>{"Mail Checker", "Stale Tool 1.0", "Image Viewer 4"}))
         << "then descending by that same column";
-    EXPECT_FALSE(form->programList.sorted()) << "rows added later are not sorted";
-    form->removeEntryButton.click();
+    EXPECT_FALSE(list().sorted()) << "rows added later are not sorted";
+    tool().parts.removeEntryButton.click();
     EXPECT_EQ(tool().confirmDialog()->programLabel.caption(), "Stale Tool 1.0");
     tool().confirmDialog()->okButton.click();
     EXPECT_FALSE(hasKey("StaleTool"));
     EXPECT_TRUE(hasKey("ImageViewer"));
-    EXPECT_EQ(form->uninstallRefreshSignal(), "556");
     EXPECT_EQ(names(), (std::vector<std::string>{"Image Viewer 4", "Mail Checker"}));
+}
+
+TEST_F(UninstallPage, ANewListingKeepsTheChosenProgramChosenWhereverItsRowGoes) {
+    plant("[HKEY_LOCAL_MACHINE\\" + std::string(kUninstallKey) + "\\Added]\r\n\"DisplayName\"=\"Added Later\"\r\n");
+    start();
+    click("Mail Checker");
+    list().clickColumn(0);
+    tool().list();
+    EXPECT_EQ(tool().selectedRow(), static_cast<int>(rowOf("Mail Checker")) + 1);
+    tool().parts.removeEntryButton.click();
+    EXPECT_EQ(tool().confirmDialog()->program().keyPath, std::string(kUninstallKey) + "\\{6B3F0C2E-1D7A-4C59-9E2B-8A4F00C1D2E3}");
 }
 
 TEST_F(UninstallPage, EachOpeningOfTheConfirmationSetsWhatItsOkDoes) {
     start();
     click("Image Viewer 4");
-    form->removeEntryButton.click();
+    tool().parts.removeEntryButton.click();
     auto& dialog = *tool().confirmDialog();
     EXPECT_EQ(dialog.questionLabel.caption(), form->language.text(50));
-    form->uninstallButton.click();
+    tool().parts.uninstallButton.click();
     EXPECT_EQ(dialog.questionLabel.caption(), form->language.text(54));
     dialog.okButton.click();
     EXPECT_TRUE(hasKey("ImageViewer")) << "an Uninstall's OK deletes nothing";
@@ -94,9 +105,9 @@ TEST_F(UninstallPage, EachOpeningOfTheConfirmationSetsWhatItsOkDoes) {
 
 TEST_F(UninstallPage, CommandsWithNothingChosenDoNothing) {
     start();
-    form->uninstallButton.click();
-    form->removeEntryButton.click();
-    form->programInfoButton.click();
+    tool().parts.uninstallButton.click();
+    tool().parts.removeEntryButton.click();
+    tool().parts.programInfoButton.click();
     EXPECT_EQ(tool().confirmDialog(), nullptr);
     EXPECT_EQ(tool().programInfoDialog(), nullptr);
 }
@@ -122,8 +133,8 @@ TEST_F(UninstallPage, AnExpandableCommandStartsWithItsReferencesExpanded) {
     start();
     pc.processes.environment = {{"T", "C:\\Tools"}};
     click("Tools");
-    EXPECT_EQ(form->programList.text(rowOf("Tools"), 1), "%T%\\u.exe");
-    form->uninstallButton.click();
+    EXPECT_EQ(list().text(rowOf("Tools"), 1), "%T%\\u.exe");
+    tool().parts.uninstallButton.click();
     tool().confirmDialog()->okButton.click();
     ASSERT_EQ(pc.processes.starts.size(), 1u);
     EXPECT_EQ(pc.processes.starts[0].commandLine, "C:\\Tools\\u.exe");
@@ -134,7 +145,11 @@ TEST_F(UninstallPage, AnExpandableCommandStartsWithItsReferencesExpanded) {
 TEST_F(UninstallPage, ARemovalOfAKeyNameThatIsNoSingleKeyRemovesNothingAndSaysSo) {
     start();
     for (const char* keyName : {"   ", "ImageViewer\\..\\StaleTool", ""}) {
-        tool().removeEntry({"Bad", "", keyName, false});
+        uninstall::InstalledProgram bad;
+        bad.name = "Bad";
+        bad.keyName = keyName;
+        bad.keyPath = std::string(kUninstallKey) + "\\" + keyName;
+        tool().removeEntry(bad);
         EXPECT_EQ(pc.desktop.messages.back().text, form->language.text(165));
     }
     EXPECT_TRUE(hasKey("ImageViewer"));
@@ -146,16 +161,16 @@ TEST_F(UninstallPage, WhileTheListingWalksThePageButtonsRestAndAPageSwitchStopsI
     bool disabledDuringWalk = false;
     int yields = 0;
     pc.desktop.onYield = [&] {
-        disabledDuringWalk = !form->programInfoButton.enabled() && !form->uninstallButton.enabled();
+        disabledDuringWalk = !tool().parts.programInfoButton.enabled() && !tool().parts.uninstallButton.enabled();
         if (++yields == 1) form->showStartupPage();
     };
     start();
     EXPECT_TRUE(disabledDuringWalk);
-    EXPECT_EQ(form->programList.rowCount(), 0u) << "the stopped walk leaves the list alone";
-    EXPECT_TRUE(form->programInfoButton.enabled());
+    EXPECT_EQ(list().rowCount(), 0u) << "the stopped walk leaves the list alone";
+    EXPECT_TRUE(tool().parts.programInfoButton.enabled());
     pc.desktop.onYield = nullptr;
     form->showUninstallPage();
-    EXPECT_EQ(form->programList.rowCount(), 3u);
+    EXPECT_EQ(list().rowCount(), 3u);
 }
 
 TEST_F(UninstallPage, ABadEntryCheckStoppedByAPageSwitchAsksNoMoreAndChangesNothing) {
@@ -165,7 +180,7 @@ TEST_F(UninstallPage, ABadEntryCheckStoppedByAPageSwitchAsksNoMoreAndChangesNoth
         pc.desktop.onYield = nullptr;
         form->showStartupPage();
     };
-    form->checkBadEntriesButton.click();
+    tool().parts.checkBadEntriesButton.click();
     EXPECT_TRUE(pc.desktop.messages.empty());
     EXPECT_TRUE(form->startupPage.list.visible()) << "no rebuild takes the user back";
     EXPECT_TRUE(hasKey("ImageViewer"));
@@ -180,11 +195,11 @@ TEST_F(UninstallPage, TenThousandProgramsAreListedAndSortedWhole) {
     }
     plant(reg);
     start();
-    EXPECT_EQ(form->programList.rowCount(), 10003u);
-    form->programList.clickColumn(0);
-    EXPECT_EQ(form->programList.text(0, 0), "Stale Tool 1.0");
-    EXPECT_EQ(form->programList.text(1, 0), "Program 9999");
-    EXPECT_EQ(form->programList.text(10002, 0), "Image Viewer 4");
+    EXPECT_EQ(list().rowCount(), 10003u);
+    list().clickColumn(0);
+    EXPECT_EQ(list().text(0, 0), "Stale Tool 1.0");
+    EXPECT_EQ(list().text(1, 0), "Program 9999");
+    EXPECT_EQ(list().text(10002, 0), "Image Viewer 4");
 }
 
 class ProgramInfo : public UninstallPage {
@@ -192,7 +207,7 @@ protected:
     uninstall::ProgramInfoDialog& open(const std::string& name) {
         start();
         click(name);
-        form->programInfoButton.click();
+        tool().parts.programInfoButton.click();
         return *tool().programInfoDialog();
     }
 };

@@ -9,6 +9,7 @@
 
 #include "platform/recorded_processes.h"
 #include "platform/reg_file.h"
+#include "platform/registry_key.h"
 #include "platform/scripted_desktop.h"
 #include "support/test_machine.h"
 #include "uninstall/uninstall_page.h"
@@ -27,17 +28,15 @@ protected:
           store(m.registry, m.profile, m.files),
           language(store, m.files, [] { return std::string("english.ini"); }),
           backups(m, tm->scratchFolder() + "\\Backups"),
-          programList("programList", {}, {{"", 100}, {"", 100}, {"", 0}}),
-          label("label", {}),
-          picture("picture", {}),
-          button("button", {}),
-          tool(uninstall::UninstallPage{programList, label, picture, {&button}, selectedRow, keyMode, badEntries,
-                                        [this] { return generation; }},
-               m, store, backups, language, progress,
-               uninstall::UninstallKeys{"HKCU", kHkeyCurrentUser, key + "\\Uninstall", key + "\\UninstallNT"}) {
-        tool.rebuild = [this] {
+          page(m, backups, language,
+               {std::vector<uninstall::UninstallPlace>{
+                    {kHkeyCurrentUser, View::Native, key + "\\Uninstall", key + "\\UninstallNT"}},
+                false}),
+          programList(page.parts.programList) {
+        page.generation = [this] { return generation; };
+        page.rebuild = [this] {
             ++rebuilds;
-            tool.programs.list();
+            page.list();
         };
     }
     ~UninstallMachineTest() override { testing_support::deleteTree(m.registry, kHkeyCurrentUser, key); }
@@ -58,13 +57,19 @@ protected:
         text("Uninstall\\" + keyName, "DisplayName", displayName);
         if (!command.empty()) text("Uninstall\\" + keyName, "UninstallString", command);
     }
-    std::optional<uninstall::RegistryValue> value(const std::string& path, const std::string& name) {
-        return uninstall::readValue(m.registry, kHkeyCurrentUser, key + "\\" + path, name);
+    std::optional<RegValue> value(const std::string& path, const std::string& name) {
+        RegValue read;
+        if (readValue(m.registry, kHkeyCurrentUser, key + "\\" + path, View::Native, name, read)) return std::nullopt;
+        return read;
+    }
+    std::optional<std::string> textAt(const std::string& path, const std::string& name) {
+        const auto read = value(path, name);
+        return read ? textOf(*read) : std::nullopt;
     }
     std::string exported() { return saveRegFile(m.registry, kHkeyCurrentUser, key, RegFileFormat::Regedit4); }
     void select(const std::string& displayName) {
         for (std::size_t i = 0; i < programList.rowCount(); ++i)
-            if (programList.text(i, 0) == displayName) return tool.programs.rowClicked(i);
+            if (programList.text(i, 0) == displayName) return page.rowClicked(i);
         FAIL() << "no row " << displayName;
     }
     std::vector<std::string> rowNames() const {
@@ -81,14 +86,10 @@ protected:
     store::SettingsStore store;
     localisation::Language language;
     backup::Backups backups;
-    store::RecordedProgress progress;
-    ui::ListView programList;
-    ui::Label label;
-    ui::Picture picture;
-    ui::Button button;
-    int selectedRow = 0, keyMode = 0, badEntries = 0, rebuilds = 0;
+    uninstall::UninstallPage page;
+    ui::ListView& programList;
+    int rebuilds = 0;
     std::uint64_t generation = 1;
-    uninstall::UninstallTool tool;
 };
 
 }  // namespace uninstall_test

@@ -7,7 +7,7 @@
 namespace uninstall_test {
 namespace {
 
-std::uint32_t dword(const std::optional<uninstall::RegistryValue>& value) {
+std::uint32_t dword(const std::optional<RegValue>& value) {
     std::uint32_t number = 0;
     for (std::size_t i = 0; value && i < 4 && i < value->data.size(); ++i)
         number |= std::uint32_t(static_cast<unsigned char>(value->data[i])) << (8 * i);
@@ -20,41 +20,42 @@ TEST_F(UninstallMachineTest, Listing_ShowsNamedEntriesInKeyOrderFromThePrimaryKe
     put("Uninstall\\Beta", "UninstallString", kRegExpandSz, std::string("%SystemRoot%\\beta.exe") + '\0');
     entry("Blank", "   ", "blank.exe");
     text("Uninstall\\Quiet", "UninstallString", "quiet.exe");  // no display name at all
-    tool.programs.list();
-    EXPECT_EQ(keyMode, 0);
+    page.list();
+    EXPECT_FALSE(page.ntFormListed());
     ASSERT_EQ(programList.rowCount(), 2u);
     EXPECT_EQ(programList.text(0, 0), "Alpha Tool");
     EXPECT_EQ(programList.text(0, 1), "") << "no command is an empty column, not the one before";
-    EXPECT_EQ(programList.text(0, 2), "Alpha");
+    EXPECT_EQ(page.programOfRow(0)->keyName, "Alpha");
+    EXPECT_EQ(page.programOfRow(0)->keyPath, key + "\\Uninstall\\Alpha");
     EXPECT_EQ(programList.text(1, 0), std::string(3000, 'b'));
     EXPECT_EQ(programList.text(1, 1), "%SystemRoot%\\beta.exe") << "an expandable text is read as text";
     EXPECT_EQ(programList.row(1).smallIcon, "a");
 
     testing_support::deleteTree(m.registry, kHkeyCurrentUser, key + "\\Uninstall");
     text("UninstallNT\\Gamma", "DisplayName", "Gamma");
-    tool.programs.list();
-    EXPECT_EQ(keyMode, uninstall::kFallbackKeyMode);
+    page.list();
+    EXPECT_TRUE(page.ntFormListed());
     EXPECT_EQ(rowNames(), std::vector<std::string>{"Gamma"});
-    EXPECT_EQ(tool.programs.listedKey(), key + "\\UninstallNT");
+    EXPECT_EQ(page.programOfRow(0)->keyPath, key + "\\UninstallNT\\Gamma");
 }
 
 TEST_F(UninstallMachineTest, RemoveEntry_DeletesExactlyTheListedKeyWithItsSubkeysAndItsBackupPutsItBack) {
     entry("Keep", "Keep Me", "keep.exe");
-    tool.programs.list();
+    page.list();
     const std::string withoutTarget = exported();
     // Blanks around the name are part of it: the trimmed name is another key.
     entry(" Target ", "Target App", "\"C:\\target\\un.exe\"");
     text("Uninstall\\ Target \\Parts\\Deeper", "Piece", "1");
-    tool.programs.list();
+    page.list();
     const std::string before = exported();
     select("Target App");
-    tool.removeSelected();
-    ASSERT_NE(tool.confirmDialog(), nullptr);
-    EXPECT_EQ(tool.confirmDialog()->program().keyName, " Target ");
-    EXPECT_EQ(tool.confirmDialog()->mode(), uninstall::ConfirmMode::RemoveEntry);
-    tool.confirmDialog()->ok();
+    page.removeSelected();
+    ASSERT_NE(page.confirmDialog(), nullptr);
+    EXPECT_EQ(page.confirmDialog()->program().keyName, " Target ");
+    EXPECT_EQ(page.confirmDialog()->mode(), uninstall::ConfirmMode::RemoveEntry);
+    page.confirmDialog()->ok();
     EXPECT_EQ(exported(), withoutTarget);
-    EXPECT_FALSE(tool.confirmDialog()->window.visible());
+    EXPECT_FALSE(page.confirmDialog()->window.visible());
     EXPECT_EQ(rebuilds, 1);
     EXPECT_EQ(rowNames(), std::vector<std::string>{"Keep Me"});
     EXPECT_TRUE(desktop.messages.empty());
@@ -69,10 +70,10 @@ TEST_F(UninstallMachineTest, RemoveEntry_DeletesExactlyTheListedKeyWithItsSubkey
 TEST_F(UninstallMachineTest, RemoveEntry_FromTheFallbackKeyRemovesItThere) {
     text("UninstallNT\\Old", "DisplayName", "Old App");
     text("Uninstall2\\Old", "DisplayName", "a look-alike elsewhere");
-    tool.programs.list();
+    page.list();
     select("Old App");
-    tool.removeSelected();
-    tool.confirmDialog()->ok();
+    page.removeSelected();
+    page.confirmDialog()->ok();
     EXPECT_FALSE(value("UninstallNT\\Old", "DisplayName"));
     EXPECT_TRUE(value("Uninstall2\\Old", "DisplayName"));
     EXPECT_TRUE(programList.rowCount() == 0);
@@ -82,12 +83,12 @@ TEST_F(UninstallMachineTest, Uninstall_StartsTheListedCommandInANormalWindowAndT
     const std::string command = tm->isSubstitute() ? "C:\\tools\\un.exe /x" : "C:\\windows\\system32\\cmd.exe /c exit";
     entry("Real", "Real App", command);
     entry("Gone", "Gone App", "\"" + tm->scratchFolder() + "\\gone\\missing.exe\"");
-    tool.programs.list();
+    page.list();
     select("Real App");
-    tool.uninstallSelected();
-    tool.confirmDialog()->ok();
+    page.uninstallSelected();
+    page.confirmDialog()->ok();
     EXPECT_TRUE(desktop.messages.empty()) << desktop.messages[0].text;
-    EXPECT_TRUE(tool.confirmDialog()->window.visible()) << "the dialog stays for a second try";
+    EXPECT_TRUE(page.confirmDialog()->window.visible()) << "the dialog stays for a second try";
     if (tm->isSubstitute()) {
         auto& recorded = dynamic_cast<RecordedProcesses&>(m.processes);
         ASSERT_EQ(recorded.starts.size(), 1u);
@@ -95,7 +96,7 @@ TEST_F(UninstallMachineTest, Uninstall_StartsTheListedCommandInANormalWindowAndT
         EXPECT_EQ(recorded.starts[0].show, ShowState::Normal);
         recorded.startOutcome = kFileNotFound;
     }
-    auto& watch = tool.confirmDialog()->uninstallerWatch;
+    auto& watch = page.confirmDialog()->uninstallerWatch;
     EXPECT_TRUE(watch.running());
     if (tm->isSubstitute()) {
         watch.tick();
@@ -109,8 +110,8 @@ TEST_F(UninstallMachineTest, Uninstall_StartsTheListedCommandInANormalWindowAndT
     EXPECT_EQ(rebuilds, 1) << "the ended uninstaller's list is read afresh";
     EXPECT_FALSE(watch.running());
     select("Gone App");
-    tool.uninstallSelected();
-    tool.confirmDialog()->ok();
+    page.uninstallSelected();
+    page.confirmDialog()->ok();
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_NE(desktop.messages[0].text.find("missing.exe"), std::string::npos);
     EXPECT_NE(desktop.messages[0].text.find("error"), std::string::npos) << desktop.messages[0].text;
@@ -139,16 +140,16 @@ TEST_F(UninstallMachineTest, BadEntryCheck_AsksOnlyAboutQuotedUninstallersThatAr
         {"B1", "\"" + s + "\\bad|name<.exe\"", 0},  // a path the system calls malformed
     };
     for (const auto& c : cases) entry(c.keyName, std::string("Program ") + c.keyName, c.command);
-    tool.programs.list();
+    page.list();
     ASSERT_EQ(programList.rowCount(), 10u);
     desktop.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
-    tool.checkBadEntries();
+    page.checkBadEntries();
 
     std::vector<std::string> asked;
     for (const auto& message : desktop.messages)
         if (message.buttons == MessageButtons::YesNo) asked.push_back(message.text.substr(message.text.rfind('\r') + 1));
     EXPECT_EQ(asked, (std::vector<std::string>{"Program A1", "Program A9", "Program A9"}));
-    EXPECT_EQ(badEntries, 2) << "the two declined paths are counted as kept";
+    EXPECT_EQ(page.badEntryCount(), 2) << "the two declined paths are counted as kept";
     ASSERT_FALSE(desktop.messages.empty());
     EXPECT_EQ(desktop.messages.back().buttons, MessageButtons::Ok) << "the summary, since entries were kept";
     EXPECT_FALSE(value("Uninstall\\A1", "DisplayName"));
@@ -170,11 +171,11 @@ TEST_F(UninstallMachineTest, ProgramInfo_OkWritesOnlyWhatTheUserChangedAndKeepsE
     put(path, "Blob", kRegBinary, std::string("\x01\xff\x00", 3));
     text(path, "Old Name", "old");
     text(path, "Reborn", "first life");
-    tool.programs.list();
-    ASSERT_EQ(keyMode, uninstall::kFallbackKeyMode);
+    page.list();
+    ASSERT_TRUE(page.ntFormListed());
     select("App");
-    tool.showProgramInfo();
-    uninstall::ProgramInfoDialog& info = *tool.programInfoDialog();
+    page.showProgramInfo();
+    uninstall::ProgramInfoDialog& info = *page.programInfoDialog();
     EXPECT_EQ(info.publisherText.caption(), "Example Ltd") << "read from the key the list came from";
     const std::string blobBefore = value(path, "Blob")->data;
 
@@ -207,10 +208,10 @@ TEST_F(UninstallMachineTest, ProgramInfo_OkWritesOnlyWhatTheUserChangedAndKeepsE
     EXPECT_EQ(value(path, "InstallPath")->type, kRegExpandSz) << "an unedited row is not written";
     EXPECT_EQ(value(path, "Blob")->data, blobBefore);
     EXPECT_FALSE(value(path, "Old Name")) << "a rename removes the old name";
-    EXPECT_EQ(uninstall::textOf(value(path, "New Name")), "renamed");
+    EXPECT_EQ(textAt(path, "New Name"), "renamed");
     EXPECT_EQ(value(path, "Added")->type, kRegSz);
-    EXPECT_EQ(uninstall::textOf(value(path, "Added")), "  kept blanks  ");
-    EXPECT_EQ(uninstall::textOf(value(path, "Reborn")), "second life") << "deletions go before writes";
+    EXPECT_EQ(textAt(path, "Added"), "  kept blanks  ");
+    EXPECT_EQ(textAt(path, "Reborn"), "second life") << "deletions go before writes";
     EXPECT_FALSE(value("Uninstall\\App", "Added")) << "nothing written under the other key form";
     ASSERT_EQ(backups.list().size(), 1u);
     EXPECT_EQ(backups.list()[0].command, "Program Info");
