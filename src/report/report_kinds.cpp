@@ -1,15 +1,15 @@
 #include "report/report_kinds.h"
 
+#include "report/programs_report.h"
 #include "report/startup_report.h"
 
 namespace report {
 
-// Programs and the scan wait for the uninstall manager's and the scanner's
-// listings without windows; until they land, those kinds have no listing and
-// the console program refuses them by name.
+// The scan waits for the scanner's scan without windows; until it lands, that
+// kind has no listing and the console program refuses it by name.
 ReportKinds reportKinds() {
     return {{
-        {What::Programs, nullptr},
+        {What::Programs, programsReport},
         {What::Startup, startupReport},
         {What::Scan, nullptr, true},
     }};

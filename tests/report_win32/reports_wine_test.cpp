@@ -9,6 +9,7 @@
 #include "platform/registry_key.h"
 #include "report_win32/console_run.h"
 #include "startup/startup_sources.h"
+#include "store/text_value.h"
 #include "ui_win32/program_ui.h"
 
 namespace {
@@ -114,5 +115,135 @@ TEST_F(ReportsUnderWine, TheStartupReportListsTheStartupPagesRows) {
             << name;
     }
 }
+
+// Uninstall entries planted in every place the listing reads, and three kinds Windows hides.
+struct PlantedProgram {
+    platform::Key root;
+    View view;
+    std::string keyName;
+    std::vector<std::pair<std::string, platform::RegValue>> values;
+    bool hiddenByWindows;
+};
+
+const std::string kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+std::vector<PlantedProgram> plantedPrograms() {
+    using platform::textValue;
+    const auto dword = [](std::uint32_t n) { return platform::RegValue{platform::kRegDword, std::string(reinterpret_cast<const char*>(&n), 4)}; };
+    return {
+        {kHkeyLocalMachine, View::Native, "VantrelReport.Plain",
+         {{"DisplayName", textValue("Vantrel Report Plain")}, {"UninstallString", textValue("C:\\plain\\un.exe /S")},
+          {"Publisher", textValue("Plain, Ltd")}, {"DisplayVersion", textValue("2.1")},
+          {"InstallDate", textValue("20240131")}, {"EstimatedSize", dword(1536)}},
+         false},
+        {kHkeyLocalMachine, View::Native, "VantrelReport.Awkward",
+         {{"DisplayName", textValue("Vantrel \"Quoted\", Caf\xE9")},
+          {"UninstallString", textValue("\"C:\\Program Files\\a,b\\un.exe\" /x \"1\"")}},
+         false},
+        {kHkeyLocalMachine, View::Bits32, "VantrelReport.Bits32",
+         {{"DisplayName", textValue("Vantrel Report 32-bit")}, {"UninstallString", textValue("C:\\x86\\un.exe")}},
+         false},
+        {kHkeyCurrentUser, View::Native, "VantrelReport.User",
+         {{"DisplayName", textValue("Vantrel Report User")}, {"UninstallString", textValue("C:\\u\\un.exe")}},
+         false},
+        {kHkeyLocalMachine, View::Native, "VantrelReport.Component",
+         {{"DisplayName", textValue("Vantrel Hidden Component")}, {"SystemComponent", dword(1)}}, true},
+        {kHkeyLocalMachine, View::Native, "VantrelReport.Update",
+         {{"DisplayName", textValue("Vantrel Hidden Update")}, {"ParentKeyName", textValue("VantrelReport.Plain")}},
+         true},
+        {kHkeyLocalMachine, View::Native, "VantrelReport.NoName",
+         {{"UninstallString", textValue("C:\\noname\\un.exe")}}, true},
+    };
+}
+
+class ProgramReportsUnderWine : public ReportsUnderWine {
+protected:
+    ProgramReportsUnderWine() {
+        for (const PlantedProgram& program : plantedPrograms())
+            for (const auto& [name, value] : program.values)
+                platform::writeValue(pc.real.registry, program.root, kUninstallKey + "\\" + program.keyName,
+                                     program.view, name, value);
+    }
+    ~ProgramReportsUnderWine() override {
+        for (const PlantedProgram& program : plantedPrograms())
+            platform::deleteKeyTree(pc.real.registry, program.root, kUninstallKey + "\\" + program.keyName,
+                                    program.view);
+    }
+};
+
+TEST_F(ProgramReportsUnderWine, TheProgramsReportListsTheUninstallPagesRowsWithEveryField) {
+    startToMainWindow();
+    ASSERT_TRUE(ui_test::pumpUntil([&] { return shownRows(main().uninstallPage->parts.programList, 1).size() >= 4; }, 5000));
+    Rows shown = shownRows(main().uninstallPage->parts.programList, 2);
+    const Rows csv = reportCsv("programs");
+    Rows reported = columnsOf(csv, {"Name", "Uninstall command"});
+    // The page shows the command trimmed; the report gives it whole.
+    for (auto& row : reported) row[1] = store::trimSpaces(row[1]);
+    std::sort(shown.begin(), shown.end());
+    std::sort(reported.begin(), reported.end());
+    EXPECT_EQ(reported, shown);
+
+    const platform::RegistryViews views = pc.real.registry.views();
+    const auto viewText = [&](View view) {
+        const View seen = views.resolved(view);
+        return std::string(seen == View::Bits64 ? "64-bit" : seen == View::Bits32 ? "32-bit" : "native");
+    };
+    const Rows plain = columnsOf(csv, {"Key", "Root", "View", "Key path", "Publisher", "Version", "Install date", "Size"});
+    EXPECT_NE(std::find(plain.begin(), plain.end(),
+                        std::vector<std::string>{"VantrelReport.Plain", "HKEY_LOCAL_MACHINE", viewText(View::Native),
+                                                 kUninstallKey + "\\VantrelReport.Plain", "Plain, Ltd", "2.1",
+                                                 "2024-01-31", std::to_string(1536 * 1024)}),
+              plain.end());
+    const Rows names = columnsOf(csv, {"Name", "View"});
+    EXPECT_NE(std::find(names.begin(), names.end(), std::vector<std::string>{"Vantrel \"Quoted\", Caf\xC3\xA9", viewText(View::Native)}),
+              names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), std::vector<std::string>{"Vantrel Report 32-bit", viewText(View::Bits32)}),
+              names.end());
+}
+
+// `reg query` of one Uninstall key: the subkeys holding a DisplayName, by key name.
+std::vector<std::string> keysWithDisplayName(const std::string& key, const std::string& viewSwitch) {
+    const auto run = report_test::runProgram("reg.exe query \"" + key + "\" /s /v DisplayName " + viewSwitch, ".");
+    std::vector<std::string> names;
+    std::string current;
+    std::size_t at = 0;
+    while (at < run.out.size()) {
+        std::size_t end = run.out.find('\n', at);
+        if (end == std::string::npos) end = run.out.size();
+        std::string line = run.out.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind("HKEY_", 0) == 0) current = line.substr(line.find_last_of('\\') + 1);
+        else if (line.find("DisplayName") != std::string::npos && !current.empty()) names.push_back(current);
+    }
+    return names;
+}
+
+TEST_F(ProgramReportsUnderWine, EveryEntryRegQueryShowsWithADisplayNameIsReportedExceptThoseWindowsHides) {
+    const Rows csv = reportCsv("programs");
+    const Rows reported = columnsOf(csv, {"Key", "Key path"});
+    std::vector<std::string> hidden;
+    for (const PlantedProgram& program : plantedPrograms())
+        if (program.hiddenByWindows) hidden.push_back(program.keyName);
+    const std::vector<std::pair<std::string, std::string>> peers{
+        {"HKLM\\" + kUninstallKey, "/reg:64"}, {"HKLM\\" + kUninstallKey, "/reg:32"}, {"HKCU\\" + kUninstallKey, ""}};
+    std::size_t checked = 0;
+    for (const auto& [key, view] : peers) {
+        for (const std::string& name : keysWithDisplayName(key, view)) {
+            if (std::find(hidden.begin(), hidden.end(), name) != hidden.end()) {
+                EXPECT_EQ(std::count_if(reported.begin(), reported.end(), [&](const auto& row) { return row[0] == name; }),
+                          0)
+                    << name << " is one Windows hides";
+                continue;
+            }
+            ++checked;
+            EXPECT_NE(std::find_if(reported.begin(), reported.end(), [&](const auto& row) { return row[0] == name; }),
+                      reported.end())
+                << key << " " << view << ": " << name;
+        }
+    }
+    EXPECT_GE(checked, 4u) << "reg query found the planted entries";
+}
+
 
 }  // namespace

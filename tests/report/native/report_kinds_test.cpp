@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text_encoding.h"
+#include "report/programs_report.h"
 #include "report/report_kinds.h"
 #include "startup/startup_fixture.h"
 
@@ -90,6 +91,35 @@ TEST_F(ReportKindsOnImage, TheStartupReportListsThePagesRowsWithTheirPlaces) {
     ASSERT_NE(cafe, rows.end());
     EXPECT_EQ((*cafe)[1], "C:\\caf\xC3\xA9\\t.exe /a,b");
     EXPECT_EQ((*cafe)[column(header, "Root")], "HKEY_CURRENT_USER");
+}
+
+TEST_F(ReportKindsOnImage, TheProgramsReportListsTheUninstallPagesRowsWithEveryField) {
+    RegFileError error;
+    ASSERT_TRUE(pc.loadImage(std::filesystem::path(VANTREL_FIXTURES) / "win10x64", error)) << error.describe();
+    loadWith("english.ini");
+    const ui::ListView& shown = form->uninstallPage->parts.programList;
+    const auto rows = reportCsv("programs");
+    ASSERT_FALSE(rows.empty());
+    const auto& header = rows[0];
+    ASSERT_EQ(rows.size() - 1, shown.rowCount());
+    ASSERT_GT(shown.rowCount(), 0u);
+    std::size_t dated = 0;
+    for (std::size_t i = 0; i < shown.rowCount(); ++i) {
+        const auto& texts = shown.row(i).texts;
+        const auto& row = rows[i + 1];
+        EXPECT_EQ(row[column(header, "Name")], windows1252ToUtf8(texts[0]));
+        EXPECT_EQ(store::trimSpaces(row[column(header, "Uninstall command")]), windows1252ToUtf8(texts[1]));
+        EXPECT_EQ(row[column(header, "Publisher")], windows1252ToUtf8(texts[3]));
+        const std::string& date = row[column(header, "Install date")];
+        if (date.size() == 10 && date[4] == '-' && date[7] == '-') ++dated;
+        EXPECT_EQ(row[column(header, "Key path")].rfind("Software\\", 0), 0u) << row[column(header, "Key path")];
+    }
+    EXPECT_GT(dated, 0u) << "the image has YYYYMMDD install dates, written as ISO 8601";
+}
+
+TEST(ProgramsReport, InstallDatesOfEightDigitsBecomeIso8601AndOthersStayAsWritten) {
+    EXPECT_EQ(isoDate("20240131"), "2024-01-31");
+    for (const char* other : {"", "2024-01-31", "31.01.2024", "2024013", "2024O131"}) EXPECT_EQ(isoDate(other), other);
 }
 
 }  // namespace
