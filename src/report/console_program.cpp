@@ -37,7 +37,8 @@ int runConsole(const std::vector<std::string>& arguments, Console& console) {
     }
     const ReportRequest& request = command.request;
     const ReportKind* kind = kindOf(console.kinds, request.what);
-    if (!kind) return usageError(console, "report '" + std::string(nameOf(request.what)) + "' is not available");
+    if (!kind)
+        return usageError(console, "report '" + std::string(nameOf(request.what)) + "' is not available in this build");
 
     // An output that cannot be written is told before a long scan, not after it.
     if (request.outputFile) {

@@ -5,8 +5,9 @@
 
 namespace report {
 
-// The scan waits for the scanner's scan without windows; until it lands, that
-// kind has no listing and the console program refuses it by name.
+// A gap: the scan waits for the scanner's scan without windows (scanner::scan);
+// until it lands, `report scan` has no listing and the console program refuses
+// it by name ("not available in this build", exit 2).
 ReportKinds reportKinds() {
     return {{
         {What::Programs, programsReport},
