@@ -78,4 +78,24 @@ std::string utf8ToWindows1252(std::string_view utf8) {
     return out;
 }
 
+std::string windows1252ToUtf8(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        std::uint32_t codePoint = byte;
+        if (byte >= 0x80 && byte < 0xA0 && kHighControls[byte - 0x80] != 0) codePoint = kHighControls[byte - 0x80];
+        if (codePoint < 0x80) {
+            out += static_cast<char>(codePoint);
+        } else if (codePoint < 0x800) {
+            out += static_cast<char>(0xC0 | (codePoint >> 6));
+            out += static_cast<char>(0x80 | (codePoint & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (codePoint >> 12));
+            out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (codePoint & 0x3F));
+        }
+    }
+    return out;
+}
+
 }  // namespace platform
