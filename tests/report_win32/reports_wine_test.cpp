@@ -253,3 +253,14 @@ TEST_F(ProgramReportsUnderWine, EveryEntryRegQueryShowsWithADisplayNameIsReporte
 
 
 }  // namespace
+TEST_F(ReportsUnderWine, TheScanReportExitsOneAndNamesAPlantedBrokenReference) {
+    const std::string appPath = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\vantrelreport.exe";
+    platform::writeValue(pc.real.registry, kHkeyLocalMachine, appPath, View::Native, "",
+                         platform::textValue("C:\\no such folder\\vantrelreport.exe"));
+    const auto run = report_test::runConsoleProgram("report scan /categories apppaths /format text", ".");
+    platform::deleteKeyTree(pc.real.registry, kHkeyLocalMachine, appPath, View::Native);
+    EXPECT_EQ(run.exitCode, 1) << run.error;
+    EXPECT_EQ(run.out.rfind("Vantrel " VANTREL_VERSION_TEXT ", scan report, ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("C:\\no such folder\\vantrelreport.exe"), std::string::npos) << run.out;
+    EXPECT_TRUE(run.error.empty()) << "no progress on standard error when it is not a console: " << run.error;
+}
