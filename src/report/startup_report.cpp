@@ -17,7 +17,7 @@ Record recordOf(ReportContext& context, const startup::StartupEntry& entry, cons
     const platform::RegistryViews views = context.machine.registry.views();
     // The location as the page words it, Windows' own "disabled" included.
     std::string location = english.text(startup::locationTextKey(entry.source, views));
-    if (entry.disabledByWindows) location += " " + english.text(startup::kDisabledByWindowsText);
+    if (entry.disabledByWindows) location.append(1, ' ').append(english.text(startup::kDisabledByWindowsText));
     Record record{{"Name", utf8(store::trimSpaces(entry.name))},
                   {"Command", utf8(entry.command)},
                   {"Location", utf8(location)},

@@ -96,7 +96,8 @@ std::vector<Finding> checkTypeLibraries(ScanContext& context, const Area& area) 
         // An empty path names nothing; a bare file name is found through the search path.
         if (file.empty() || !hasDriveLetter(file) || present(context, file, files)) continue;
         // The location is spelt with a capital T.
-        const std::string location = "T" + entry.substr(1) + area.label(true);
+        std::string location(1, 'T');
+        location.append(entry, 1).append(area.label(true));
         found.push_back({location, path, Tag::TypeLibrary, {valuePlace(area.root, area.view, area.key(entry), "")}});
     }
     return found;

@@ -74,9 +74,6 @@ public:
     // The same, with the registry's status, for callers that tell the user why a save failed.
     Status writeString(platform::Key root, const std::string& path, const std::string& name, const std::string& text);
 
-    // One value whole, whatever its size: its type and its bytes as stored.
-    Status readRawValue(platform::Key root, const std::string& path, const std::string& name, std::uint32_t& type,
-                        std::string& data);
     // Deletes the subkey `keyName` of `keyPath` with everything below it; already gone is success.
     // An empty name, or one holding a backslash, deletes nothing.
     Status deleteKeyTree(const std::string& root, const std::string& keyPath, const std::string& keyName);

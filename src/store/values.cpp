@@ -128,15 +128,4 @@ bool SettingsStore::keyExists(platform::Key root, const std::string& path) {
     return platform::keyExists(registry_, root, path, platform::View::Native);
 }
 
-Status SettingsStore::readRawValue(platform::Key root, const std::string& path, const std::string& name,
-                                   std::uint32_t& type, std::string& data) {
-    platform::RegValue value;
-    const Status status = platform::readValue(registry_, root, path, platform::View::Native, name, value);
-    data.clear();
-    if (status != platform::kSuccess) return status;
-    type = value.type;
-    data = std::move(value.data);
-    return status;
-}
-
 }  // namespace store

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "platform/registry_key.h"
+#include "product/version.h"
 #include "report_win32/console_run.h"
 #include "startup/startup_sources.h"
 #include "store/text_value.h"
