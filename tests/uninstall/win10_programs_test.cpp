@@ -4,7 +4,6 @@
 #include "localisation/options_dialog.h"
 #include "platform/registry_key.h"
 #include "shell/main_window_fixture.h"
-#include "uninstall/wow64_registry.h"
 
 namespace {
 
@@ -16,12 +15,12 @@ constexpr const char* kWow = "SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\Current
 class Windows10Programs : public main_window_test::MainWindowTest {
 protected:
     Windows10Programs()
-        : wow(pc.registry),
-          m{wow, pc.profile, pc.files, pc.processes, pc.shortcuts, pc.desktop},
-          store(wow, pc.profile, pc.files),
+        : m{pc.registry, pc.profile, pc.files, pc.processes, pc.shortcuts, pc.desktop},
+          store(pc.registry, pc.profile, pc.files),
           language(store, pc.files, [] { return std::string("english.ini"); }),
           backups(m, "C:\\Vantrel\\Backups"),
           page(m, backups, language) {
+        pc.registry.setViews({true, true});  // a 64-bit machine seen from the 64-bit build
         RegFileError error;
         EXPECT_TRUE(pc.loadImage(VANTREL_FIXTURES "/win10x64", error)) << error.message;
         page.shortDate = [](int year, int month, int day) {
@@ -52,7 +51,6 @@ protected:
         return readValue(pc.registry, kHkeyLocalMachine, path, View::Native, value, read) == kSuccess;
     }
 
-    uninstall_test::Wow64Registry wow;
     Machine m;
     store::SettingsStore store;
     localisation::Language language;
