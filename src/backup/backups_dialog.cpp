@@ -5,7 +5,6 @@
 namespace backup {
 namespace {
 
-constexpr std::size_t kFolderColumn = 3;
 constexpr std::size_t kProblemsShown = 10;  // a message box taller than the screen helps nobody
 
 ui::Rect dialogButton(int slot) { return {120 + slot * 1440, 3540, 1320, 420}; }
@@ -64,18 +63,27 @@ void BackupsDialog::unload() {
 
 void BackupsDialog::fillList() {
     setList.clear();
+    setFolders_.clear();
     for (const auto& set : backups_.list()) {
         ui::Row row;
         row.texts = {set.readable ? set.made : set.folderName, set.readable ? set.command : language_.text(138),
                      set.readable ? std::to_string(set.entries) : std::string(), set.folderName};
+        row.id = setFolders_.size();
+        setFolders_.push_back(set.folderName);
         setList.addRow(std::move(row));
     }
     if (setList.rowCount() > 0) setList.select(0);
 }
 
-std::optional<std::string> BackupsDialog::chosenSet() {
+std::optional<std::string> BackupsDialog::chosenFolder() const {
     const std::size_t row = setList.selectedIndex();
-    if (row < setList.rowCount()) return setList.text(row, kFolderColumn);
+    if (row >= setList.rowCount()) return std::nullopt;
+    const std::size_t id = setList.rows()[row].id;
+    return id < setFolders_.size() ? std::optional<std::string>(setFolders_[id]) : std::nullopt;
+}
+
+std::optional<std::string> BackupsDialog::chosenSet() {
+    if (auto folder = chosenFolder()) return folder;
     tell(language_.text(137), platform::MessageIcon::Information);
     return std::nullopt;
 }
@@ -106,9 +114,8 @@ void BackupsDialog::restoreSelected() {
 }
 
 void BackupsDialog::openFolder() {
-    const std::size_t row = setList.selectedIndex();
-    const std::string folder =
-        row < setList.rowCount() ? backups_.folder() + "\\" + setList.text(row, kFolderColumn) : backups_.folder();
+    const auto chosen = chosenFolder();
+    const std::string folder = chosen ? backups_.folder() + "\\" + *chosen : backups_.folder();
     if (auto status = machine_.processes.openAddress(folder))
         tell(folder + "\r" + platform::describeStatus(status), platform::MessageIcon::Exclamation);
 }

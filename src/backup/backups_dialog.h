@@ -3,6 +3,7 @@
 // Delete for the one the user picks.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "backup/backups.h"
 #include "localisation/lang_text.h"
@@ -37,6 +38,8 @@ private:
     void fillList();
     // The chosen set's folder name; asks the user to choose one when none is.
     std::optional<std::string> chosenSet();
+    // The chosen row's set folder, if a row is chosen.
+    std::optional<std::string> chosenFolder() const;
     void tell(const std::string& text, platform::MessageIcon icon);
     bool ask(const std::string& text);
 
@@ -44,6 +47,7 @@ private:
     Backups& backups_;
     const localisation::Language& language_;
     bool loaded_ = false;
+    std::vector<std::string> setFolders_;  // each row's set, by the row's id
 };
 
 // One message for a command that left places alone because their backup failed:

@@ -10,7 +10,7 @@ ReportKinds reportKinds() {
     return {{
         {What::Programs, programsReport},
         {What::Startup, startupReport},
-        {What::Scan, scanReport},
+        {What::Scan, scanReport, true},
     }};
 }
 
