@@ -1,30 +1,51 @@
 #!/usr/bin/env python3
-"""Writes a registry file for the scanner benchmark: a large machine's class
-registrations, type libraries and file types, a given share of them pointing
-at a file that does not exist. Import it with `regedit /s` into a throw-away
-prefix; it first deletes every key a machine of the largest size would have,
-so machines of any size and share can be imported one after another.
+"""Writes a registry file for the scanner benchmark: a large 64-bit machine's class
+registrations, type libraries and file types, the same number of class
+registrations again in the 32-bit view, and user classes of the machine's size,
+a given share of them pointing at a file that does not exist. Import it with
+`regedit /s` into a throw-away 64-bit prefix; it first deletes every key a machine
+of the largest size would have, so machines of any size and share can be imported
+one after another.
 
 usage: make_scan_machine.py OUT.reg [--missing SHARE] [--scale FACTOR]
   --missing  share of referenced files that are missing (default 0.1: one in ten)
-  --scale    size against 20,000 classes, 5,000 type libraries, 10,000 file types (default 1)
+  --scale    size against 20,000 classes, 5,000 type libraries, 10,000 file types per
+             place (default 1)
 """
 import argparse
 
 CLASSES, LIBRARIES, EXTENSIONS = 20000, 5000, 10000
 PRESENT = "C:\\\\windows\\\\notepad.exe"
 
+# Where the class keys go, as Wine lays them out: the machine's classes, the 32-bit
+# view's class ids (which 64-bit Windows and Wine keep under Classes\Wow6432Node),
+# and the user's classes. The 32-bit view shares the rest of the classes.
+PLACES = [
+    # number, classes key, whether its type libraries and file types are its own
+    (0, "HKEY_LOCAL_MACHINE\\Software\\Classes", True),
+    (1, "HKEY_LOCAL_MACHINE\\Software\\Classes\\Wow6432Node", False),
+    (2, "HKEY_CURRENT_USER\\Software\\Classes", True),
+]
+
 
 def guid(kind, number):
     return "{%08X-5641-4E54-5245-%012X}" % (kind, number)
 
 
-def class_key(i):
-    return "HKEY_CLASSES_ROOT\\CLSID\\%s" % guid(0xC1A55, i)
+def class_key(place, i):
+    return "%s\\CLSID\\%s" % (place[1], guid(0xC1A55 + (place[0] << 24), i))
 
 
-def library_key(i):
-    return "HKEY_CLASSES_ROOT\\TypeLib\\%s" % guid(0x71B, i)
+def library_key(place, i):
+    return "%s\\TypeLib\\%s" % (place[1], guid(0x71B + (place[0] << 24), i))
+
+
+def extension_key(place, i):
+    return "%s\\.vb%d%05d" % (place[1], place[0], i)
+
+
+def type_key(place, i):
+    return "%s\\VantrelBench%d.Type%d" % (place[1], place[0], i)
 
 
 def missing(i, share):
@@ -36,36 +57,41 @@ def missing(i, share):
 
 def clear_all():
     out = []
-    for i in range(CLASSES):
-        out += ["[-%s]" % class_key(i), ""]
-    for i in range(LIBRARIES):
-        out += ["[-%s]" % library_key(i), ""]
-    for i in range(EXTENSIONS):
-        out += ["[-HKEY_CLASSES_ROOT\\.vb%05d]" % i, "", "[-HKEY_CLASSES_ROOT\\VantrelBench.Type%d]" % i, ""]
+    for place in PLACES:
+        out += ["[-%s]\n" % class_key(place, i) for i in range(CLASSES)]
+        if place[2]:
+            out += ["[-%s]\n" % library_key(place, i) for i in range(LIBRARIES)]
+            for i in range(EXTENSIONS):
+                out += ["[-%s]\n" % extension_key(place, i), "[-%s]\n" % type_key(place, i)]
     return out
 
 
-def machine(share, scale):
+def gone(place, what, i):
+    return "C:\\\\VantrelBench\\\\%s%d_%d.exe" % (what, place[0], i)
+
+
+def classes(place, share, scale):
     out = []
     for i in range(int(CLASSES * scale)):
-        key = "[" + class_key(i)
+        key = "[" + class_key(place, i)
         if missing(i, share):
-            out += [key + "\\LocalServer32]", '@="C:\\\\VantrelBench\\\\server%d.exe /automation"' % i, ""]
+            out += [key + "\\LocalServer32]", '@="%s /automation"' % gone(place, "server", i), ""]
         elif i % 10 == 5:
             out += [key + "\\LocalServer32]", '@="%s"' % PRESENT, ""]
         else:
             out += [key + "\\InprocServer32]", '@="C:\\\\windows\\\\system32\\\\ole32.dll"', ""]
         if i % 20 == 0:
-            tool = "C:\\\\VantrelBench\\\\tool%d.exe" % i if missing(i, share) else PRESENT
+            tool = gone(place, "tool", i) if missing(i, share) else PRESENT
             out += [key + "\\ToolboxBitmap32]", '@="%s, 1"' % tool, ""]
+    if not place[2]:
+        return out
     for i in range(int(LIBRARIES * scale)):
-        target = "C:\\\\VantrelBench\\\\lib%d.tlb" % i if missing(i, share) else PRESENT
-        out += ["[" + library_key(i) + "\\1.0\\0\\win32]", '@="%s"' % target, ""]
+        target = gone(place, "lib", i) if missing(i, share) else PRESENT
+        out += ["[" + library_key(place, i) + "\\1.0\\0\\win32]", '@="%s"' % target, ""]
     for i in range(int(EXTENSIONS * scale)):
-        program = "C:\\\\VantrelBench\\\\open%d.exe" % i if missing(i, share) else PRESENT
-        out += ["[HKEY_CLASSES_ROOT\\.vb%05d]" % i, '@="VantrelBench.Type%d"' % i, ""]
-        out += ["[HKEY_CLASSES_ROOT\\VantrelBench.Type%d\\shell\\open\\command]" % i,
-                '@="\\"%s\\" \\"%%1\\""' % program, ""]
+        program = gone(place, "open", i) if missing(i, share) else PRESENT
+        out += ["[%s]" % extension_key(place, i), '@="VantrelBench%d.Type%d"' % (place[0], i), ""]
+        out += ["[%s\\shell\\open\\command]" % type_key(place, i), '@="\\"%s\\" \\"%%1\\""' % program, ""]
     return out
 
 
@@ -77,7 +103,9 @@ def main():
     args = parser.parse_args()
     if not 0 <= args.missing <= 1 or not 0 < args.scale <= 1:
         parser.error("--missing is a share from 0 to 1, --scale a factor above 0 and at most 1")
-    lines = ["REGEDIT4", ""] + clear_all() + machine(args.missing, args.scale)
+    lines = ["REGEDIT4", ""] + clear_all()
+    for place in PLACES:
+        lines += classes(place, args.missing, args.scale)
     with open(args.out, "w", newline="\r\n") as f:
         f.write("\n".join(lines) + "\n")
 
