@@ -34,7 +34,10 @@ public:
         return true;
     }
     void blockFound(std::span<const Finding> block) override {
-        if (!superseded()) page_.showBlock(block, shown_);
+        page_.showBlock(block, shown_, [this] {
+            pacer_.step();
+            return !superseded();
+        });
         shown_ += block.size();
     }
     bool stopped() const { return page_.stopRequested_ || superseded(); }
@@ -119,9 +122,9 @@ void ScannerPage::startScan() {
     statusCaption_.setCaption(std::to_string(findingsList.rowCount()) + language_.text(98));
 }
 
-void ScannerPage::showBlock(std::span<const Finding> block, std::size_t firstId) {
-    // One check's rows at once: the window repaints them at the next yield.
-    for (std::size_t i = 0; i < block.size(); ++i) {
+void ScannerPage::showBlock(std::span<const Finding> block, std::size_t firstId, const std::function<bool()>& keepGoing) {
+    // A check can find tens of thousands: its rows go in between services of the message loop.
+    for (std::size_t i = 0; i < block.size() && keepGoing(); ++i) {
         ui::Row row;
         row.texts = {block[i].location, block[i].reference, std::to_string(static_cast<int>(block[i].tag))};
         row.smallIcon = iconOf(block[i].tag);

@@ -53,7 +53,7 @@ public:
 
 private:
     class Walk;
-    void showBlock(std::span<const Finding> block, std::size_t firstId);
+    void showBlock(std::span<const Finding> block, std::size_t firstId, const std::function<bool()>& keepGoing);
     void showBusy();
     std::vector<std::size_t> tickedRowsInDeleteOrder() const;
     void inform(const std::string& text);
