@@ -3,7 +3,7 @@
 # which run the program from tests/. Included from the top CMakeLists.txt.
 find_program(VANTREL_CHMCMD chmcmd)
 if(VANTREL_CHMCMD)
-    file(GLOB VANTREL_HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*.html ${CMAKE_SOURCE_DIR}/help/*.hh?)
+    file(GLOB VANTREL_HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*.html ${CMAKE_SOURCE_DIR}/help/*.css ${CMAKE_SOURCE_DIR}/help/*.hh?)
     set(help_work ${CMAKE_BINARY_DIR}/help)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/VantrelHelp.chm
         COMMAND ${CMAKE_COMMAND} -E make_directory ${help_work}

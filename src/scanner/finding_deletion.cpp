@@ -1,24 +1,12 @@
 #include "scanner/finding_deletion.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "platform/registry_key.h"
-#include "platform/registry_redirector.h"
 #include "platform/status_text.h"
 
 namespace scanner {
 namespace {
-
-platform::KeyPath partsOf(const std::string& path) {
-    platform::KeyPath parts;
-    for (std::size_t start = 0; start <= path.size();) {
-        const std::size_t cut = std::min(path.find('\\', start), path.size());
-        if (cut > start) parts.push_back(path.substr(start, cut - start));
-        start = cut + 1;
-    }
-    return parts;
-}
 
 // Only what is there is saved and deleted: saving a missing entry would have a restore remove it later.
 bool exists(platform::Registry& registry, const Place& place) {
@@ -32,21 +20,6 @@ bool exists(platform::Registry& registry, const Place& place) {
 bool validPlace(const Place& place) {
     return !place.wholeKey ||
            (!place.keyPath.empty() && place.keyPath.back() != '\\' && place.keyPath.find("\\\\") == std::string::npos);
-}
-
-// Where the backup set, which saves through this build's own view, finds a place: the key
-// itself when the views share it or it is this build's; a 32-bit-view key under its
-// WOW6432Node path from a 64-bit build, where the 64-bit registry editor puts it back too.
-// A 32-bit build cannot name a 64-bit-only key: nothing.
-std::optional<std::string> backupPath(platform::Registry& registry, const Place& place) {
-    const platform::RegistryViews views = registry.views();
-    const platform::View view = views.resolved(place.view);
-    if (view == views.ownView() || platform::sharedBetweenViews(place.root, place.keyPath)) return place.keyPath;
-    if (view != platform::View::Bits32) return std::nullopt;
-    std::string path;
-    for (const std::string& part : platform::physicalPathIn32BitView(place.root, partsOf(place.keyPath)))
-        path += (path.empty() ? "" : "\\") + part;
-    return path;
 }
 
 platform::Status remove(platform::Registry& registry, const Place& place) {
@@ -71,14 +44,11 @@ DeletionResult deleteFindings(platform::Registry& registry, backup::Backups& bac
                 break;
             }
             if (!exists(registry, place)) continue;
-            const std::optional<std::string> savedAt = backupPath(registry, place);
-            const bool added = savedAt && (place.wholeKey ? set.addKey(place.root, *savedAt)
-                                                          : set.addValue(place.root, *savedAt, place.valueName));
+            const bool added = place.wholeKey ? set.addKey(place.root, place.keyPath, place.view)
+                                              : set.addValue(place.root, place.keyPath, place.valueName, place.view);
             if (!added) {
                 saved[i] = false;
-                const std::string reason = !savedAt                 ? "this build cannot reach its registry view"
-                                           : set.problems().empty() ? std::string()
-                                                                    : set.problems().back().reason;
+                const std::string reason = set.problems().empty() ? std::string() : set.problems().back().reason;
                 result.failures.push_back(findings[i]->location + ": it could not be backed up first (" + reason + ")");
                 break;
             }

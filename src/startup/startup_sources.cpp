@@ -127,14 +127,8 @@ std::string describePlace(const ValuePlace& place, const std::string& name) {
     return text;
 }
 
-// The backup set reads in the program's own view; a value of the machine's 32-bit view is named by
-// the path through which the 64-bit view reaches it, as the 64-bit registry editor names it.
 bool backUpValue(backup::BackupSet& set, const ValuePlace& place, const std::string& name) {
-    constexpr std::string_view kSoftware = "Software\\";
-    if (place.view == View::Bits32 && place.root == kHkeyLocalMachine && place.path.size() > kSoftware.size() &&
-        sameText(place.path.substr(0, kSoftware.size()), std::string(kSoftware)))
-        return set.addValue(place.root, "Software\\WOW6432Node\\" + place.path.substr(kSoftware.size()), name);
-    return set.addValue(place.root, place.path, name);
+    return set.addValue(place.root, place.path, name, place.view);
 }
 
 int locationTextKey(Source source, const platform::RegistryViews& views) {

@@ -144,17 +144,6 @@ Listing listInstalledPrograms(platform::Machine& machine, const ListingSettings&
     return listing;
 }
 
-std::optional<std::string> pathInOwnView(platform::Key root, platform::View view, const std::string& path,
-                                         const platform::RegistryViews& views) {
-    const platform::View resolved = views.resolved(view);
-    if (resolved == views.ownView()) return path;
-    constexpr std::string_view kSoftware = "software\\";
-    const bool underSoftware = path.size() > kSoftware.size() && sameText(path.substr(0, kSoftware.size()), std::string(kSoftware));
-    if (resolved == platform::View::Bits32 && root == platform::kHkeyLocalMachine && underSoftware)
-        return "Software\\WOW6432Node\\" + path.substr(kSoftware.size());
-    return std::nullopt;
-}
-
 bool isProductCode(const std::string& keyName) {
     static constexpr const char* kShape = "{hhhhhhhh-hhhh-hhhh-hhhh-hhhhhhhhhhhh}";
     if (keyName.size() != std::char_traits<char>::length(kShape)) return false;

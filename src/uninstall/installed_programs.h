@@ -70,12 +70,6 @@ struct Listing {
 Listing listInstalledPrograms(platform::Machine& machine, const ListingSettings& settings,
                               const ListingProgress& progress = {});
 
-// Where a backup set finds `path` of `view` through this process's own view: the
-// 32-bit view of HKLM\Software is HKLM\Software\WOW6432Node to a 64-bit process.
-// Nothing when this process cannot name it (the 64-bit view from a 32-bit process).
-std::optional<std::string> pathInOwnView(platform::Key root, platform::View view, const std::string& path,
-                                         const platform::RegistryViews& views);
-
 // A product code in braces: {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}.
 bool isProductCode(const std::string& keyName);
 // What Uninstall runs: a Windows Installer entry's removal by its product code

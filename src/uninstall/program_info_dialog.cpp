@@ -194,9 +194,7 @@ std::optional<std::string> ProgramInfoDialog::takeValue(const std::optional<std:
 void ProgramInfoDialog::ok() {
     if (!loaded_) return;
     backup::BackupSet set = backups_.open(kBackupCommand);
-    // A key this process cannot name for the backup is changed in nothing.
-    const std::string savedAs = pathInOwnView(root_, view_, path_, machine_.registry.views()).value_or("");
-    auto save = [&](const std::string& name) { return !savedAs.empty() && set.addValue(root_, savedAs, name); };
+    auto save = [&](const std::string& name) { return set.addValue(root_, path_, name, view_); };
     std::vector<std::string> deletable, writable;
     for (const std::string& name : deleted_)
         if (save(name)) deletable.push_back(name);

@@ -118,8 +118,7 @@ void UninstallPage::removeEntry(const InstalledProgram& program) {
         return;
     }
     backup::BackupSet set = backups_.open(kRemoveCommand);
-    const auto saveAs = pathInOwnView(program.root, program.view, program.keyPath, machine_.registry.views());
-    const bool saved = saveAs && set.addKey(program.root, *saveAs);
+    const bool saved = set.addKey(program.root, program.keyPath, program.view);
     if (!set.commit() || !saved) {
         const std::string why = backup::leftAloneMessage(set.problems(), language_);
         tell(why.empty() ? language_.text(136) + "\r" + program.name : why);
@@ -176,8 +175,7 @@ void UninstallPage::hideEntries(const std::vector<InstalledProgram>& programs) {
                     platform::readValue(machine_.registry, program.root, *path, program.view, name, value) !=
                         platform::kSuccess)
                     continue;
-                const auto saveAs = pathInOwnView(program.root, program.view, *path, machine_.registry.views());
-                if (saveAs && set.addValue(program.root, *saveAs, name)) places.push_back({program, *path, name});
+                if (set.addValue(program.root, *path, name, program.view)) places.push_back({program, *path, name});
             }
     if (!set.commit()) {
         tell(backup::leftAloneMessage(set.problems(), language_));

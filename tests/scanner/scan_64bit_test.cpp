@@ -108,23 +108,33 @@ TEST_F(Scan64Test, AMachineWithOneViewReadsNothingTwiceAndLabelsNothing) {
     EXPECT_EQ(servers, 2) << "the machine's and the user's missing server, each once";
 }
 
+// Each build deletes the other view's finding; the backup must save that view's key, not its namesake.
 TEST_F(Scan64Test, DeleteActsInItsFindingsOwnRootViewAndKeyThroughTheBackup) {
-    const auto findings = scanAll(true);
-    const scanner::Finding* thirtyTwo = nullptr;
-    for (const auto& f : findings)
-        if (f.location == "clsid\\" + k64 + "02}\\LocalServer32 (32-bit)") thirtyTwo = &f;
-    ASSERT_NE(thirtyTwo, nullptr);
-    backup::Backups backups(machine, "C:\\Vantrel\\Backups");
-    const auto result = scanner::deleteFindings(pc.registry, backups, {thirtyTwo});
-    ASSERT_EQ(result.deleted, std::vector<bool>{true}) << (result.failures.empty() ? "" : result.failures[0]);
-    EXPECT_EQ(server(View::Bits32, kMachine, k64 + "02}"), "(none)");
-    EXPECT_EQ(server(View::Bits64, kMachine, k64 + "02}"), "C:\\Windows\\System32\\server32.exe");
-    EXPECT_EQ(server(View::Bits64, kUser, k64 + "02}"), "C:\\Windows\\System32\\server64.exe");
+    struct Case {
+        bool build64;
+        View deleted, kept;
+        std::string keptServer;
+    };
+    for (const Case& c : {Case{true, View::Bits32, View::Bits64, "C:\\Windows\\System32\\server32.exe"},
+                          Case{false, View::Bits64, View::Bits32, "C:\\Gone\\gone32.exe"}}) {
+        SCOPED_TRACE(c.build64 ? "from the 64-bit build" : "from the 32-bit build");
+        auto findings = scanAll(true);
+        pc.registry.setViews({true, c.build64});
+        const std::string before = server(c.deleted, kMachine, k64 + "02}");
+        auto* finding = &findings.front();
+        finding->places = {{kMachine, c.deleted, "Software\\Classes\\CLSID\\" + k64 + "02}\\LocalServer32", "", true}};
+        backup::Backups backups(machine, c.build64 ? "C:\\Vantrel\\Backups64" : "C:\\Vantrel\\Backups32");
+        const auto result = scanner::deleteFindings(pc.registry, backups, {finding});
+        ASSERT_EQ(result.deleted, std::vector<bool>{true}) << (result.failures.empty() ? "" : result.failures[0]);
+        EXPECT_EQ(server(c.deleted, kMachine, k64 + "02}"), "(none)");
+        EXPECT_EQ(server(c.kept, kMachine, k64 + "02}"), c.keptServer);
+        EXPECT_EQ(server(View::Bits64, kUser, k64 + "02}"), "C:\\Windows\\System32\\server64.exe");
 
-    const auto sets = backups.list();
-    ASSERT_EQ(sets.size(), 1u);
-    ASSERT_TRUE(backups.restore(sets[0].folderName).restored);
-    EXPECT_EQ(server(View::Bits32, kMachine, k64 + "02}"), "C:\\Gone\\gone32.exe");
+        const auto sets = backups.list();
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_TRUE(backups.restore(sets.front().folderName).restored);
+        EXPECT_EQ(server(c.deleted, kMachine, k64 + "02}"), before);
+    }
 }
 
 }  // namespace

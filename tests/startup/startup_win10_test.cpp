@@ -181,8 +181,11 @@ TEST_F(Windows10Test, Enable_OfWhatWindowsDisabledWritesTheEnabledStateAndLeaves
     EXPECT_EQ(pc.desktop.messages[0].text, "t105") << "an entry nobody disabled is no entry to enable";
 }
 
-TEST_F(Windows10Test, DeleteAndDisableTakeWindowsStateAwayAndARestorePutsItBack) {
-    loadWindows10();
+// From the 32-bit build too: the backup must read the 64-bit-view state it saves, not its 32-bit namesake.
+class DeleteAndDisable : public Windows10Test, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(DeleteAndDisable, TakeWindowsStateAwayAndARestorePutsItBack) {
+    loadWindows10(GetParam());
     answer({MessageAnswer::Yes});
     click("OldTray");
     page().deleteButton.click();
@@ -201,6 +204,9 @@ TEST_F(Windows10Test, DeleteAndDisableTakeWindowsStateAwayAndARestorePutsItBack)
     EXPECT_TRUE(physical(kHkeyLocalMachine, kApproved + "StartupFolder", "Shared.bat").data.substr(0, 1) == "\x03");
     EXPECT_EQ(physical(kHkeyLocalMachine, kWow + "Run", "OldTray").type, kRegSz);
 }
+
+INSTANTIATE_TEST_SUITE_P(EitherBuild, DeleteAndDisable, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "build64" : "build32"; });
 
 TEST_F(Windows10Test, EditCarriesTheStateToTheNewNameAndAddOffersTheNewPlacesButNoPolicyKey) {
     loadWindows10();

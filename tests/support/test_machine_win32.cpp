@@ -45,8 +45,13 @@ public:
     Win32TestMachine() {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        scratchFolder_ = std::string(temp) + "vantrel-" + uniqueSuffix();
-        if (!CreateDirectoryA(scratchFolder_.c_str(), nullptr)) throw std::runtime_error("no scratch folder");
+        // Under Wine an ended run's folder can outlive its process for a moment, and
+        // process ids come round again: a name taken already is passed over.
+        for (int attempt = 0;; ++attempt) {
+            scratchFolder_ = std::string(temp) + "vantrel-" + uniqueSuffix();
+            if (CreateDirectoryA(scratchFolder_.c_str(), nullptr)) break;
+            if (GetLastError() != ERROR_ALREADY_EXISTS || attempt == 100) throw std::runtime_error("no scratch folder");
+        }
         scratchKey_ = "Software\\VantrelTest\\" + uniqueSuffix();
     }
     ~Win32TestMachine() override {

@@ -129,6 +129,16 @@ TEST_F(KeyboardUi, EnterPressesOkAndEscapeCancelsTheOptionsDialog) {
     main().store.deleteValue("HKLM", "software\\morvalen\\brevisk", "language");
 }
 
+TEST_F(KeyboardUi, AltAndTheMarkedLetterTicksTheOptionsCheckBox) {
+    startToMainWindow();
+    localisation::OptionsDialog& options = openOptions();
+    const bool before = options.showSystemBox.checked();
+    PostMessageA(GetFocus(), WM_SYSCHAR, 's', 1 << 29);  // Alt held
+    ui_test::pump(100);
+    EXPECT_NE(options.showSystemBox.checked(), before);
+    pressKey(VK_ESCAPE);
+}
+
 TEST_F(KeyboardUi, EscapeClosesTheAboutBoxAndTheFocusReturnsToTheMainWindow) {
     startToMainWindow();
     SetFocus(handle(main().aboutMenuButton));

@@ -49,7 +49,7 @@ protected:
     }
     bool has(const std::string& path, const char* value = "DisplayName") {
         RegValue read;
-        return readValue(pc.registry, kHkeyLocalMachine, path, View::Native, value, read) == kSuccess;
+        return readValue(pc.registry, kHkeyLocalMachine, path, View::Bits64, value, read) == kSuccess;
     }
 
     Machine m;
@@ -127,17 +127,28 @@ TEST_F(Windows10Programs, TheSortGoesByTheRecordsNotByTextsInTheListAndKeepsTheC
     }
 }
 
-TEST_F(Windows10Programs, RemovingThe32BitNamesakeLeavesThe64BitOneAndItsBackupPutsItBack) {
-    page.list();
-    choose("Shared Tool", "2.0 (32-bit)");
-    page.parts.removeEntryButton.click();
-    page.confirmDialog()->ok();
-    EXPECT_FALSE(has(std::string(kWow) + "SharedTool"));
-    EXPECT_TRUE(has(std::string(kNative) + "SharedTool"));
-    const auto sets = backups.list();
-    ASSERT_EQ(sets.size(), 1u);
-    EXPECT_TRUE(backups.restore(sets[0].folderName).restored);
-    EXPECT_TRUE(has(std::string(kWow) + "SharedTool", "UninstallString"));
+// Each build removes the namesake of the other view: the backup saves that view's key, not its own.
+TEST_F(Windows10Programs, RemovingANamesakeLeavesTheOtherViewsOneAndItsBackupPutsItBack) {
+    struct Case {
+        bool build64;
+        std::string version, removed, kept;
+    };
+    for (const Case& c : {Case{true, "2.0 (32-bit)", kWow, kNative}, Case{false, "2.0 (64-bit)", kNative, kWow}}) {
+        SCOPED_TRACE(c.version);
+        const std::size_t setsBefore = backups.list().size();
+        pc.registry.setViews({true, c.build64});
+        page.list();
+        choose("Shared Tool", c.version);
+        page.parts.removeEntryButton.click();
+        page.confirmDialog()->ok();
+        ASSERT_TRUE(pc.desktop.messages.empty()) << pc.desktop.messages.front().text;
+        EXPECT_FALSE(has(c.removed + "SharedTool"));
+        EXPECT_TRUE(has(c.kept + "SharedTool"));
+        const auto sets = backups.list();
+        ASSERT_EQ(sets.size(), setsBefore + 1);
+        for (const auto& set : sets) EXPECT_TRUE(backups.restore(set.folderName).restored);
+        EXPECT_TRUE(has(c.removed + "SharedTool", "UninstallString"));
+    }
 }
 
 TEST_F(Windows10Programs, TheBadEntryCheckClearsOnlyTheNamesakeWhoseUninstallerIsMissing) {
