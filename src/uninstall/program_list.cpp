@@ -151,7 +151,7 @@ bool UninstallPage::rowBefore(const ui::Row& a, const ui::Row& b, std::size_t co
 void UninstallPage::showRows() {
     ui::ListView& list = parts.programList;
     list.clear();
-    sortKeys_.clear();
+    sortKeys_.clear();  // they were the last listing's
     const ColumnTexts texts = columnTexts();
     for (std::size_t id = 0; id < programs_.size(); ++id) {
         ui::Row row;
@@ -179,7 +179,9 @@ void UninstallPage::columnClicked(std::size_t column) {
         order = ui::SortOrder::Ascending;
         key = column;
     }
-    // Sorted once: rows added later keep the order they come in.
+    // Sorted once: rows added later keep the order they come in. The keys are made
+    // afresh, so a language or date form changed since the last sort counts.
+    sortKeys_.clear();
     list.setSorting(true, key, order);
     list.setSorted(false);
 }
