@@ -182,7 +182,7 @@ private:
                     return failAt(error, open, "unterminated string: the closing '\"' is missing");
                 char escaped = line()[pos_ + 1];
                 if (escaped != '\\' && escaped != '"')
-                    return fail(error, "bad escape '\\" + std::string(1, escaped) + "'; only \\\\ and \\\" are allowed");
+                    return fail(error, std::string("bad escape '\\").append(1, escaped).append("'; only \\\\ and \\\" are allowed"));
                 out += escaped;
                 pos_ += 2;
                 continue;

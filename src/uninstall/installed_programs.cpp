@@ -73,20 +73,19 @@ bool listPlace(platform::Registry& registry, const UninstallPlace& place, bool f
     const std::string& otherForm = place.ntPath.empty() ? place.ntPath : ntForm ? place.ninexPath : place.ntPath;
     std::vector<std::string> names;
     bool stopped = false;
-    {
-        platform::RegKey key;
-        if (platform::RegKey::open(registry, place.root, listed, place.view, platform::kKeyRead, key) ==
-            platform::kSuccess)
-            key.subkeyNames(names, [&] { return !(stopped = progress && !progress("")); });
-    }
+    // Entries are opened below the place's own key: the registry then looks up one name, not the whole path.
+    platform::RegKey placeKey;
+    if (platform::RegKey::open(registry, place.root, listed, place.view, platform::kKeyRead, placeKey) ==
+        platform::kSuccess)
+        placeKey.subkeyNames(names, [&] { return !(stopped = progress && !progress("")); });
     // A partial name list is no listing: read none of it.
     if (stopped) return false;
     for (const std::string& name : names) {
         if (progress && !progress(name)) return false;
         // Each entry's values come afresh: a missing one is empty, never the one before.
         platform::RegKey entry;
-        if (platform::RegKey::open(registry, place.root, listed + "\\" + name, place.view, platform::kKeyQueryValue,
-                                   entry) != platform::kSuccess)
+        if (platform::RegKey::open(registry, placeKey.handle(), name, place.view, platform::kKeyQueryValue, entry) !=
+            platform::kSuccess)
             continue;
         // Only the values a listing shows or judges by, each asked by name: far
         // fewer calls than walking every value of the entry.

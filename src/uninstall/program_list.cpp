@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <tuple>
 
 #include "platform/message_pacer.h"
 #include "store/text_value.h"
@@ -24,17 +25,6 @@ std::optional<int> dateNumber(const std::string& text) {
     const int number = std::stoi(text), month = number / 100 % 100, day = number % 100;
     if (month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
     return number;
-}
-
-// Empty texts first, then dates in time order, then other texts as text.
-bool installedBefore(const std::string& a, const std::string& b) {
-    const auto rank = [](const std::string& text, const std::optional<int>& date) {
-        return text.empty() ? 0 : date ? 1 : 2;
-    };
-    const auto dateA = dateNumber(a), dateB = dateNumber(b);
-    if (rank(a, dateA) != rank(b, dateB)) return rank(a, dateA) < rank(b, dateB);
-    if (dateA && dateB) return *dateA < *dateB;
-    return lowerCase(a) < lowerCase(b);
 }
 
 // One decimal at most, and none when it would be ".0".
@@ -74,12 +64,11 @@ void UninstallPage::list() {
     if (const InstalledProgram* program = selected()) was = *program;
     parts.programList.clear();
     platform::MessagePacer pacer(machine_.desktop);
-    // Reading the desktop's clock costs about what a registry call does, so the
-    // pacer is asked at every fourth step; four steps take well under its 16 ms.
-    std::size_t steps = 0;
+    // The clock costs far less than one registry read (a fraction of a microsecond
+    // under Wine), so the pacer is asked at every entry.
     Listing listing = listInstalledPrograms(machine_, settings, [&](const std::string& keyName) {
         if (showProgress && !keyName.empty()) showProgress(keyName);
-        return steps++ % 4 != 0 || !(pacer.step() && generation() != startedIn);
+        return !(pacer.step() && generation() != startedIn);
     });
     if (listing.stopped) return;
     programs_ = std::move(listing.programs);
@@ -121,28 +110,53 @@ std::string UninstallPage::whereText(Audience audience, const ColumnTexts& texts
     return texts.of(206);
 }
 
-bool UninstallPage::rowBefore(const ui::Row& a, const ui::Row& b, std::size_t column) const {
-    const InstalledProgram* first = a.id < programs_.size() ? &programs_[a.id] : nullptr;
-    const InstalledProgram* second = b.id < programs_.size() ? &programs_[b.id] : nullptr;
+std::string UninstallPage::shownText(const InstalledProgram& program, std::size_t column,
+                                     const ColumnTexts& texts) const {
+    switch (column) {
+        case kNameColumn: return program.name;
+        case kCommandColumn: return store::trimSpaces(program.command);
+        case kPublisherColumn: return program.publisher;
+        case kVersionColumn: return program.version;
+        case kInstalledColumn: return installedText(program.installDate);
+        case kSizeColumn: return sizeText(program.sizeKb, texts);
+        case kWhereColumn: return whereText(program.audience, texts);
+        default: return {};
+    }
+}
+
+UninstallPage::SortKey UninstallPage::sortKey(const InstalledProgram& program, std::size_t column,
+                                              const ColumnTexts& texts) const {
     // No size sorts before a size of 0.
-    const auto sizeKey = [](const InstalledProgram* p) { return p->sizeKb ? *p->sizeKb + 1 : 0; };
-    if (first && second && column == kSizeColumn) return sizeKey(first) < sizeKey(second);
-    if (first && second && column == kInstalledColumn) return installedBefore(first->installDate, second->installDate);
-    const std::string textA = column < a.texts.size() ? a.texts[column] : std::string();
-    const std::string textB = column < b.texts.size() ? b.texts[column] : std::string();
-    return lowerCase(textA) < lowerCase(textB);
+    if (column == kSizeColumn) return {program.sizeKb ? 1 : 0, program.sizeKb.value_or(0), {}};
+    if (column != kInstalledColumn) return {0, 0, lowerCase(shownText(program, column, texts))};
+    // Empty first, then dates in time order, then other texts as text.
+    if (program.installDate.empty()) return {};
+    if (const auto date = dateNumber(program.installDate)) return {1, static_cast<std::uint64_t>(*date), {}};
+    return {2, 0, lowerCase(program.installDate)};
+}
+
+bool UninstallPage::rowBefore(const ui::Row& a, const ui::Row& b, std::size_t column) {
+    if (a.id >= programs_.size() || b.id >= programs_.size()) return a.id < b.id;
+    // Made once per sort: a comparison then costs no formatting and no language lookup.
+    if (sortKeys_.size() != programs_.size() || sortKeysColumn_ != column) {
+        const ColumnTexts texts = columnTexts();
+        sortKeys_.clear();
+        sortKeysColumn_ = column;
+        for (const InstalledProgram& program : programs_) sortKeys_.push_back(sortKey(program, column, texts));
+    }
+    const SortKey &first = sortKeys_[a.id], &second = sortKeys_[b.id];
+    return std::tie(first.rank, first.number, first.text) < std::tie(second.rank, second.number, second.text);
 }
 
 void UninstallPage::showRows() {
     ui::ListView& list = parts.programList;
     list.clear();
+    sortKeys_.clear();  // they were the last listing's
     const ColumnTexts texts = columnTexts();
     for (std::size_t id = 0; id < programs_.size(); ++id) {
-        const InstalledProgram& program = programs_[id];
         ui::Row row;
-        row.texts = {program.name,      store::trimSpaces(program.command), "",
-                     program.publisher, program.version,                    installedText(program.installDate),
-                     sizeText(program.sizeKb, texts), whereText(program.audience, texts)};
+        for (std::size_t column = 0; column < kColumnCount; ++column)
+            row.texts.push_back(shownText(programs_[id], column, texts));
         row.smallIcon += kProgramPicture;  // assigning a literal trips a false -Wrestrict in mingw g++ 12
         row.id = id;
         list.addRow(std::move(row));
@@ -165,7 +179,9 @@ void UninstallPage::columnClicked(std::size_t column) {
         order = ui::SortOrder::Ascending;
         key = column;
     }
-    // Sorted once: rows added later keep the order they come in.
+    // Sorted once: rows added later keep the order they come in. The keys are made
+    // afresh, so a language or date form changed since the last sort counts.
+    sortKeys_.clear();
     list.setSorting(true, key, order);
     list.setSorted(false);
 }

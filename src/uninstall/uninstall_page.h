@@ -107,8 +107,18 @@ private:
     std::string sizeText(const std::optional<std::uint64_t>& sizeKb, const ColumnTexts& texts) const;
     std::string installedText(const std::string& installDate) const;
     std::string whereText(Audience audience, const ColumnTexts& texts) const;
-    // The header sort: Size by number, Installed by date, the other columns as text ignoring case.
-    bool rowBefore(const ui::Row& a, const ui::Row& b, std::size_t column) const;
+    // A record's text in a column, as its row shows it.
+    std::string shownText(const InstalledProgram& program, std::size_t column, const ColumnTexts& texts) const;
+    // Where a record goes in the header sort by one column.
+    struct SortKey {
+        int rank = 0;
+        std::uint64_t number = 0;
+        std::string text;
+    };
+    SortKey sortKey(const InstalledProgram& program, std::size_t column, const ColumnTexts& texts) const;
+    // The header sort, by the rows' records: Size by number, Installed by date, the other columns by
+    // their shown text ignoring case.
+    bool rowBefore(const ui::Row& a, const ui::Row& b, std::size_t column);
     std::optional<std::size_t> rowOfRecord(std::size_t id) const;
     std::optional<std::size_t> recordAt(const InstalledProgram& program) const;
     ConfirmProgramDialog& makeConfirmDialog();
@@ -123,6 +133,8 @@ private:
     const localisation::Language& language_;
     std::vector<InstalledProgram> programs_;  // the last listing; rows carry an index into it
     std::optional<std::size_t> chosen_;       // the record the user clicked
+    std::vector<SortKey> sortKeys_;           // per record, for the column last sorted by
+    std::size_t sortKeysColumn_ = 0;
     bool ntForm_ = false;
     int badEntryCount_ = 0;
     int busy_ = 0;

@@ -16,6 +16,7 @@ inline constexpr std::size_t kVersionColumn = 4;
 inline constexpr std::size_t kInstalledColumn = 5;
 inline constexpr std::size_t kSizeColumn = 6;
 inline constexpr std::size_t kWhereColumn = 7;
+inline constexpr std::size_t kColumnCount = 8;
 inline constexpr const char* kProgramPicture = "a";
 
 struct UninstallPageParts {

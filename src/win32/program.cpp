@@ -1,6 +1,7 @@
 #include "win32/program.h"
 
 #include "win32/drawn_button_window.h"
+#include "win32/short_date.h"
 
 namespace win32 {
 namespace {
@@ -39,15 +40,7 @@ void Program::bind(ui::Window& window) {
     if (window.name() == "MainWindow") {
         shell::MainWindow& form = *application_.mainWindow();
         trayWindow_.attach(&form.trayIcon);
-        form.uninstallPage->shortDate = [](int year, int month, int day) {
-            SYSTEMTIME date{};
-            date.wYear = static_cast<WORD>(year);
-            date.wMonth = static_cast<WORD>(month);
-            date.wDay = static_cast<WORD>(day);
-            char text[80];
-            const int length = GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &date, nullptr, text, sizeof text);
-            return length > 0 ? std::string(text) : std::string();
-        };
+        form.uninstallPage->shortDate = shortDate;
         form.trayIcon.Icon(reinterpret_cast<std::uintptr_t>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))));
     }
 }

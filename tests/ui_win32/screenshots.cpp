@@ -3,7 +3,7 @@
 // also with entries), the Add/Edit dialog, the about box, the options dialog,
 // the Backups dialog and the uninstall page's dialogs; with "buttons" after the
 // folder, the gallery of drawn buttons instead; with "win10" and an image folder,
-// the startup page on that 64-bit Windows 10 image. scripts/screenshots runs it under Xvfb.
+// the uninstall and startup pages on that 64-bit Windows 10 image. scripts/screenshots runs it under Xvfb.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -55,7 +55,7 @@ void plantSamplePrograms(bool plant) {
     }
 }
 
-// The startup page of a 64-bit Windows 10: the program on real windows over the image's
+// The uninstall and startup pages of a 64-bit Windows 10: the program on real windows over the image's
 // registry, held in memory, and its Startup-folder files planted in the prefix's folders.
 int saveWindows10StartupPage(const std::string& folder, const std::string& image) {
     std::ifstream in(std::filesystem::path(image) / "machine.reg", std::ios::binary);
@@ -81,6 +81,10 @@ int saveWindows10StartupPage(const std::string& folder, const std::string& image
             shell::MainWindow& main = *program.application().mainWindow();
             pc.desktop.clock += 6;
             ok = ui_test::pumpUntil([&] { return main.window.visible(); }, 3000);
+            // Wide enough for every column of the uninstall page, as a user who sorts by them would make it.
+            main.window.move(0, main.window.top());
+            main.window.resizeTo(18900, main.window.height());
+            ok = save(program.handleOf(main.window), folder, "main-uninstall-win10x64") && ok;
             main.startupMenuButton.click();
             ok = save(program.handleOf(main.window), folder, "main-startup-win10x64") && ok;
         }

@@ -43,7 +43,8 @@ protected:
     void choose(const std::string& name, const std::string& version) {
         const auto& rows = page.parts.programList.rows();
         for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].texts[0] == name && rows[i].texts[uninstall::kVersionColumn] == version) return page.rowClicked(i);
+            if (rows[i].texts[0] == name && rows[i].texts[uninstall::kVersionColumn] == version)
+                return page.parts.programList.clickRow(i);
         FAIL() << name << " " << version;
     }
     bool has(const std::string& path, const char* value = "DisplayName") {
@@ -95,6 +96,35 @@ TEST_F(Windows10Programs, SizeSortsByNumberAndInstalledByDateInTheHeaderCycle) {
     list.clickColumn(uninstall::kInstalledColumn);
     EXPECT_EQ(names(), (std::vector<std::string>{"Shared Tool", "Shared Tool", "Bare Entry", "Photo Library",
                                                  "Text Editor 7", "Note Taker", "Old Viewer"}));
+}
+
+TEST_F(Windows10Programs, TheSortGoesByTheRecordsNotByTextsInTheListAndKeepsTheChosenOne) {
+    page.list();
+    ui::ListView& list = page.parts.programList;
+    choose("Note Taker", "0.9");
+    // Texts changed in the list view (as a stale or clipped cell would be) move no record.
+    for (std::size_t row = 0; row < list.rowCount(); ++row)
+        for (std::size_t column : {uninstall::kNameColumn, uninstall::kPublisherColumn, uninstall::kWhereColumn})
+            list.setText(row, column, std::to_string(list.rowCount() - row));
+    const struct {
+        std::size_t column;
+        std::vector<std::string> versions;
+    } sorts[] = {
+        {uninstall::kPublisherColumn, {"2.0 (64-bit)", "2.0 (32-bit)", "", "3.4.0", "7.1.2", "1.0", "0.9"}},
+        {uninstall::kWhereColumn, {"7.1.2", "3.4.0", "2.0 (64-bit)", "", "1.0", "2.0 (32-bit)", "0.9"}},
+        {uninstall::kNameColumn, {"", "0.9", "1.0", "3.4.0", "2.0 (32-bit)", "2.0 (64-bit)", "7.1.2"}},
+    };
+    for (const auto& sort : sorts) {
+        list.clickColumn(sort.column);
+        if (list.sortOrder() == ui::SortOrder::Descending) list.clickColumn(sort.column);
+        std::vector<std::string> versions;  // a column the test left alone, naming each record
+        for (const auto& row : shown({uninstall::kVersionColumn})) versions.push_back(row[0]);
+        EXPECT_EQ(versions, sort.versions) << "ascending by column " << sort.column << ", ties in the order before";
+        ASSERT_NE(page.selected(), nullptr);
+        EXPECT_EQ(page.selected()->name, "Note Taker");
+        EXPECT_EQ(list.row(list.selectedIndex()).id, list.row(static_cast<std::size_t>(page.selectedRow() - 1)).id)
+            << "the highlighted row is the chosen record's";
+    }
 }
 
 // Each build removes the namesake of the other view: the backup saves that view's key, not its own.
