@@ -39,6 +39,10 @@ int main(int argc, char** argv) {
     window.show();
     pumpPending();
     HWND view = binder.handleOf(list);
+    if (!view) {
+        std::printf("the list view was not made (no display?)\n");
+        return 1;
+    }
 
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < rows; ++i) {
