@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,29 @@ struct RunKey {
 const RunKey kKeys[] = {{HKEY_LOCAL_MACHINE, startup::kRunKey},
                         {HKEY_CURRENT_USER, startup::kRunKey},
                         {HKEY_LOCAL_MACHINE, startup::kRunServicesKey}};
+
+// One listing as the startup page runs it, serving the loop through the pacer: how long it took and
+// the longest stretch without a service.
+struct TimedListing {
+    std::optional<std::vector<startup::StartupEntry>> found;
+    double seconds = 0, longestWait = 0;
+};
+TimedListing listAsThePageDoes(platform::Machine& machine, const startup::StartupPlaces& places) {
+    const auto start = Clock::now();
+    platform::MessagePacer pacer(machine.desktop);
+    Clock::time_point lastYield = start;
+    TimedListing timed;
+    timed.found = startup::listStartupEntries(machine, places, [&] {
+        if (pacer.step()) {
+            timed.longestWait = std::max(timed.longestWait, secondsSince(lastYield));
+            lastYield = Clock::now();
+        }
+        return true;
+    });
+    timed.longestWait = std::max(timed.longestWait, secondsSince(lastYield));
+    timed.seconds = secondsSince(start);
+    return timed;
+}
 
 std::string benchName(int i) {
     char name[32];
@@ -166,25 +190,15 @@ int benchCurrentWindowsPlaces(int values) {
     double program = 0, raw = 0, longestWait = 0;
     std::size_t listed = 0, disabledListed = 0, rawCount = 0;
     for (int round = 0; round < rounds; ++round) {
-        auto start = Clock::now();
-        platform::MessagePacer pacer(machine.desktop);
-        Clock::time_point lastYield = start;
-        double roundWait = 0;
-        const auto found = startup::listStartupEntries(machine, places, [&] {
-            if (pacer.step()) {
-                roundWait = std::max(roundWait, secondsSince(lastYield));
-                lastYield = Clock::now();
-            }
-            return true;
-        });
-        roundWait = std::max(roundWait, secondsSince(lastYield));
-        program += secondsSince(start);
-        longestWait = std::max(longestWait, roundWait);
+        const TimedListing timed = listAsThePageDoes(machine, places);
+        const auto& found = timed.found;
+        program += timed.seconds;
+        longestWait = std::max(longestWait, timed.longestWait);
         listed = found ? found->size() : 0;
         disabledListed = 0;
         if (found)
             for (const auto& entry : *found) disabledListed += entry.disabledByWindows;
-        start = Clock::now();
+        const auto start = Clock::now();
         rawCount = rawNewReads(sources);
         raw += secondsSince(start);
     }
@@ -235,25 +249,15 @@ int main(int argc, char** argv) {
     double program = 0, raw = 0;
     std::size_t rawCount = 0;
     for (int round = 0; round < rounds; ++round) {
-        auto start = Clock::now();
-        // As the startup page serves the loop; the first round also loads the shell's link code.
-        platform::MessagePacer pacer(machine.desktop);
-        Clock::time_point lastYield = start;
-        double roundWait = 0;
-        const auto found = startup::listStartupEntries(machine, places, [&] {
-            if (pacer.step()) {
-                roundWait = std::max(roundWait, secondsSince(lastYield));
-                lastYield = Clock::now();
-            }
-            return true;
-        });
-        roundWait = std::max(roundWait, secondsSince(lastYield));
-        listed = found ? found->size() : 0;
-        program += secondsSince(start);
-        std::printf("round %d: %.3f s, longest wait of the message loop %.1f ms\n", round + 1, secondsSince(start),
+        // The first round also loads the shell's link code.
+        const TimedListing timed = listAsThePageDoes(machine, places);
+        const double roundWait = timed.longestWait;
+        listed = timed.found ? timed.found->size() : 0;
+        program += timed.seconds;
+        std::printf("round %d: %.3f s, longest wait of the message loop %.1f ms\n", round + 1, timed.seconds,
                     roundWait * 1000);
         if (round > 0) longestWait = std::max(longestWait, roundWait);
-        start = Clock::now();
+        const auto start = Clock::now();
         rawCount = rawReads(places.listedFolders);
         raw += secondsSince(start);
     }
