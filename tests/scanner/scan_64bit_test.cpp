@@ -11,6 +11,7 @@
 #include "scanner/finding_deletion.h"
 #include "scanner/scan.h"
 #include "scanner/scan_context.h"
+#include "scanner/scan_test_support.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -19,21 +20,7 @@ using platform::View;
 constexpr platform::Key kMachine = platform::kHkeyLocalMachine;
 constexpr platform::Key kUser = platform::kHkeyCurrentUser;
 
-struct Seen {
-    std::string location, reference;
-    int tag;
-    platform::Key root;
-    View view;
-    bool operator==(const Seen&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Seen& s) {
-    return out << s.location << " | " << s.reference << " | " << s.tag << " | " << s.root << " | "
-               << static_cast<int>(s.view);
-}
-
-struct Quiet : scanner::ScanProgress {
-    bool step(std::string_view) override { return true; }
-};
+using scanner_test::Seen;
 
 class Scan64Test : public ::testing::Test {
 protected:
@@ -47,16 +34,11 @@ protected:
 
     std::vector<scanner::Finding> scanAll(bool machineIs64Bit) {
         pc.registry.setViews({machineIs64Bit, machineIs64Bit});
-        scanner::ScanSettings settings;
-        settings.categories.set();
-        Quiet quiet;
-        return scanner::scan(machine, settings, quiet);
+        return scanner_test::scanEveryCategory(machine);
     }
     static std::vector<Seen> seen(const std::vector<scanner::Finding>& findings) {
         std::vector<Seen> out;
-        for (const auto& f : findings)
-            out.push_back(
-                {f.location, f.reference, static_cast<int>(f.tag), f.places.front().root, f.places.front().view});
+        for (const auto& f : findings) out.push_back(scanner_test::seenOf(f, f.places.front().view));
         return out;
     }
     std::string server(View view, platform::Key where, const std::string& id) {

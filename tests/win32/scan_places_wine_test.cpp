@@ -14,6 +14,7 @@
 #include "platform/registry_key.h"
 #include "scanner/finding_deletion.h"
 #include "scanner/scan.h"
+#include "scanner/scan_test_support.h"
 #include "support/test_machine.h"
 
 namespace {
@@ -23,21 +24,7 @@ using scanner::Tag;
 
 enum class Where { Machine, MachineClasses, UserClasses };
 
-struct Seen {
-    std::string location, reference;
-    int tag;
-    Key root;
-    View view;
-    auto operator<=>(const Seen&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Seen& s) {
-    return out << s.location << " | " << s.reference << " | " << s.tag << " | " << s.root << " | "
-               << static_cast<int>(s.view);
-}
-
-struct Quiet : scanner::ScanProgress {
-    bool step(std::string_view) override { return true; }
-};
+using scanner_test::Seen;
 
 // Plants values and keys, remembering what to remove: values, and keys that were not there before.
 class Planter {
@@ -216,18 +203,14 @@ protected:
         return {shown.location + label, shown.reference, static_cast<int>(check.tag), at.root, views.resolved(view)};
     }
     std::vector<scanner::Finding> scanAll() {
-        scanner::ScanSettings settings;
-        settings.categories.set();
-        Quiet quiet;
-        return scanner::scan(machine, settings, quiet);
+        return scanner_test::scanEveryCategory(machine);
     }
     // This run's findings, told by the marker every planted file name holds.
     std::vector<Seen> ours(const std::vector<scanner::Finding>& findings) const {
         std::vector<Seen> out;
         for (const auto& f : findings)
             if (f.reference.find(marker) != std::string::npos)
-                out.push_back({f.location, f.reference, static_cast<int>(f.tag), f.places.front().root,
-                               views.resolved(f.places.front().view)});
+                out.push_back(scanner_test::seenOf(f, views.resolved(f.places.front().view)));
         std::sort(out.begin(), out.end());
         return out;
     }
